@@ -1,0 +1,39 @@
+#pragma once
+
+#include "ParameterSet.h"
+
+#include <optional>
+
+// Conversions between stored bytes and what the window shows, and the list
+// mappings of the coded fields. Plain functions: the form binding calls them.
+namespace codes {
+
+// Scale factors from a stored byte to its display unit.
+constexpr int kRpmScale = 100;    // LIMITER[0..1], PILOT_LIGHT, RPM_ADV
+constexpr int kClutchScale = 10;  // CLUTCH
+constexpr int kCorrectionOffset = 100; // RPM[1] stores correction + 100
+
+inline int toDisplay(quint8 stored, int scale) { return stored * scale; }
+// Display to stored drops the remainder: a typed 1 550 rpm is stored as 15.
+inline quint8 toStored(int display, int scale) { return quint8(display / scale); }
+
+inline int correctionToDisplay(quint8 stored) { return int(stored) - kCorrectionOffset; }
+inline quint8 correctionToStored(int display) { return quint8(display + kCorrectionOffset); }
+
+// ComboBoxBike lists the kinds in the order 0, 4, 1, 5, 2.
+std::optional<quint8> bikeFromListIndex(int index);
+std::optional<int> listIndexFromBike(quint8 bike);
+
+// ComboBoxPocPalcu: index i holds (i + 1) mod 4 ignitions; an index of -1 gives 0.
+quint8 geberNrFromListIndex(int index);
+int listIndexFromGeberNr(quint8 geberNr);
+
+// What the pick-up kind forces on GEBER_NR and POLARITA; nothing for a free kind.
+struct PickupForced
+{
+    quint8 geberNr;
+    quint8 polarita;
+};
+std::optional<PickupForced> forcedPickup(quint8 bike);
+
+} // namespace codes
