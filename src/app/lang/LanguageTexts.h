@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QString>
+#include <QtGlobal>
 
 class QObject;
 class QWidget;
