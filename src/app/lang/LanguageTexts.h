@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QtGlobal>
+#include <QString>
 
 class QObject;
 class QWidget;
