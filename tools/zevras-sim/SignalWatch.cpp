@@ -36,6 +36,7 @@ SignalWatch::SignalWatch(QObject *parent) : QObject(parent)
     sigaction(SIGINT, &action, nullptr);
     std::signal(SIGTTIN, SIG_IGN);
     std::signal(SIGTTOU, SIG_IGN);
+    std::signal(SIGPIPE, SIG_IGN); // a closed log reader must not end the unit
 }
 
 SignalWatch::~SignalWatch()
