@@ -38,7 +38,6 @@ public:
     explicit FaultInjector(quint32 seed, const FaultSettings &settings = {});
 
     FaultSettings &settings() { return m_settings; }
-    const FaultSettings &settings() const { return m_settings; }
     QString describe() const;
 
     // True when the unit is to act as if the request never arrived.
