@@ -25,7 +25,7 @@ struct Manual
     quint8 language;
 };
 
-const Manual kManuals[] = {{"en", lang::English}};
+const Manual kManuals[] = {{"en", lang::English}, {"de", lang::German}};
 
 // The messages every manual explains.
 struct Quoted
