@@ -25,7 +25,7 @@ struct Manual
     quint8 language;
 };
 
-const Manual kManuals[] = {{"en", lang::English}, {"de", lang::German}};
+const Manual kManuals[] = {{"en", lang::English}, {"de", lang::German}, {"fr", lang::French}};
 
 // The messages every manual explains.
 struct Quoted
