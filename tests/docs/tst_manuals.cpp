@@ -25,7 +25,8 @@ struct Manual
     quint8 language;
 };
 
-const Manual kManuals[] = {{"en", lang::English}, {"de", lang::German}, {"fr", lang::French}};
+const Manual kManuals[] = {
+    {"en", lang::English}, {"de", lang::German}, {"fr", lang::French}, {"cz", lang::Czech}};
 
 // The messages every manual explains.
 struct Quoted
