@@ -38,6 +38,9 @@ void fail(const QString &message)
 
 int main(int argc, char *argv[])
 {
+    // Layout needs fonts, not a screen: run headless unless told otherwise.
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     const QStringList args = app.arguments();
     if (args.size() != 4) {
