@@ -41,6 +41,8 @@ public:
     }
     bool write(const LinkFrame::Bytes &frame) override
     {
+        if (!m_open)
+            return false;
         writes.push_back(frame);
         log << QStringLiteral("write %1").arg(frame[0], 2, 16, QLatin1Char('0'));
         return true;
