@@ -68,7 +68,8 @@ private slots:
         QFETCH(QString, text);
         testframes::Status s;
         s.word(st::SUPPLY_MV, quint16(millivolts));
-        const MonitorDisplay::Line &line = decode(s).line(MonitorLabel::LabelNapeti);
+        const MonitorDisplay display = decode(s);
+        const MonitorDisplay::Line &line = display.line(MonitorLabel::LabelNapeti);
         QCOMPARE(line.colour, std::optional<LabelColour>(colour));
         QCOMPARE(line.text, text);
     }
@@ -106,7 +107,8 @@ private slots:
         testframes::Status s = running(4000);
         s.set(st::ADVANCE_NOW, quint8(now)).set(st::ADVANCE_MAX, quint8(max));
         s.set(st::PICKUP_SIGNAL, pickup).set(st::BASIC_ADVANCE, basic);
-        const MonitorDisplay::Line &line = decode(s).line(MonitorLabel::LabelMon_Advance);
+        const MonitorDisplay display = decode(s);
+        const MonitorDisplay::Line &line = display.line(MonitorLabel::LabelMon_Advance);
         QCOMPARE(line.text, text);
         QCOMPARE(line.colour, std::optional<LabelColour>(colour));
     }
@@ -217,7 +219,8 @@ private slots:
         QFETCH(LabelColour, colour);
         testframes::Status s = running(1200);
         s.set(st::POLARITY_NEG, negative).set(st::POLARITY_OK, good);
-        const MonitorDisplay::Line &line = decode(s).line(MonitorLabel::LabelPolaritaMer);
+        const MonitorDisplay display = decode(s);
+        const MonitorDisplay::Line &line = display.line(MonitorLabel::LabelPolaritaMer);
         QCOMPARE(line.text, text);
         QCOMPARE(line.colour, std::optional<LabelColour>(colour));
     }

@@ -104,7 +104,7 @@ private slots:
             ticksAtBox = rig.link.messageTicks();
             // A modal box keeps the timer running: the link must take further ticks.
             rig.ticks(PollCycle::kStatusPollTicks);
-            nestedBoxes = rig.view.versionBoxes.size();
+            nestedBoxes = int(rig.view.versionBoxes.size());
         };
         rig.link.startRead();
         QVERIFY(rig.answerNext(0xC0, bytes(unitPage0(45))));
@@ -215,6 +215,29 @@ private slots:
         rig.link.tick();
         QVERIFY(!rig.view.messageVisible);
         QVERIFY(!rig.link.programmedOk());
+    }
+
+    void savingBeyondFullCount_data()
+    {
+        QTest::addColumn<int>("countdown");
+        QTest::addColumn<int>("gauge");
+        QTest::newRow("full count") << 53 << 0;
+        QTest::newRow("above the full count") << 60 << 0;
+        QTest::newRow("largest count") << 65535 << 0;
+        QTest::newRow("last step") << 1 << 2;
+    }
+
+    void savingBeyondFullCount()
+    {
+        QFETCH(int, countdown);
+        QFETCH(int, gauge);
+        LinkRig rig;
+        rig.port.feed(
+            testframes::Status().word(wire::status::SAVE_COUNTDOWN, quint16(countdown)).frame());
+        rig.link.tick();
+        QCOMPARE(rig.view.messageText, QStringLiteral("Saving:"));
+        QCOMPARE(rig.view.progress, gauge);
+        QCOMPARE(rig.link.messageTicks(), PollCycle::kMessageTicks - 1);
     }
 
     void programStopsAtVersion()
