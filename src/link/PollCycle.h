@@ -67,11 +67,9 @@ public:
 
     // While the window is printed the message and connection labels stay hidden.
     void setPrintMode(bool on) { m_printMode = on; }
-    bool printMode() const { return m_printMode; }
 
     LinkState linkState() const { return m_linkState; }
     quint8 commandByte() const { return m_commandByte; }
-    int tickCount() const { return m_tickCount; }
     int sendCount() const { return m_sendCount; }
     int messageTicks() const { return m_messageTicks; }
     int watchdogTicks() const { return m_watchdogTicks; }
@@ -79,7 +77,6 @@ public:
     quint16 saveCountdown() const { return m_saveCountdown; }
     quint16 engineSpeed() const { return m_engineSpeed; }
     std::optional<int> currentPoint() const { return m_currentPoint; }
-    const StatusRecord &status() const { return m_status; }
     // Texts from page 0, rebuilt whenever the unit sends page 0.
     const UnitIdentification &identification() const { return m_identification; }
 

@@ -38,8 +38,6 @@ public:
         return flag(wire::status::PICKUP_SIGNAL) ? engineRpm() : quint16(0);
     }
 
-    const Bytes &bytes() const { return m_bytes; }
-
 private:
     Bytes m_bytes;
 };

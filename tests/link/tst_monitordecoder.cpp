@@ -247,6 +247,15 @@ private slots:
         QVERIFY(!decode(s).eeDataError);
     }
 
+    void labelNames()
+    {
+        QCOMPARE(monitorLabelName(MonitorLabel::LabelRpm), "LabelRpm");
+        QCOMPARE(monitorLabelName(MonitorLabel::LabelPolaritaMer), "LabelPolaritaMer");
+        QCOMPARE(monitorLabelName(MonitorLabel::LabelPocetProgramovani), "LabelPocetProgramovani");
+        QCOMPARE(monitorLabelName(MonitorLabel::LabelTest1), "LabelTest1");
+        QCOMPARE(monitorLabelName(MonitorLabel::LabelTest8), "LabelTest8");
+    }
+
     void curvePoint_data()
     {
         QTest::addColumn<int>("points");
