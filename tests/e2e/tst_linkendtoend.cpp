@@ -3,7 +3,6 @@
 #include <QtTest>
 
 using e2e::pageOf;
-using State = PollCycle::LinkState;
 
 namespace {
 
