@@ -1,0 +1,8 @@
+#pragma once
+
+class QWidget;
+
+// What a form description cannot hold by itself: font heights in pixels (the
+// "fontPixelSize" property, 11 px where none is given), split hints (the
+// "hint" property) and the pairing of every UpDown with its edit.
+void applyDesignExtras(QWidget *window);

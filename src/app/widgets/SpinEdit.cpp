@@ -1,0 +1,91 @@
+#include "SpinEdit.h"
+
+#include <QKeyEvent>
+
+SpinEdit::SpinEdit(QWidget *parent) : QSpinBox(parent)
+{
+    setButtonSymbols(QAbstractSpinBox::NoButtons);
+    setKeyboardTracking(false);
+    setCorrectionMode(QAbstractSpinBox::CorrectToPreviousValue);
+}
+
+std::optional<int> SpinEdit::parse(const QString &text) const
+{
+    const QLocale loc = locale();
+    QString digits = text.trimmed();
+    digits.remove(loc.groupSeparator());
+    // Locales that group with a (narrow) no-break space: a typed plain space is meant the same.
+    if (loc.groupSeparator().trimmed().isEmpty())
+        digits.remove(QLatin1Char(' '));
+    digits.replace(loc.negativeSign(), QLatin1String("-"));
+    bool ok = false;
+    const int number = digits.toInt(&ok, 10);
+    if (!ok || number < minimum() || number > maximum())
+        return std::nullopt;
+    return number;
+}
+
+int SpinEdit::position() const
+{
+    return parse(lineEdit()->text()).value_or(value());
+}
+
+QValidator::State SpinEdit::validate(QString &input, int &) const
+{
+    return parse(input) ? QValidator::Acceptable : QValidator::Intermediate;
+}
+
+int SpinEdit::valueFromText(const QString &text) const
+{
+    return parse(text).value_or(value());
+}
+
+QString SpinEdit::textFromValue(int value) const
+{
+    if (isGroupSeparatorShown())
+        return locale().toString(value);
+    return QString::number(value);
+}
+
+bool SpinEdit::event(QEvent *event)
+{
+    // Ctrl+Z is the window's Undo, not the undo of the text being typed.
+    if (event->type() == QEvent::ShortcutOverride &&
+        static_cast<QKeyEvent *>(event)->matches(QKeySequence::Undo))
+        return true;
+    return QSpinBox::event(event);
+}
+
+void SpinEdit::keyPressEvent(QKeyEvent *event)
+{
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        event->accept();
+        emit enterPressed();
+        return;
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+        event->accept();
+        emit arrowKeyPressed(event->key() == Qt::Key_Up ? 1 : -1);
+        return;
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+        event->accept();
+        return;
+    default:
+        QSpinBox::keyPressEvent(event);
+    }
+}
+
+void SpinEdit::focusOutEvent(QFocusEvent *event)
+{
+    QSpinBox::focusOutEvent(event);
+    if (event->reason() != Qt::ActiveWindowFocusReason && event->reason() != Qt::PopupFocusReason)
+        emit exited();
+}
+
+void SpinEdit::wheelEvent(QWheelEvent *event)
+{
+    event->ignore();
+}
