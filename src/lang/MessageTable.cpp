@@ -12,42 +12,67 @@ struct Entry
 
 // Texts are shown letter for letter, spelling included.
 const Entry kEntries[] = {
-    {Msg::HelpFile, {"manual_zevras_en.pdf", "manual_zevras_de.pdf", "manual_zevras_fr.pdf",
-                     "manual_zevras_cz.pdf"}},
-    {Msg::ProgramError, {"Program error!", "", "", ""}},
-    {Msg::VerifyError, {"Verify error!", "", "", ""}},
-    {Msg::ReadError, {"Read error!", "", "", ""}},
-    {Msg::Programing, {"Programing", "", "", ""}},
-    {Msg::Verify, {"Verify", "", "", ""}},
-    {Msg::Read, {"Read", "", "", ""}},
-    {Msg::Saving, {"Saving:", "", "", ""}},
-    {Msg::UnmatchedVersion, {"Unmatched version of PC and Ignition programs!", "", "", ""}},
-    {Msg::UnmatchedIgnFile, {"Unmatched version of *.ign file!", "", "", ""}},
-    {Msg::ComOpeningError, {"Com opening error!", "", "", ""}},
-    {Msg::DefaultSettingQuestion, {"Do you want default setting?", "", "", ""}},
-    {Msg::NoReading, {"No reading!", "", "", ""}},
-    {Msg::PrintTimeHeading, {"Date and time of printing:  ", "", "", ""}},
-    {Msg::Advance, {"Advance", "", "", ""}},
-    {Msg::StartLimiter, {"Start limiter", "", "", ""}},
-    {Msg::Limiter, {"Limiter", "", "", ""}},
-    {Msg::GearShiftLight, {"Gear shift light", "", "", ""}},
-    {Msg::ClutchMaster, {"Clutch master", "", "", ""}},
-    {Msg::Retard, {"Retard", "", "", ""}},
-    {Msg::MotorOff, {"Motor off", "", "", ""}},
-    {Msg::NumberOfPrograming, {"Number of Programing= ", "", "", ""}},
-    {Msg::PickUp, {"Pick-up (CPS)", "", "", ""}},
-    {Msg::IsRunning, {" is running", "", "", ""}},
-    {Msg::NoSignal, {" no signal", "", "", ""}},
-    {Msg::PolarityOfCkps, {"Polarity of CKPS", "", "", ""}},
-    {Msg::Positive, {"Positive", "", "", ""}},
-    {Msg::Negative, {"Negative", "", "", ""}},
-    {Msg::Yes, {"Yes", "", "", ""}},
-    {Msg::No, {"No", "", "", ""}},
-    {Msg::Input, {"Input", "", "", ""}},
-    {Msg::Basic, {"Basic", "", "", ""}},
+    {Msg::HelpFile,
+     {"manual_zevras_en.pdf", "manual_zevras_de.pdf", "manual_zevras_fr.pdf",
+      "manual_zevras_cz.pdf"}},
+    {Msg::ProgramError,
+     {"Program error!", "Programmierfehler!", "Erreur de programmation!", "Chyba programování"}},
+    {Msg::VerifyError,
+     {"Verify error!", "Vergleichsfehler", "Verifier erreur!", "Chyba verifikace!"}},
+    {Msg::ReadError, {"Read error!", "Lesefehler", "Lire erreur!", "Chyba čtení!"}},
+    {Msg::Programing, {"Programing", "Programmieren", "Programmer", "Programování"}},
+    {Msg::Verify, {"Verify", "Vergleichen", "Vérifier", "Verifikace"}},
+    {Msg::Read, {"Read", "Lesen", "Lire", "Čtení"}},
+    {Msg::Saving, {"Saving:", "Speichern:", "Mémorisation", "Ukládání:"}},
+    {Msg::UnmatchedVersion,
+     {"Unmatched version of PC and Ignition programs!",
+      "Programm der Zündung ist nicht kompatibel mit dem Programm am PC!",
+      "Programme du boitier d´alumage non compatible avec programme PC!",
+      "Neshodné verze proramu v PC a zapalování!"}},
+    {Msg::UnmatchedIgnFile,
+     {"Unmatched version of *.ign file!", "Datei *.ign ist nicht kompatiebel!",
+      "Programme du fichier non compatible avec programme PC!", "Neshodná verze souboru *.ign!"}},
+    {Msg::ComOpeningError,
+     {"Com opening error!", "Falscher COM-Anschlußes!", "Erreur connections PC!",
+      "Chyba při otevírání portu Com!"}},
+    {Msg::DefaultSettingQuestion,
+     {"Do you want default setting?", "Wollen Sie Standardeinstellungen öffnen?",
+      "Voulez vous la programation de base?", "Chcete nastavit základní hodnoty?"}},
+    {Msg::NoReading, {"No reading!", "Lesen verboten!", "Pas axessible!", "Zákaz čtení!"}},
+    {Msg::PrintTimeHeading,
+     {"Date and time of printing:  ", "Zeitpunkt des Ausdruckes   ",
+      "Date et heur de l´imprimé:   ", "Datum a čas tisku:  "}},
+    {Msg::Advance, {"Advance", "Vorzündung", "Avance", "Předstih"}},
+    {Msg::StartLimiter,
+     {"Start limiter", "Startbegrenzer", "Limitateur départ", "Startovací omezovač"}},
+    {Msg::Limiter, {"Limiter", "Begrenzer", "Limitateur", "Omezovač"}},
+    {Msg::GearShiftLight,
+     {"Gear shift light", "Schaltblitz", "Retard à l´allumage", "Kontrolka řazení"}},
+    {Msg::ClutchMaster, {"Clutch master", "Schaltautomat", "Clutch master", "Clutch master"}},
+    {Msg::Retard, {"Retard", "Spätzündung", "Retard d´allumage", "Snížení předstihu"}},
+    {Msg::MotorOff, {"Motor off", "Motor off", "Blocage", "Blokování"}},
+    {Msg::NumberOfPrograming,
+     {"Number of Programing= ", "Programmierungsanzahl= ", "Nombre de programmations= ",
+      "Počet programování= "}},
+    {Msg::PickUp, {"Pick-up (CPS)", "Geber(CPS)", "Capteur(CPS)", "Snímač (CPS)"}},
+    {Msg::IsRunning, {" is running", " läuft", " fonctionne", " pracuje"}},
+    {Msg::NoSignal, {" no signal", " kein Signal", " pas de signal", " bez signálu"}},
+    {Msg::PolarityOfCkps,
+     {"Polarity of CKPS", "Polarität des CKPS", "Polarité CKPS", "Polarita CKPS"}},
+    {Msg::Positive, {"Positive", "Positiv", "Positif", "Kladná"}},
+    {Msg::Negative, {"Negative", "Negativ", "Négatif", "Záporná"}},
+    {Msg::Yes, {"Yes", "Ja", "Oui", "Ano"}},
+    {Msg::No, {"No", "Nein", "Non", "Ne"}},
+    {Msg::Input, {"Input", "Eingang", "Entrée", "Vstup"}},
+    {Msg::Basic, {"Basic", "Grund", "De base", "Základní"}},
 };
 
-const char *const kFileErrorWord[kLanguageCount] = {"Open file error", "", "", ""};
+const char *const kFileErrorWord[kLanguageCount] = {
+    "Open file error", "Fehler beim öffnen der Datei", "Erreur ouvertur fichier",
+    "Chyba při otevírání souboru"};
+
+const char *const kAboutCaption[kLanguageCount] = {"About ZEVRA-S2", "Über Programm ZEVRA-S2",
+                                                   "Information ZEVRA-S2", "O programu ZEVRA-S2"};
 
 } // namespace
 
@@ -60,6 +85,11 @@ void MessageTable::fill(quint8 language)
     m_texts[int(Msg::FileError)] = word + QLatin1String("!");
     m_texts[int(Msg::HelpError)] =
         word + QLatin1Char(' ') + text(Msg::HelpFile) + QLatin1String(" !");
+}
+
+QString aboutCaption(quint8 language)
+{
+    return language < kLanguageCount ? QString::fromUtf8(kAboutCaption[language]) : QString();
 }
 
 } // namespace lang

@@ -8,10 +8,17 @@
 // dialogs show. Filled for one language at a time; read by whoever shows a text.
 namespace lang {
 
-enum Language : quint8 { English = 0, German = 1, French = 2, Czech = 3 };
+enum Language : quint8
+{
+    English = 0,
+    German = 1,
+    French = 2,
+    Czech = 3
+};
 constexpr int kLanguageCount = 4;
 
-enum class Msg : int {
+enum class Msg : int
+{
     HelpFile,
     ProgramError,
     VerifyError,
@@ -69,5 +76,8 @@ private:
     quint8 m_language = English;
     std::array<QString, int(Msg::Count)> m_texts;
 };
+
+// Caption of the about box; null for an index above 3, which leaves its caption as it is.
+QString aboutCaption(quint8 language);
 
 } // namespace lang
