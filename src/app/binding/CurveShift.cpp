@@ -14,8 +14,7 @@ void shiftPoint(ParameterSet &image, int point, int step)
 }
 } // namespace
 
-void ShiftAdvance(ParameterSet &image, int step, bool allPoints,
-                  std::optional<int> currentPoint)
+void ShiftAdvance(ParameterSet &image, int step, bool allPoints, std::optional<int> currentPoint)
 {
     if (allPoints) {
         for (int i = 0; i < ParameterSet::kCurvePoints; ++i)

@@ -34,8 +34,8 @@ void showCheck(QCheckBox *box, quint8 flag)
 }
 } // namespace
 
-FormBinding::FormBinding(Ui::TFormHlav &ui, ParameterSet &image, quint8 &language,
-                         quint8 &comPort, QObject *parent)
+FormBinding::FormBinding(Ui::TFormHlav &ui, ParameterSet &image, quint8 &language, quint8 &comPort,
+                         QObject *parent)
     : QObject(parent), m_ui(ui), m_image(image), m_language(language), m_comPort(comPort),
       m_tables(ControlTables::build(ui.centralwidget->window()))
 {
@@ -143,7 +143,8 @@ void FormBinding::StartUndoHistory()
 
 void FormBinding::RecordUndoStep()
 {
-    const UndoHistory::Step step = m_undo.RecordUndoStep(m_image, m_ui.CheckBoxProgHned->isChecked());
+    const UndoHistory::Step step =
+        m_undo.RecordUndoStep(m_image, m_ui.CheckBoxProgHned->isChecked());
     if (step.changed)
         updateUndoButtons();
     if (step.startProgramming)

@@ -36,7 +36,10 @@ public:
 
 private:
     static quint16 next(quint16 index) { return index == kEntries - 1 ? 0 : quint16(index + 1); }
-    static quint16 previous(quint16 index) { return index == 0 ? quint16(kEntries - 1) : quint16(index - 1); }
+    static quint16 previous(quint16 index)
+    {
+        return index == 0 ? quint16(kEntries - 1) : quint16(index - 1);
+    }
 
     std::array<ParameterSet::Bytes, kEntries> m_entries{};
     quint16 m_current = 0;

@@ -7,24 +7,31 @@
 #include <QApplication>
 
 namespace {
-enum InputFunction : quint8 { KillOrBlocking = 1, ClutchMaster = 2, Retard = 3, StartLimiter = 4 };
-
-void setBackground(QWidget *widget, const QColor &color)
+enum InputFunction : quint8
 {
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, color);
-    widget->setPalette(palette);
-    widget->setAutoFillBackground(true);
+    KillOrBlocking = 1,
+    ClutchMaster = 2,
+    Retard = 3,
+    StartLimiter = 4
+};
+
+// Red, or the normal look of whatever lies beneath.
+void paintRed(QWidget *widget, bool red)
+{
+    if (red) {
+        QPalette palette = widget->palette();
+        palette.setColor(QPalette::Window, QColor(255, 0, 0));
+        widget->setPalette(palette);
+    }
+    widget->setAutoFillBackground(red);
 }
 
-QColor buttonFace()
+void setWindowBackground(QWidget *window, bool white)
 {
-    return QApplication::palette().color(QPalette::Button);
-}
-
-QColor redWhen(bool on)
-{
-    return on ? QColor(255, 0, 0) : buttonFace();
+    QPalette palette = window->palette();
+    palette.setColor(QPalette::Window, white ? QColor(255, 255, 255)
+                                             : QApplication::palette().color(QPalette::Window));
+    window->setPalette(palette);
 }
 } // namespace
 
@@ -42,7 +49,7 @@ void ApplyVisibilityRules(Ui::TFormHlav &ui, const ControlTables &tables, const 
     const bool pickupFree = image.bike() == 0;
     const bool onScreen = !printMode;
 
-    setBackground(ui.centralwidget->window(), printMode ? QColor(255, 255, 255) : buttonFace());
+    setWindowBackground(ui.centralwidget->window(), printMode);
 
     for (int i = 0; i < ParameterSet::kCurvePoints; ++i) {
         const bool inUse = i < image.pocetBodu();
@@ -52,8 +59,8 @@ void ApplyVisibilityRules(Ui::TFormHlav &ui, const ControlTables &tables, const 
         tables.AdvanceUpDowns[i]->setVisible(inUse && onScreen);
     }
 
-    setBackground(ui.CheckBoxProgHned, redWhen(ui.CheckBoxProgHned->isChecked()));
-    setBackground(ui.CheckBoxZakazCteni, redWhen(ui.CheckBoxZakazCteni->isChecked()));
+    paintRed(ui.CheckBoxProgHned, ui.CheckBoxProgHned->isChecked());
+    paintRed(ui.CheckBoxZakazCteni, ui.CheckBoxZakazCteni->isChecked());
 
     for (QWidget *widget : std::initializer_list<QWidget *>{
              ui.CGaugeRpm, ui.CheckBoxProgHned, ui.CheckBoxZakazCteni, ui.StatusBar1, ui.ImageLogo,
@@ -79,7 +86,7 @@ void ApplyVisibilityRules(Ui::TFormHlav &ui, const ControlTables &tables, const 
     ui.UpDownRetard->setVisible(retardUsed && onScreen);
 
     for (QWidget *widget : std::initializer_list<QWidget *>{ui.EditClutch1, ui.LabelClutch1,
-                                                           ui.EditClutch2, ui.LabelClutch2})
+                                                            ui.EditClutch2, ui.LabelClutch2})
         widget->setEnabled(clutchUsed);
     ui.UpDownClutch1->setVisible(clutchUsed && onScreen);
     ui.UpDownClutch2->setVisible(clutchUsed && onScreen);
@@ -88,7 +95,7 @@ void ApplyVisibilityRules(Ui::TFormHlav &ui, const ControlTables &tables, const 
     ui.LabelPolaritaMer->setEnabled(pickupFree);
 
     // The stored flag, not the box, decides the colour that stays.
-    setBackground(ui.CheckBoxZakazCteni, redWhen(image.noReading() != 0));
+    paintRed(ui.CheckBoxZakazCteni, image.noReading() != 0);
 
     ui.LabelVerze1->setText(unit.name);
     ui.LabelVerze2->setText(unit.date);

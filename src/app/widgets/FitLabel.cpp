@@ -1,5 +1,6 @@
 #include "FitLabel.h"
 
+#include <QEvent>
 #include <QLayout>
 
 namespace {

@@ -1,12 +1,24 @@
 #include "SpinEdit.h"
 
+#include <QFontMetrics>
 #include <QKeyEvent>
+#include <QLineEdit>
+
+namespace {
+// QLineEdit keeps 2 px free on each side of its text and 1 px for the cursor.
+constexpr int kLineEditTextPadding = 2 * 2 + 1;
+constexpr int kSmallestTextPixels = 7;
+} // namespace
 
 SpinEdit::SpinEdit(QWidget *parent) : QSpinBox(parent)
 {
     setButtonSymbols(QAbstractSpinBox::NoButtons);
     setKeyboardTracking(false);
     setCorrectionMode(QAbstractSpinBox::CorrectToPreviousValue);
+    // A thin frame leaves the narrow fields room for five digits and a separator.
+    setStyleSheet(QStringLiteral("SpinEdit { border: 1px solid palette(dark); padding: 0px; "
+                                 "background: palette(base); }"
+                                 "SpinEdit:focus { border-color: palette(highlight); }"));
 }
 
 std::optional<int> SpinEdit::parse(const QString &text) const
@@ -88,4 +100,37 @@ void SpinEdit::focusOutEvent(QFocusEvent *event)
 void SpinEdit::wheelEvent(QWheelEvent *event)
 {
     event->ignore();
+}
+
+void SpinEdit::changeEvent(QEvent *event)
+{
+    QSpinBox::changeEvent(event);
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange ||
+        event->type() == QEvent::LocaleChange)
+        fitTextSize();
+}
+
+void SpinEdit::resizeEvent(QResizeEvent *event)
+{
+    QSpinBox::resizeEvent(event);
+    fitTextSize();
+}
+
+// The field keeps the window's font unless its widest number would not fit;
+// then its text alone gets smaller, so no digit is ever cut off.
+void SpinEdit::fitTextSize()
+{
+    const int room = lineEdit()->contentsRect().width() - kLineEditTextPadding;
+    const QString texts[] = {textFromValue(minimum()), textFromValue(maximum())};
+    QFont font = this->font();
+    int pixels = QFontInfo(font).pixelSize();
+    for (; pixels > kSmallestTextPixels; --pixels) {
+        font.setPixelSize(pixels);
+        const QFontMetrics metrics(font);
+        if (metrics.horizontalAdvance(texts[0]) <= room &&
+            metrics.horizontalAdvance(texts[1]) <= room)
+            break;
+    }
+    font.setPixelSize(pixels);
+    lineEdit()->setFont(font);
 }

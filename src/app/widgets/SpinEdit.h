@@ -11,10 +11,13 @@ class SpinEdit : public QSpinBox
 {
     Q_OBJECT
     // Grouped fields show thousands separators (15 000); the others plain digits.
-    Q_PROPERTY(bool grouped READ isGroupSeparatorShown WRITE setGroupSeparatorShown)
+    Q_PROPERTY(bool grouped READ grouped WRITE setGrouped)
 
 public:
     explicit SpinEdit(QWidget *parent = nullptr);
+
+    bool grouped() const { return isGroupSeparatorShown(); }
+    void setGrouped(bool on) { setGroupSeparatorShown(on); }
 
     // The typed text when it is a whole number within range (thousands
     // separators ignored), otherwise the last number taken.
@@ -38,7 +41,10 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
     void focusOutEvent(QFocusEvent *event) override;
     void wheelEvent(QWheelEvent *event) override;
+    void changeEvent(QEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
     std::optional<int> parse(const QString &text) const;
+    void fitTextSize();
 };

@@ -1,7 +1,5 @@
 #include "UpDown.h"
 
-#include "SpinEdit.h"
-
 #include <QGuiApplication>
 #include <QMouseEvent>
 #include <QStyleOption>

@@ -1,10 +1,10 @@
 #pragma once
 
+#include "SpinEdit.h"
+
 #include <QBasicTimer>
 #include <QPointer>
 #include <QWidget>
-
-class SpinEdit;
 
 // The arrow pair of a spin field. It steps its edit by the edit's single step
 // within the edit's range, never wrapping, and reports every step as a click.
