@@ -34,6 +34,17 @@ void FormEvents::connectControls()
             &FormEvents::RadioGroupPolaritaClick);
     connect(m_ui.RadioGroupInput1, &RadioGroup::clicked, this, &FormEvents::RadioGroupInput1Click);
     connect(m_ui.RadioGroupInput2, &RadioGroup::clicked, this, &FormEvents::RadioGroupInput2Click);
+
+    // Buttons and menu items share the curve and undo commands.
+    const auto onClick = [this](QAbstractButton *button, QAction *item,
+                                void (FormBinding::*command)()) {
+        connect(button, &QAbstractButton::clicked, &m_binding, command);
+        connect(item, &QAction::triggered, &m_binding, command);
+    };
+    onClick(m_ui.BitBtnAdvMinus, m_ui.MenuAdvanceMinus, &FormBinding::BitBtnAdvMinusClick);
+    onClick(m_ui.BitBtnAdvPlus, m_ui.MenuAdvancePlus, &FormBinding::BitBtnAdvPlusClick);
+    onClick(m_ui.SpeedButtonZpet, m_ui.MenuZpet, &FormBinding::SpeedButtonZpetClick);
+    onClick(m_ui.SpeedButtonZnovu, m_ui.MenuZnovu, &FormBinding::SpeedButtonZnovuClick);
 }
 
 void FormEvents::UpDownClick()
