@@ -29,6 +29,9 @@ constexpr int kBaudRate = 57600;
 constexpr int kReceiveThreshold = 52; // fewer waiting bytes stay queued
 constexpr int kReceiveCap = 15000;    // bytes taken per receive at most
 
+// The program's poll timer; the unit's storing steps run at the same pace.
+constexpr int kTickMs = 55;
+
 // UNIT_INFO: offsets within page 0.
 namespace info {
 constexpr int NAME = 0;          // three letters

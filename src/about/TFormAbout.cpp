@@ -1,0 +1,104 @@
+#include "TFormAbout.h"
+#include "ui_TFormAbout.h"
+
+#include "BuildStamp.h"
+
+#include <QGuiApplication>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPixmap>
+#include <QScreen>
+#include <QSvgRenderer>
+
+#include <iterator>
+
+// Resources of a static library are registered by hand, outside any namespace.
+static void registerAboutResources()
+{
+    Q_INIT_RESOURCE(about);
+}
+
+namespace {
+
+const char *const kLogoPath = ":/about/zevra-logo.svg";
+
+// Indexed by the language index; the box keeps its caption for any other index.
+const char *const kCaptions[] = {"About ZEVRA-S2", "Über Programm ZEVRA-S2", "Information ZEVRA-S2",
+                                 "O programu ZEVRA-S2"};
+
+} // namespace
+
+TFormAbout::TFormAbout(LanguageSource language, QWidget *parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+      m_ui(std::make_unique<Ui::TFormAbout>()), m_language(std::move(language))
+{
+    registerAboutResources();
+    m_ui->setupUi(this);
+    setAttribute(Qt::WA_StyledBackground);
+    m_ui->LabelExit->installEventFilter(this);
+    showLogo();
+    FormCreate();
+}
+
+TFormAbout::~TFormAbout() = default;
+
+void TFormAbout::FormCreate()
+{
+    const QDateTime built = about::buildMoment();
+    m_ui->LabelDate->setText(about::buildDateText(built));
+    m_ui->LabelTime->setText(about::buildTimeText(built));
+
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QRect area = screen->geometry();
+    move(area.left() + area.width() / 2 - width() / 2,
+         area.top() + area.height() / 2 - height() / 2);
+}
+
+void TFormAbout::FormActivate()
+{
+    if (!m_language)
+        return;
+    const quint8 language = m_language();
+    if (language < std::size(kCaptions))
+        setWindowTitle(QString::fromUtf8(kCaptions[language]));
+}
+
+void TFormAbout::Button1Click()
+{
+    accept();
+}
+
+void TFormAbout::showLogo()
+{
+    QSvgRenderer renderer(QString::fromLatin1(kLogoPath));
+    const qreal scale = devicePixelRatioF();
+    QPixmap logo(m_ui->Image1->size() * scale);
+    logo.setDevicePixelRatio(scale);
+    logo.fill(Qt::transparent);
+    QPainter painter(&logo);
+    renderer.render(&painter, QRectF(QPointF(0, 0), m_ui->Image1->size()));
+    painter.end();
+    m_ui->Image1->setPixmap(logo);
+}
+
+void TFormAbout::showEvent(QShowEvent *event)
+{
+    FormActivate();
+    QDialog::showEvent(event);
+}
+
+bool TFormAbout::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_ui->LabelExit && event->type() == QEvent::MouseButtonRelease) {
+        const auto *mouse = static_cast<QMouseEvent *>(event);
+        if (mouse->button() == Qt::LeftButton &&
+            m_ui->LabelExit->rect().contains(mouse->position().toPoint())) {
+            Button1Click();
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QString>
+
+// Where the program keeps its settings, its last parameter image and the
+// test switch. The Windows program used its Windows folder and the root of
+// drive C; here all three live in the user's configuration folder.
+namespace ConfigPaths {
+
+// The folder holding the three files; created by the first write, not here.
+QString configFolder();
+
+QString settingsFile();   // "zevras.ini"
+QString imageFile();      // "_" + the settings file name
+QString testSwitchFile(); // "test_pelmar.txt"
+
+} // namespace ConfigPaths

@@ -1,0 +1,58 @@
+#include "FileAccess.h"
+
+#include "WordReader.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace fileaccess {
+
+QByteArray readCapped(QIODevice &device)
+{
+    QByteArray data;
+    while (data.size() <= kMaxReadBytes) {
+        const QByteArray chunk = device.read(kMaxReadBytes + 1 - data.size());
+        if (chunk.isEmpty())
+            break;
+        data += chunk;
+    }
+    if (data.size() > kMaxReadBytes) {
+        const bool cutInsideWord = !isWordSpace(data[kMaxReadBytes]);
+        data.truncate(kMaxReadBytes);
+        if (cutInsideWord) {
+            while (!data.isEmpty() && !isWordSpace(data.back()))
+                data.chop(1);
+        }
+    }
+    return data;
+}
+
+std::optional<QByteArray> readFile(const QString &path)
+{
+    if (!QFileInfo(path).isFile())
+        return std::nullopt;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    return readCapped(file);
+}
+
+bool writeAtomically(const QString &path, const QByteArray &data, Folder folder)
+{
+    if (folder == Folder::Create)
+        QDir().mkpath(QFileInfo(path).absolutePath());
+    QSaveFile file(path);
+    // Unbuffered, so that a short write shows here: a buffered one fails only
+    // while committing, and Qt 6.4 then still reports the commit as done.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return false;
+    if (file.write(data) != data.size()) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}
+
+} // namespace fileaccess

@@ -1,0 +1,61 @@
+#include "SerialPort.h"
+
+bool SerialPort::open(const QString &devicePath, QString *error)
+{
+    close();
+    m_port.setPortName(devicePath);
+    if (!m_port.open(QIODevice::ReadWrite)) {
+        *error = m_port.errorString();
+        return false;
+    }
+    const bool configured =
+        m_port.setBaudRate(wire::kBaudRate) && m_port.setDataBits(QSerialPort::Data8) &&
+        m_port.setParity(QSerialPort::NoParity) && m_port.setStopBits(QSerialPort::OneStop) &&
+        m_port.setFlowControl(QSerialPort::NoFlowControl);
+    if (!configured) {
+        *error = m_port.errorString();
+        m_port.close();
+        return false;
+    }
+    return true;
+}
+
+void SerialPort::close()
+{
+    if (m_port.isOpen())
+        m_port.close();
+}
+
+qint64 SerialPort::bytesWaiting()
+{
+    if (!m_port.isOpen())
+        return -1;
+    // Moves whatever the driver holds into the port's buffer without blocking,
+    // so bytes arrive even when no event loop has run since the last tick.
+    m_port.waitForReadyRead(0);
+    if (!m_port.isOpen())
+        return -1;
+    return m_port.bytesAvailable();
+}
+
+QByteArray SerialPort::read(qint64 maxBytes)
+{
+    return m_port.read(maxBytes);
+}
+
+bool SerialPort::write(const LinkFrame::Bytes &frame)
+{
+    if (!m_port.isOpen())
+        return false;
+    const qint64 size = qint64(frame.size());
+    const bool queued = m_port.write(reinterpret_cast<const char *>(frame.data()), size) == size;
+    m_port.flush();
+    return queued;
+}
+
+bool SerialPort::waitSent()
+{
+    if (!m_port.isOpen())
+        return false;
+    return m_port.bytesToWrite() == 0 || m_port.waitForBytesWritten(kSendTimeoutMs);
+}

@@ -1,0 +1,8 @@
+#include "StatusRecord.h"
+
+#include <cstring>
+
+StatusRecord::StatusRecord(const quint8 *frame)
+{
+    std::memcpy(m_bytes.data(), frame, kSize);
+}

@@ -1,0 +1,77 @@
+#pragma once
+
+#include "LinkView.h"
+
+#include <QStringList>
+
+#include <array>
+#include <functional>
+
+// Keeps what the link last showed, plus the history of message texts and
+// the boxes asked for.
+class RecordingView : public LinkView
+{
+public:
+    void setMessageText(const QString &text) override
+    {
+        messageText = text;
+        if (messageHistory.isEmpty() || messageHistory.last() != text)
+            messageHistory << text;
+    }
+    void setMessageColour(LabelColour colour) override { messageColour = colour; }
+    void setMessageVisible(bool visible) override { messageVisible = visible; }
+    void setProgress(int value) override
+    {
+        progress = value;
+        if (progressHistory.isEmpty() || progressHistory.last() != value)
+            progressHistory << value;
+    }
+    void setProgressVisible(bool visible) override { progressVisible = visible; }
+    void setConnectionLabelVisible(bool visible) override { connectionVisible = visible; }
+    void setVersionLabelText(const QString &text) override { versionText = text; }
+    void setVersionLabelVisible(bool visible) override { versionVisible = visible; }
+    void setEeDataErrorVisible(bool visible) override { eeDataErrorVisible = visible; }
+    void setMonitorText(MonitorLabel label, const QString &text) override
+    {
+        monitorTexts[int(label)] = text;
+    }
+    void setMonitorColour(MonitorLabel label, LabelColour colour) override
+    {
+        monitorColours[int(label)] = colour;
+    }
+    void setRpmGauge(int percent) override { rpmGauge = percent; }
+    void setCurrentPoint(std::optional<int> row) override { currentPoint = row; }
+    void collectControls() override { ++collectCalls; }
+    void showParameterSet() override { ++showCalls; }
+    void clearFileName() override { ++clearFileNameCalls; }
+    void showVersionMismatch(const QString &text) override
+    {
+        versionBoxes << text;
+        if (onVersionBox)
+            onVersionBox();
+    }
+    void showComOpeningError(const QString &text) override { comErrorBoxes << text; }
+
+    QString messageText;
+    QStringList messageHistory;
+    LabelColour messageColour = LabelColour::Normal;
+    bool messageVisible = false;
+    int progress = 0;
+    QList<int> progressHistory;
+    bool progressVisible = false;
+    bool connectionVisible = false;
+    QString versionText;
+    bool versionVisible = false;
+    bool eeDataErrorVisible = false;
+    std::array<QString, kMonitorLabelCount> monitorTexts;
+    std::array<LabelColour, kMonitorLabelCount> monitorColours{};
+    int rpmGauge = 0;
+    std::optional<int> currentPoint;
+    int collectCalls = 0;
+    int showCalls = 0;
+    int clearFileNameCalls = 0;
+    QStringList versionBoxes;
+    QStringList comErrorBoxes;
+    // Runs inside the version box, as a modal box's event loop would.
+    std::function<void()> onVersionBox;
+};

@@ -1,0 +1,331 @@
+#include "LinkRig.h"
+
+#include <QtTest>
+
+namespace st = wire::status;
+using State = PollCycle::LinkState;
+
+Q_DECLARE_METATYPE(State)
+
+namespace {
+
+enum class Start
+{
+    None,
+    Read,
+    Program,
+    Verify
+};
+
+void start(PollCycle &link, Start which)
+{
+    switch (which) {
+    case Start::Read:
+        link.startRead();
+        break;
+    case Start::Program:
+        link.startProgram();
+        break;
+    case Start::Verify:
+        link.startVerify();
+        break;
+    case Start::None:
+        break;
+    }
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(Start)
+
+class TestPollCycle : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void openComPort_data()
+    {
+        QTest::addColumn<int>("comPort");
+        QTest::addColumn<bool>("failOpen");
+        QTest::addColumn<bool>("opened");
+        QTest::addColumn<int>("boxes");
+
+        QTest::newRow("COM1") << 1 << false << true << 0;
+        QTest::newRow("COM10") << 10 << false << true << 0;
+        QTest::newRow("port 0 opens nothing silently") << 0 << false << false << 0;
+        QTest::newRow("port 11 opens nothing silently") << 11 << false << false << 0;
+        QTest::newRow("busy device shows the box") << 3 << true << false << 1;
+    }
+
+    void openComPort()
+    {
+        QFETCH(int, comPort);
+        QFETCH(bool, failOpen);
+        QFETCH(bool, opened);
+        QFETCH(int, boxes);
+        LinkRig rig;
+        rig.port.failOpen = failOpen;
+        const int opensBefore = rig.port.openCalls;
+        rig.link.openComPort(comPort, QStringLiteral("/dev/ttyUSB4"));
+        QCOMPARE(rig.port.isOpen(), opened);
+        QCOMPARE(rig.port.openCalls - opensBefore, (comPort >= 1 && comPort <= 10) ? 1 : 0);
+        QCOMPARE(rig.view.comErrorBoxes.size(), boxes);
+        if (boxes) {
+            QCOMPARE(rig.view.comErrorBoxes.first(), QStringLiteral("Com opening error!"));
+            QCOMPARE(rig.link.portError(), QStringLiteral("device busy"));
+        }
+        // Whatever the outcome, the port that was open before is closed.
+        QCOMPARE(rig.port.closeCalls, 1);
+        // A closed port only leads to "No Connection".
+        rig.ticks(PollCycle::kWatchdogTicks + 1);
+        QVERIFY(rig.view.connectionVisible);
+        QCOMPARE(rig.view.comErrorBoxes.size(), boxes);
+    }
+
+    void idleStatusPoll()
+    {
+        LinkRig rig;
+        rig.ticks(PollCycle::kStatusPollTicks - 1);
+        QVERIFY(rig.port.writes.empty());
+        rig.link.tick();
+        QCOMPARE(rig.port.writes.size(), size_t(1));
+        QCOMPARE(rig.port.lastWrite(), LinkFrame::statusRequest().bytes());
+        QCOMPARE(rig.port.log, QStringList({"write 30", "waitSent"}));
+        rig.ticks(PollCycle::kStatusPollTicks);
+        QCOMPARE(rig.port.writes.size(), size_t(2));
+    }
+
+    void receive_data()
+    {
+        QTest::addColumn<int>("junk"); // bytes after one status answer; -1: 51 bytes only
+        QTest::addColumn<QList<qint64>>("reads");
+        QTest::addColumn<bool>("monitorShown");
+
+        QTest::newRow("51 bytes wait") << -1 << QList<qint64>() << false;
+        QTest::newRow("one frame") << 0 << QList<qint64>({52}) << true;
+        QTest::newRow("frame and more, all read") << 100 << QList<qint64>({152}) << true;
+        QTest::newRow("beyond the cap, rest on the next tick")
+            << 15008 << QList<qint64>({15000, 60}) << true;
+    }
+
+    void receive()
+    {
+        QFETCH(int, junk);
+        QFETCH(QList<qint64>, reads);
+        QFETCH(bool, monitorShown);
+        LinkRig rig;
+        QByteArray incoming = testframes::Status().word(st::ENGINE_RPM, 1).frame();
+        if (junk < 0)
+            incoming.chop(1);
+        else
+            incoming += QByteArray(junk, '\x55');
+        rig.port.feed(incoming);
+        rig.ticks(2);
+        QCOMPARE(rig.port.reads, reads);
+        QCOMPARE(rig.view.monitorTexts[int(MonitorLabel::LabelRpm)].isEmpty(), !monitorShown);
+        if (junk < 0)
+            QCOMPARE(rig.port.incoming.size(), 51);
+    }
+
+    void acceptance_data()
+    {
+        QTest::addColumn<Start>("start");
+        QTest::addColumn<int>("code");
+        QTest::addColumn<bool>("soundCheck");
+        QTest::addColumn<bool>("accepted");
+        QTest::addColumn<State>("stateAfter");
+
+        QTest::newRow("0xC1 while 0x41 pending")
+            << Start::Verify << 0xC1 << true << true << State::Idle;
+        QTest::newRow("0xC1 while 0x40 pending")
+            << Start::Read << 0xC1 << true << false << State::Reading;
+        QTest::newRow("0xC1 with a bad check")
+            << Start::Verify << 0xC1 << false << false << State::Verifying;
+        QTest::newRow("page answer while idle")
+            << Start::None << 0xC0 << true << false << State::Idle;
+        QTest::newRow("status mid-transaction")
+            << Start::Verify << 0xB0 << true << true << State::Verifying;
+        QTest::newRow("status while idle") << Start::None << 0xB0 << true << true << State::Idle;
+        QTest::newRow("status with a bad check")
+            << Start::None << 0xB0 << false << false << State::Idle;
+    }
+
+    void acceptance()
+    {
+        QFETCH(Start, start);
+        QFETCH(int, code);
+        QFETCH(bool, soundCheck);
+        QFETCH(bool, accepted);
+        QFETCH(State, stateAfter);
+        LinkRig rig;
+        rig.ticks(3);
+        ::start(rig.link, start);
+        const ParameterSet before = rig.image;
+
+        QByteArray frame;
+        if (code == 0xB0)
+            frame = testframes::Status().frame();
+        else if (code == 0xC0)
+            frame = testframes::frame(quint8(code), bytes(unitPage0()));
+        else
+            frame = testframes::frame(quint8(code), rig.image.page(1));
+        if (!soundCheck)
+            frame[51] = char(frame[51] ^ 1);
+        rig.port.feed(frame);
+        rig.link.tick();
+
+        QCOMPARE(rig.link.watchdogTicks(), accepted ? 1 : 4);
+        QCOMPARE(rig.link.linkState(), stateAfter);
+        QCOMPARE(rig.image, before);
+    }
+
+    void firstSend_data()
+    {
+        QTest::addColumn<int>("idleTicks");
+        QTest::addColumn<int>("ticksToSend");
+
+        for (int idle = 0; idle < PollCycle::kStatusPollTicks; ++idle) {
+            QTest::addRow("after %d idle ticks", idle)
+                << idle << std::max(1, PollCycle::kResendTicks - idle);
+        }
+    }
+
+    void firstSend()
+    {
+        QFETCH(int, idleTicks);
+        QFETCH(int, ticksToSend);
+        LinkRig rig;
+        rig.ticks(idleTicks);
+        rig.link.startVerify();
+        QCOMPARE(rig.ticksUntilWrite(PollCycle::kResendTicks), ticksToSend);
+        QCOMPARE(int(rig.port.lastWrite()[0]), 0x41);
+    }
+
+    void resendsThenError_data()
+    {
+        QTest::addColumn<Start>("start");
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QString>("error");
+
+        QTest::newRow("read") << Start::Read << 0x40 << "Read error!";
+        QTest::newRow("program") << Start::Program << 0x00 << "Program error!";
+        QTest::newRow("verify") << Start::Verify << 0x41 << "Verify error!";
+    }
+
+    void resendsThenError()
+    {
+        QFETCH(Start, start);
+        QFETCH(int, code);
+        QFETCH(QString, error);
+        LinkRig rig;
+        rig.ticks(2);
+        ::start(rig.link, start);
+        QVERIFY(rig.ticksUntilWrite(PollCycle::kResendTicks) > 0);
+        const LinkFrame::Bytes first = rig.port.lastWrite();
+        QCOMPARE(int(first[0]), code);
+
+        for (int send = 2; send <= PollCycle::kMaxSends; ++send)
+            QCOMPARE(rig.ticksUntilWrite(PollCycle::kResendTicks), PollCycle::kResendTicks);
+        QCOMPARE(rig.writesWithCode(quint8(code)), PollCycle::kMaxSends);
+        QCOMPARE(int(rig.port.writes.size()), PollCycle::kMaxSends);
+        QVERIFY(rig.port.lastWrite() == first);
+        QVERIFY(!rig.port.log.contains(QStringLiteral("waitSent")));
+
+        rig.ticks(PollCycle::kResendTicks - 1);
+        QVERIFY(rig.link.linkState() != State::Idle);
+        QCOMPARE(rig.view.messageColour, LabelColour::Normal);
+        rig.link.tick();
+        QCOMPARE(rig.link.linkState(), State::Idle);
+        QCOMPARE(rig.view.messageText, error);
+        QCOMPARE(rig.view.messageColour, LabelColour::Red);
+        QVERIFY(rig.view.messageVisible);
+        QCOMPARE(int(rig.port.writes.size()), PollCycle::kMaxSends);
+
+        QCOMPARE(rig.ticksUntilWrite(PollCycle::kStatusPollTicks), PollCycle::kStatusPollTicks);
+        QCOMPARE(int(rig.port.lastWrite()[0]), 0x30);
+    }
+
+    void watchdog_data()
+    {
+        QTest::addColumn<bool>("printMode");
+        QTest::newRow("window") << false;
+        QTest::newRow("printing") << true;
+    }
+
+    void watchdog()
+    {
+        QFETCH(bool, printMode);
+        LinkRig rig;
+        rig.link.setPrintMode(printMode);
+        rig.port.feed(testframes::Status().set(st::FORMAT_VERSION, 45).frame());
+        rig.link.tick();
+        QVERIFY(rig.view.versionVisible);
+        for (int i = 1; i < PollCycle::kWatchdogTicks; ++i) {
+            rig.link.tick();
+            QVERIFY(!rig.view.connectionVisible);
+        }
+        QVERIFY(rig.view.versionVisible);
+        rig.link.tick();
+        QCOMPARE(rig.view.connectionVisible, !printMode);
+        QCOMPARE(rig.view.versionVisible, printMode);
+
+        rig.ticks(PollCycle::kWatchdogTicks);
+        QCOMPARE(rig.view.connectionVisible, !printMode);
+        rig.port.feed(testframes::Status().frame());
+        rig.link.tick();
+        QVERIFY(!rig.view.connectionVisible);
+    }
+
+    void messageTimeout_data()
+    {
+        QTest::addColumn<bool>("printMode");
+        QTest::newRow("window") << false;
+        QTest::newRow("printing") << true;
+    }
+
+    void messageTimeout()
+    {
+        QFETCH(bool, printMode);
+        LinkRig rig;
+        rig.link.startVerify();
+        rig.link.setPrintMode(printMode);
+        QVERIFY(rig.answerNext(0xC1, rig.image.page(1)));
+        QCOMPARE(rig.view.messageText, QStringLiteral("Verify: OK"));
+        for (int i = 1; i < PollCycle::kMessageTicks; ++i) {
+            rig.link.tick();
+            QCOMPARE(rig.view.messageVisible, !printMode);
+        }
+        QVERIFY(rig.view.progressVisible);
+        rig.link.tick();
+        QVERIFY(!rig.view.messageVisible);
+        QVERIFY(!rig.view.progressVisible);
+    }
+
+    void statusThroughLink()
+    {
+        LinkRig rig;
+        rig.port.feed(testframes::Status()
+                          .word(st::ENGINE_RPM, 1600)
+                          .set(st::PICKUP_SIGNAL, 1)
+                          .set(st::EE_DATA_ERROR, 1)
+                          .word(st::SAVE_COUNTDOWN, 7)
+                          .frame());
+        rig.link.tick();
+        QCOMPARE(rig.link.engineSpeed(), quint16(1600));
+        QCOMPARE(rig.link.saveCountdown(), quint16(7));
+        QCOMPARE(rig.view.monitorTexts[int(MonitorLabel::LabelRpm)], QStringLiteral("RPM = 1600 "));
+        QCOMPARE(rig.view.monitorColours[int(MonitorLabel::LabelSnimac)], LabelColour::Lime);
+        QCOMPARE(rig.view.rpmGauge, 1600 / 150);
+        QVERIFY(rig.view.eeDataErrorVisible);
+        QVERIFY(!rig.view.versionVisible);
+        QCOMPARE(rig.view.currentPoint, std::optional<int>(1));
+
+        // When answers stop the marked row stays.
+        rig.ticks(PollCycle::kWatchdogTicks + 1);
+        QCOMPARE(rig.view.currentPoint, std::optional<int>(1));
+        QCOMPARE(rig.link.currentPoint(), std::optional<int>(1));
+    }
+};
+
+QTEST_APPLESS_MAIN(TestPollCycle)
+#include "tst_pollcycle.moc"

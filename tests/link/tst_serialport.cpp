@@ -1,0 +1,134 @@
+#include "LinkFrame.h"
+#include "MessageTable.h"
+#include "ParameterSet.h"
+#include "PollCycle.h"
+#include "PseudoTerminal.h"
+#include "RecordingView.h"
+#include "SerialPort.h"
+#include "TestFrames.h"
+
+#include <QThread>
+#include <QtTest>
+
+namespace {
+
+constexpr int kPatienceTicks = 10;
+
+QByteArray bytesOf(const LinkFrame &frame)
+{
+    return QByteArray(reinterpret_cast<const char *>(frame.bytes().data()), wire::kFrameSize);
+}
+
+// One timer period without running the event loop: the port must bring in
+// the bytes by itself.
+void waitOneTick()
+{
+    QThread::msleep(PollCycle::kTickMs);
+}
+
+} // namespace
+
+class TestSerialPort : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        if (!m_pty.isValid())
+            QSKIP("no pseudo-terminal available");
+    }
+
+    void opensExclusively()
+    {
+        SerialPort port;
+        QString error;
+        QVERIFY2(port.open(m_pty.devicePath(), &error), qPrintable(error));
+        SerialPort second;
+        QVERIFY(!second.open(m_pty.devicePath(), &error));
+        QVERIFY(!error.isEmpty());
+        port.close();
+        QVERIFY(!port.isOpen());
+        QVERIFY2(second.open(m_pty.devicePath(), &error), qPrintable(error));
+    }
+
+    void missingDeviceFails()
+    {
+        SerialPort port;
+        QString error;
+        QVERIFY(!port.open(QStringLiteral("/dev/zevras-no-such-port"), &error));
+        QVERIFY(!port.isOpen());
+        QCOMPARE(port.bytesWaiting(), qint64(-1));
+    }
+
+    void bytesArriveWithoutEventLoop()
+    {
+        SerialPort port;
+        QString error;
+        QVERIFY2(port.open(m_pty.devicePath(), &error), qPrintable(error));
+        const QByteArray answer = testframes::Status().word(wire::status::ENGINE_RPM, 4321).frame();
+        QVERIFY(m_pty.send(answer.left(30)));
+        waitOneTick();
+        QCOMPARE(port.bytesWaiting(), qint64(30));
+        QVERIFY(m_pty.send(answer.mid(30)));
+        qint64 waiting = 0;
+        for (int tick = 0; tick < kPatienceTicks && waiting < wire::kFrameSize; ++tick) {
+            waitOneTick();
+            waiting = port.bytesWaiting();
+        }
+        QCOMPARE(waiting, qint64(wire::kFrameSize));
+        QCOMPARE(port.read(wire::kReceiveCap), answer);
+        QCOMPARE(port.bytesWaiting(), qint64(0));
+    }
+
+    void writesReachTheLine()
+    {
+        SerialPort port;
+        QString error;
+        QVERIFY2(port.open(m_pty.devicePath(), &error), qPrintable(error));
+        ParameterSet image;
+        image.SetDefaults();
+        const LinkFrame request = LinkFrame::pageRequest(wire::CMD_WRITE_PAGE1, false, image);
+        QVERIFY(port.write(request.bytes()));
+        QCOMPARE(m_pty.receive(wire::kFrameSize, PollCycle::kTickMs), bytesOf(request));
+        QVERIFY(port.write(LinkFrame::statusRequest().bytes()));
+        QVERIFY(port.waitSent());
+        QCOMPARE(m_pty.receive(wire::kFrameSize, PollCycle::kTickMs),
+                 bytesOf(LinkFrame::statusRequest()));
+    }
+
+    // The poll cycle over the real port: polls, takes the answer on a later tick.
+    void pollCycleOverPty()
+    {
+        ParameterSet image;
+        image.SetDefaults();
+        lang::MessageTable messages;
+        SerialPort port;
+        RecordingView view;
+        PollCycle link(image, messages, port, view);
+        link.openComPort(1, m_pty.devicePath());
+        QVERIFY(view.comErrorBoxes.isEmpty());
+
+        for (int tick = 0; tick < PollCycle::kStatusPollTicks; ++tick)
+            link.tick();
+        QCOMPARE(m_pty.receive(wire::kFrameSize, PollCycle::kTickMs),
+                 bytesOf(LinkFrame::statusRequest()));
+        QVERIFY(m_pty.send(testframes::Status()
+                               .word(wire::status::ENGINE_RPM, 2500)
+                               .set(wire::status::PICKUP_SIGNAL, 1)
+                               .frame()));
+        for (int tick = 0; tick < kPatienceTicks && link.engineSpeed() == 0; ++tick) {
+            waitOneTick();
+            link.tick();
+        }
+        QCOMPARE(link.engineSpeed(), quint16(2500));
+        QCOMPARE(view.monitorTexts[int(MonitorLabel::LabelRpm)], QStringLiteral("RPM = 2500 "));
+        link.closeComPort();
+    }
+
+private:
+    PseudoTerminal m_pty;
+};
+
+QTEST_GUILESS_MAIN(TestSerialPort)
+#include "tst_serialport.moc"

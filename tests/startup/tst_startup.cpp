@@ -1,0 +1,213 @@
+#include "TFormHlav.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QProcess>
+#include <QScreen>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <csignal>
+
+namespace {
+
+QByteArray readAll(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void writeFile(const QString &path, const QByteArray &data)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(data);
+}
+
+// The image text the program writes: "%5u " per byte, ten to a line.
+QByteArray imageText(const ParameterSet &p)
+{
+    QByteArray text;
+    for (int i = 0; i < ParameterSet::kSize; ++i) {
+        text += QByteArray::number(p.at(i)).rightJustified(5, ' ') + ' ';
+        if (i % 10 == 9)
+            text += '\n';
+    }
+    return text;
+}
+
+ParameterSet startImage()
+{
+    ParameterSet p;
+    p.SetDefaults();
+    return p;
+}
+
+} // namespace
+
+class TestStartup : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir m_home;
+    QString m_folder;
+
+    QString settingsPath() const { return m_folder + "/zevras.ini"; }
+    QString imagePath() const { return m_folder + "/_zevras.ini"; }
+
+private slots:
+    void init()
+    {
+        QVERIFY(m_home.isValid());
+        m_folder = m_home.path() + "/zevras";
+        QDir(m_folder).removeRecursively();
+        qputenv("XDG_CONFIG_HOME", m_home.path().toUtf8());
+    }
+
+    void firstStartWritesDefaultsOnClose()
+    {
+        {
+            TFormHlav form({});
+            QVERIFY(!QFile::exists(settingsPath()));
+            form.close();
+        }
+        const QRect screen = QGuiApplication::primaryScreen()->geometry();
+        const QByteArray expected = "[FORM_HLAV]\n"
+                                    "Left=" +
+                                    QByteArray::number((screen.width() - 834) / 2) +
+                                    "\nTop=" + QByteArray::number((screen.height() - 758) / 2) +
+                                    "\nHeight=758\nWidth=834\nComPort=1\nLanguage=0\nFile=\n"
+                                    "IniDir=\nCheckBoxIgnAll->Checked=0\n";
+        QCOMPARE(readAll(settingsPath()).replace("\r\n", "\n"), expected);
+        QCOMPARE(readAll(imagePath()).replace("\r\n", "\n"), imageText(startImage()));
+    }
+
+    void preparedFolder_data()
+    {
+        QTest::addColumn<QByteArray>("settings");
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("language");
+        QTest::addColumn<int>("comPort");
+        QTest::newRow("word overrides stored language")
+            << QByteArray("[FORM_HLAV]\nLanguage=3\n") << QStringList{"DEUTSCH"} << 1 << 1;
+        QTest::newRow("lower-case word changes nothing")
+            << QByteArray("[FORM_HLAV]\nLanguage=3\n") << QStringList{"deutsch"} << 3 << 1;
+        QTest::newRow("language 7 is English")
+            << QByteArray("[FORM_HLAV]\nLanguage=7\n") << QStringList{} << 0 << 1;
+        QTest::newRow("port 12 is COM1")
+            << QByteArray("[FORM_HLAV]\nComPort=12\n") << QStringList{} << 0 << 1;
+        QTest::newRow("port 266 keeps low bits")
+            << QByteArray("[FORM_HLAV]\nComPort=266\n") << QStringList{"CESKY"} << 3 << 10;
+        QTest::newRow("binary settings keep defaults")
+            << QByteArray("\x00\xff[FORM\x01\n=\n==", 12) << QStringList{} << 0 << 1;
+    }
+
+    void preparedFolder()
+    {
+        QFETCH(QByteArray, settings);
+        QFETCH(QStringList, arguments);
+        QFETCH(int, language);
+        QFETCH(int, comPort);
+        writeFile(settingsPath(), settings);
+        TFormHlav form(arguments);
+        QCOMPARE(int(form.language()), language);
+        QCOMPARE(int(form.comPort()), comPort);
+        form.close();
+        QVERIFY(readAll(settingsPath()).contains("Language=" + QByteArray::number(language)));
+    }
+
+    void shortImageFillsItsPositionsOnly()
+    {
+        QByteArray thirty;
+        for (int i = 0; i < 30; ++i)
+            thirty += QByteArray::number(i + 200) + ' ';
+        writeFile(imagePath(), thirty);
+        TFormHlav form({});
+        ParameterSet expected = startImage();
+        for (int i = 0; i < 30; ++i)
+            expected.set(i, quint8(i + 200));
+        QCOMPARE(form.parameters(), expected);
+    }
+
+    void imageIsNormalisedAtStart()
+    {
+        ParameterSet stored = startImage();
+        stored.setRpmAdv(1, 5);
+        stored.setLimiter(0, 200);
+        writeFile(imagePath(), imageText(stored));
+        TFormHlav form({});
+        QCOMPARE(int(form.parameters().rpmAdv(1)), 11);
+        QCOMPARE(int(form.parameters().limiter(0)), 150);
+    }
+
+    void positionOffEveryScreenIsCentred()
+    {
+        writeFile(settingsPath(), "[FORM_HLAV]\nLeft=40000\nTop=30000\n");
+        TFormHlav form({});
+        const QRect screen = QGuiApplication::primaryScreen()->geometry();
+        QCOMPARE(form.x(), (screen.width() - form.width()) / 2);
+        QCOMPARE(form.y(), (screen.height() - form.height()) / 2);
+    }
+
+    void positionPartlyOnScreenIsKept()
+    {
+        writeFile(settingsPath(), "[FORM_HLAV]\nLeft=-500\nTop=20\nWidth=900\nHeight=700\n");
+        TFormHlav form({});
+        QCOMPARE(form.pos(), QPoint(-500, 20));
+        QCOMPARE(form.size(), QSize(900, 700));
+    }
+
+    void testSwitch_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<bool>("enabled");
+        QTest::newRow("word after another") << QByteArray("foo TEST_ENABLE\n") << true;
+        QTest::newRow("letter added") << QByteArray("TEST_ENABLEX") << false;
+        QTest::newRow("lower case") << QByteArray("test_enable") << false;
+    }
+
+    void testSwitch()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(bool, enabled);
+        writeFile(m_folder + "/test_pelmar.txt", content);
+        TFormHlav form({});
+        QCOMPARE(form.testMode(), enabled);
+    }
+
+    void terminationSignalWritesBothFiles()
+    {
+#ifdef Q_OS_UNIX
+        QProcess zevras;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("XDG_CONFIG_HOME", m_home.path());
+        env.insert("QT_QPA_PLATFORM", "offscreen");
+        zevras.setProcessEnvironment(env);
+        // Blocked until the program has its handler in place, so the signal
+        // cannot arrive too early and kill it outright.
+        zevras.setChildProcessModifier([] {
+            sigset_t set;
+            sigemptyset(&set);
+            sigaddset(&set, SIGTERM);
+            sigprocmask(SIG_BLOCK, &set, nullptr);
+        });
+        zevras.start(ZEVRAS_BINARY, {});
+        QVERIFY(zevras.waitForStarted());
+        ::kill(pid_t(zevras.processId()), SIGTERM);
+        QVERIFY(zevras.waitForFinished(10000));
+        QCOMPARE(zevras.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(zevras.exitCode(), 0);
+        QVERIFY(readAll(settingsPath()).startsWith("[FORM_HLAV]"));
+        QCOMPARE(readAll(imagePath()).replace("\r\n", "\n"), imageText(startImage()));
+#else
+        QSKIP("termination signals exist on Unix only");
+#endif
+    }
+};
+
+QTEST_MAIN(TestStartup)
+#include "tst_startup.moc"

@@ -1,0 +1,92 @@
+#include "ControlCommands.h"
+#include "Pty.h"
+#include "SignalWatch.h"
+#include "SimOptions.h"
+#include "SimSession.h"
+#include "StdinLines.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <QTextStream>
+
+namespace {
+
+void printLine(const QString &line)
+{
+    static QTextStream out(stdout);
+    out << line << Qt::endl;
+}
+
+void printError(const QString &line)
+{
+    QTextStream(stderr) << "zevras-sim: " << line << Qt::endl;
+}
+
+// A link left behind by an earlier run is replaced; anything else is kept.
+bool makeLink(const QString &device, const QString &linkPath)
+{
+    if (QFileInfo(linkPath).isSymLink())
+        QFile::remove(linkPath);
+    return QFile::link(device, linkPath);
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("zevras-sim"));
+
+    QString message;
+    bool helpWanted = false;
+    const std::optional<SimConfig> config = parseOptions(app.arguments(), &message, &helpWanted);
+    if (!config) {
+        if (helpWanted) {
+            printLine(message);
+            return 0;
+        }
+        printError(message);
+        return 2;
+    }
+
+    Pty pty;
+    if (!pty.open(&message)) {
+        printError(message);
+        return 1;
+    }
+    SimSession session(pty, config->unit, config->seed, printLine);
+    if (config->page1)
+        session.unit().setPage1(*config->page1);
+    ControlCommands commands(session.engine(), session.faults());
+    for (const QString &command : config->startCommands) {
+        const ControlCommands::Result result = commands.execute(command, session.now());
+        if (result.reply.startsWith(QLatin1String("ERROR"))) {
+            printError(result.reply.mid(6));
+            return 2;
+        }
+    }
+    session.setVerbose(config->verbose);
+
+    if (!config->linkPath.isEmpty() && !makeLink(pty.devicePath(), config->linkPath)) {
+        printError(QStringLiteral("cannot make the link ") + config->linkPath);
+        return 1;
+    }
+    printLine(QStringLiteral("DEVICE ") + pty.devicePath());
+
+    SignalWatch signalWatch;
+    QObject::connect(&signalWatch, &SignalWatch::terminationRequested, &app,
+                     &QCoreApplication::quit);
+    StdinLines input;
+    QObject::connect(&input, &StdinLines::lineReceived, &app, [&](const QString &line) {
+        const ControlCommands::Result result = commands.execute(line, session.now());
+        printLine(result.reply);
+        if (result.quit)
+            QCoreApplication::quit();
+    });
+
+    const int code = app.exec();
+    if (!config->linkPath.isEmpty())
+        QFile::remove(config->linkPath);
+    return code;
+}
