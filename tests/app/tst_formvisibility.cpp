@@ -1,6 +1,8 @@
 // What the window shows, greys and hides for a parameter set, the print-mode
 // sheet, the design values and hints, and a layout where nothing is cut off.
 #include "FormFixture.h"
+#include "LanguageTexts.h"
+#include "MessageTable.h"
 
 #include <QLineEdit>
 #include <QStatusBar>
@@ -199,18 +201,27 @@ void TestFormVisibility::designHints()
 void TestFormVisibility::nothingClippedOrOverlapping_data()
 {
     QTest::addColumn<int>("points");
-    QTest::newRow("defaults") << 2;
-    QTest::newRow("fifteen points") << 15;
+    QTest::addColumn<int>("language");
+    const char *const languages[] = {"English", "German", "French", "Czech"};
+    for (int language = 0; language < 4; ++language) {
+        for (int points : {2, 15}) {
+            QTest::addRow("%s, %d points", languages[language], points) << points << language;
+        }
+    }
 }
 
 void TestFormVisibility::nothingClippedOrOverlapping()
 {
     QFETCH(int, points);
+    QFETCH(int, language);
     FormFixture form([&](ParameterSet &image) {
         image.setPocetBodu(quint8(points));
         image.setInput(0, 2);
         image.setInput(1, 4);
     });
+    lang::MessageTable messages;
+    lang::applyLanguageTexts(&form.window, messages, quint8(language));
+    form.binding->ShowParameterSet();
     QList<QWidget *> containers{form.ui.centralwidget};
     for (QGroupBox *group : form.ui.centralwidget->findChildren<QGroupBox *>())
         containers << group;
@@ -229,6 +240,18 @@ void TestFormVisibility::nothingClippedOrOverlapping()
                 QVERIFY2(child == other || !child->geometry().intersects(other->geometry()),
                          qPrintable(child->objectName() + " overlaps " + other->objectName()));
             }
+        }
+    }
+    for (QPushButton *button : form.window.findChildren<QPushButton *>()) {
+        const int needed = button->fontMetrics().size(Qt::TextShowMnemonic, button->text()).width();
+        QVERIFY2(needed <= button->width() - 4, qPrintable(button->objectName()));
+    }
+    for (QCheckBox *box : form.window.findChildren<QCheckBox *>())
+        QVERIFY2(box->sizeHint().width() <= box->width(), qPrintable(box->objectName()));
+    for (QComboBox *list : {form.ui.ComboBoxBike, form.ui.ComboBoxPocPalcu}) {
+        for (int i = 0; i < list->count(); ++i) {
+            const int needed = list->fontMetrics().horizontalAdvance(list->itemText(i));
+            QVERIFY2(needed <= list->width() - 24, qPrintable(list->itemText(i)));
         }
     }
     for (SpinEdit *edit : form.window.findChildren<SpinEdit *>()) {

@@ -1,6 +1,7 @@
 #include "DesignExtras.h"
 
 #include "LanguageTexts.h"
+#include "TextFit.h"
 #include "UpDown.h"
 
 #include <QApplication>
@@ -42,4 +43,5 @@ void applyDesignExtras(QWidget *window)
     applyPixelFonts(window);
     applyDesignHints(window);
     UpDown::pairWithEdits(window);
+    TextFitLayout::installBelow(window);
 }

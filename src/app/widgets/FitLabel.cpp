@@ -1,43 +1,40 @@
 #include "FitLabel.h"
 
+#include "TextFit.h"
+
 #include <QEvent>
-#include <QLayout>
 
 namespace {
-// A label tells its parent's layout whenever its size hint changes: a new
-// text, a new font. This layout places nothing; it only resizes the parent's
-// FitLabels, so the window keeps its fixed positions.
-class FitLabelLayout : public QLayout
-{
-public:
-    using QLayout::QLayout;
-
-    void invalidate() override
-    {
-        QLayout::invalidate();
-        const QWidget *owner = parentWidget();
-        for (FitLabel *label : owner->findChildren<FitLabel *>(Qt::FindDirectChildrenOnly))
-            label->fit();
-    }
-
-    void addItem(QLayoutItem *item) override { delete item; }
-    QLayoutItem *itemAt(int) const override { return nullptr; }
-    QLayoutItem *takeAt(int) override { return nullptr; }
-    int count() const override { return 0; }
-    QSize sizeHint() const override { return {}; }
-};
-} // namespace
+constexpr int kParentEdge = 2; // keeps text off the parent's frame
+}
 
 FitLabel::FitLabel(QWidget *parent) : QLabel(parent)
 {
     watchParent();
 }
 
+void FitLabel::fit()
+{
+    // Changing the wrap makes the label ask its parent's layout to fit again.
+    if (m_fitting)
+        return;
+    m_fitting = true;
+    const QMargins margins = contentsMargins();
+    const int oneLine =
+        fontMetrics().size(0, text()).width() + 2 * margin() + margins.left() + margins.right();
+    const int room = parentWidget() ? parentWidget()->width() - x() - kParentEdge : oneLine;
+    const bool wrap = oneLine > room && room > 0;
+    if (wrap != wordWrap())
+        setWordWrap(wrap);
+    const QSize size = wrap ? QSize(room, heightForWidth(room)) : sizeHint();
+    resize(size.expandedTo(minimumSize()));
+    m_fitting = false;
+}
+
 void FitLabel::watchParent()
 {
-    QWidget *owner = parentWidget();
-    if (owner && !owner->layout())
-        new FitLabelLayout(owner);
+    if (parentWidget())
+        TextFitLayout::on(parentWidget());
 }
 
 bool FitLabel::event(QEvent *event)

@@ -3,7 +3,8 @@
 #include <QLabel>
 
 // A label whose size follows its text, however the text is set, so that no
-// language clips it. It never shrinks below its minimum size, which keeps the
+// language clips it: a text too long for the room left in its parent breaks
+// into lines there. It never shrinks below its minimum size, which keeps the
 // coloured labels at their design size.
 class FitLabel : public QLabel
 {
@@ -12,11 +13,13 @@ class FitLabel : public QLabel
 public:
     explicit FitLabel(QWidget *parent = nullptr);
 
-    void fit() { resize(sizeHint().expandedTo(minimumSize())); }
+    void fit();
 
 protected:
     bool event(QEvent *event) override;
 
 private:
     void watchParent();
+
+    bool m_fitting = false;
 };
