@@ -27,6 +27,7 @@ private slots:
     void arrowSteps();
     void arrowKeysStepLikeClicks();
     void enterIsReportedAndSwallowed();
+    void backgroundColourShows();
     void radioGroupSelection();
     void labelFollowsItsText();
     void gaugeClampsValues();
@@ -184,6 +185,19 @@ void TestSpinField::enterIsReportedAndSwallowed()
     QTest::keyClick(&edit, Qt::Key_Enter);
     QCOMPARE(enter.count(), 2);
     QCOMPARE(finished.count(), 0);
+}
+
+void TestSpinField::backgroundColourShows()
+{
+    SpinEdit edit; // the current curve point is shown in lime
+    edit.resize(40, 21);
+    edit.setRange(0, 60);
+    QPalette palette = edit.palette();
+    palette.setColor(QPalette::Base, QColor(0, 255, 0));
+    edit.setPalette(palette);
+    const QImage image = edit.grab().toImage();
+    QCOMPARE(image.pixelColor(image.width() * 3 / 4, image.height() / 2).rgb(), qRgb(0, 255, 0));
+    QCOMPARE(image.pixelColor(0, image.height() / 2).rgb(), edit.palette().color(QPalette::Dark).rgb());
 }
 
 void TestSpinField::radioGroupSelection()

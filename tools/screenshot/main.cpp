@@ -1,5 +1,6 @@
 // Renders the main window offscreen into a PNG, to look at the layout:
-//   zevras-screenshot <file.png> [points] [language]
+//   zevras-screenshot <file.png> [points] [language] [print]
+// "print" renders the sheet form the print command uses.
 #include "DesignExtras.h"
 #include "FormBinding.h"
 #include "LanguageTexts.h"
@@ -15,7 +16,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     const QStringList args = app.arguments();
     if (args.size() < 2) {
-        qWarning("usage: zevras-screenshot <file.png> [points 1..15] [language 0..3]");
+        qWarning("usage: zevras-screenshot <file.png> [points 1..15] [language 0..3] [print]");
         return 2;
     }
     QMainWindow window;
@@ -36,6 +37,8 @@ int main(int argc, char *argv[])
     binding.ApplyRangeRule();
     binding.ShowParameterSet();
     binding.StartUndoHistory();
+    binding.setPrintMode(args.size() > 4 && args.at(4) == QLatin1String("print"));
+    binding.ApplyVisibilityRules();
 
     window.show();
     app.processEvents();

@@ -3,11 +3,13 @@
 #include <QFontMetrics>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QPainter>
 
 namespace {
 // QLineEdit keeps 2 px free on each side of its text and 1 px for the cursor.
 constexpr int kLineEditTextPadding = 2 * 2 + 1;
 constexpr int kSmallestTextPixels = 7;
+constexpr int kFrame = 1;
 } // namespace
 
 SpinEdit::SpinEdit(QWidget *parent) : QSpinBox(parent)
@@ -15,10 +17,8 @@ SpinEdit::SpinEdit(QWidget *parent) : QSpinBox(parent)
     setButtonSymbols(QAbstractSpinBox::NoButtons);
     setKeyboardTracking(false);
     setCorrectionMode(QAbstractSpinBox::CorrectToPreviousValue);
-    // A thin frame leaves the narrow fields room for five digits and a separator.
-    setStyleSheet(QStringLiteral("SpinEdit { border: 1px solid palette(dark); padding: 0px; "
-                                 "background: palette(base); }"
-                                 "SpinEdit:focus { border-color: palette(highlight); }"));
+    // A thin frame of its own leaves the narrow fields room for five digits and a separator.
+    setFrame(false);
 }
 
 std::optional<int> SpinEdit::parse(const QString &text) const
@@ -105,15 +105,42 @@ void SpinEdit::wheelEvent(QWheelEvent *event)
 void SpinEdit::changeEvent(QEvent *event)
 {
     QSpinBox::changeEvent(event);
-    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange ||
-        event->type() == QEvent::LocaleChange)
+    switch (event->type()) {
+    case QEvent::StyleChange:
+        placeTextInsideFrame();
         fitTextSize();
+        break;
+    case QEvent::FontChange:
+    case QEvent::LocaleChange:
+        fitTextSize();
+        break;
+    case QEvent::PaletteChange:
+        // The text part paints the background: a colour given to the field reaches it.
+        lineEdit()->setPalette(palette());
+        break;
+    default:
+        break;
+    }
 }
 
 void SpinEdit::resizeEvent(QResizeEvent *event)
 {
     QSpinBox::resizeEvent(event);
+    placeTextInsideFrame();
     fitTextSize();
+}
+
+void SpinEdit::placeTextInsideFrame()
+{
+    lineEdit()->setGeometry(rect().adjusted(kFrame, kFrame, -kFrame, -kFrame));
+}
+
+void SpinEdit::paintEvent(QPaintEvent *event)
+{
+    QSpinBox::paintEvent(event);
+    QPainter painter(this);
+    painter.setPen(palette().color(hasFocus() ? QPalette::Highlight : QPalette::Dark));
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
 }
 
 // The field keeps the window's font unless its widest number would not fit;

@@ -43,8 +43,10 @@ protected:
     void wheelEvent(QWheelEvent *event) override;
     void changeEvent(QEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
 
 private:
     std::optional<int> parse(const QString &text) const;
     void fitTextSize();
+    void placeTextInsideFrame();
 };
