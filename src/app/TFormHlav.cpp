@@ -2,6 +2,9 @@
 #include "ui_TFormHlav.h"
 
 #include "ConfigPaths.h"
+#include "DesignExtras.h"
+#include "FormBinding.h"
+#include "FormEvents.h"
 #include "ImageFile.h"
 #include "LanguageTexts.h"
 #include "SettingsFile.h"
@@ -16,7 +19,6 @@ namespace {
 
 // First command-line words that choose the language, case-sensitive.
 const char *const kLanguageWords[lang::kLanguageCount] = {"ENGLISH", "DEUTSCH", "FRANCE", "CESKY"};
-constexpr quint8 kMaxComPort = 10;
 
 } // namespace
 
@@ -24,6 +26,9 @@ TFormHlav::TFormHlav(const QStringList &arguments, QWidget *parent)
     : QMainWindow(parent), ui(std::make_unique<Ui::TFormHlav>())
 {
     ui->setupUi(this);
+    applyDesignExtras(this);
+    m_binding = std::make_unique<FormBinding>(*ui, m_parameters, m_language, m_comPort);
+    m_events = std::make_unique<FormEvents>(*ui, *m_binding);
     m_terminationSignals = new TerminationSignals(this);
     connect(m_terminationSignals, &TerminationSignals::terminationRequested, this, &QWidget::close);
     FormCreate(arguments);
@@ -43,7 +48,14 @@ void TFormHlav::FormCreate(const QStringList &arguments)
     applyLanguageWord(arguments);
     ApplyRangeRule();
     lang::applyLanguageTexts(this, m_messages, m_language);
+    m_binding->ShowParameterSet();
+    m_binding->StartUndoHistory();
+    for (QWidget *label : {(QWidget *)ui->LabelHlaseni, (QWidget *)ui->CGaugeProgram,
+                           (QWidget *)ui->LabelEeDataErr, (QWidget *)ui->LabelVersion})
+        label->hide();
     readTestSwitch();
+    showTestLabels();
+    m_binding->ApplyVisibilityRules();
 }
 
 void TFormHlav::closeEvent(QCloseEvent *event)
@@ -57,6 +69,7 @@ void TFormHlav::FormClose()
     if (m_closed)
         return;
     m_closed = true;
+    m_binding->CollectControls();
     ApplyRangeRule();
     SaveSettings();
 }
@@ -94,11 +107,7 @@ void TFormHlav::applyLanguageWord(const QStringList &arguments)
 
 void TFormHlav::ApplyRangeRule()
 {
-    m_parameters.NormaliseParameterSet();
-    if (m_language >= lang::kLanguageCount)
-        m_language = lang::English;
-    if (m_comPort > kMaxComPort)
-        m_comPort = 1;
+    m_binding->ApplyRangeRule();
 }
 
 void TFormHlav::LoadSettings()
@@ -136,4 +145,11 @@ void TFormHlav::SaveSettings()
 void TFormHlav::readTestSwitch()
 {
     m_testMode = TestSwitch::isEnabled(ConfigPaths::testSwitchFile());
+}
+
+void TFormHlav::showTestLabels()
+{
+    for (QLabel *label : {ui->LabelTest1, ui->LabelTest2, ui->LabelTest3, ui->LabelTest4,
+                          ui->LabelTest5, ui->LabelTest6, ui->LabelTest7, ui->LabelTest8})
+        label->setVisible(m_testMode);
 }

@@ -12,6 +12,8 @@
 namespace Ui {
 class TFormHlav;
 }
+class FormBinding;
+class FormEvents;
 class TerminationSignals;
 
 // The main window: owns the parameter image, the link, the undo history and
@@ -47,6 +49,8 @@ private:
     void ApplyRangeRule();
     void readTestSwitch();
 
+    void showTestLabels();
+
     std::unique_ptr<Ui::TFormHlav> ui;
     ParameterSet m_parameters;
     lang::MessageTable m_messages;
@@ -57,4 +61,6 @@ private:
     QString m_lastFilePath;
     Settings m_settings; // also keeps the [PORTS] mapping
     TerminationSignals *m_terminationSignals = nullptr;
+    std::unique_ptr<FormBinding> m_binding; // controls <-> parameters, undo history
+    std::unique_ptr<FormEvents> m_events;
 };

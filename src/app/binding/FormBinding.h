@@ -1,0 +1,74 @@
+#pragma once
+
+#include "ControlTables.h"
+#include "ParameterSet.h"
+#include "UndoHistory.h"
+#include "VisibilityRules.h"
+
+#include <QObject>
+
+#include <optional>
+
+namespace Ui {
+class TFormHlav;
+}
+
+// Keeps the window's controls and the parameter image in step: a confirmed
+// edit reads the whole window into the image (collect), applies the range
+// rule, writes the whole image back (show) and records an undo step (commit).
+// The image is the truth; the controls are a view rebuilt after every change.
+class FormBinding : public QObject
+{
+    Q_OBJECT
+
+public:
+    // language and comPort are the window's settings that the range rule clamps.
+    FormBinding(Ui::TFormHlav &ui, ParameterSet &image, quint8 &language, quint8 &comPort,
+                QObject *parent = nullptr);
+
+    const ControlTables &tables() const { return m_tables; }
+    const UndoHistory &undoHistory() const { return m_undo; }
+
+    void CollectControls();
+    void ShowParameterSet();
+    void ApplyRangeRule();
+    void CommitChange();
+    void ApplyVisibilityRules();
+
+    void StartUndoHistory();
+    void RecordUndoStep();
+    void SpeedButtonZpetClick();  // undo
+    void SpeedButtonZnovuClick(); // redo
+
+    void BitBtnAdvMinusClick();
+    void BitBtnAdvPlusClick();
+
+    // A radio group's selection became the field at image position.
+    void takeRadioChoice(int position, int itemIndex);
+
+    void setPrintMode(bool on) { m_printMode = on; }
+    bool printMode() const { return m_printMode; }
+    // The curve point nearest the engine speed, from the live monitor.
+    void setCurrentPoint(std::optional<int> point) { m_currentPoint = point; }
+    std::optional<int> currentPoint() const { return m_currentPoint; }
+    void setUnitTexts(const UnitTexts &texts) { m_unitTexts = texts; }
+
+signals:
+    // "Programming after change": the committed image is to be sent to the unit.
+    void startProgramming();
+
+private:
+    void showRestored(bool restored);
+    void shiftAdvance(int step);
+    void updateUndoButtons();
+
+    Ui::TFormHlav &m_ui;
+    ParameterSet &m_image;
+    quint8 &m_language;
+    quint8 &m_comPort;
+    ControlTables m_tables;
+    UndoHistory m_undo;
+    bool m_printMode = false;
+    std::optional<int> m_currentPoint;
+    UnitTexts m_unitTexts;
+};

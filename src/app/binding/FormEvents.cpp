@@ -1,0 +1,89 @@
+#include "FormEvents.h"
+
+#include "FormBinding.h"
+#include "ui_TFormHlav.h"
+
+FormEvents::FormEvents(Ui::TFormHlav &ui, FormBinding &binding, QObject *parent)
+    : QObject(parent), m_ui(ui), m_binding(binding)
+{
+    connectControls();
+}
+
+void FormEvents::connectControls()
+{
+    const QList<const QWidget *> withoutHandlers{m_ui.EditClutch1,   m_ui.EditClutch2,
+                                                 m_ui.EditLedRazeni, m_ui.UpDownClutch1,
+                                                 m_ui.UpDownClutch2, m_ui.UpDownLedRazeni};
+    const QWidget *window = m_ui.centralwidget->window();
+
+    for (SpinEdit *edit : window->findChildren<SpinEdit *>()) {
+        connect(edit, &SpinEdit::enterPressed, this, [this, edit] { FormKeyPress(edit); });
+        if (!withoutHandlers.contains(edit))
+            connect(edit, &SpinEdit::exited, this, &FormEvents::EditExit);
+    }
+    for (UpDown *upDown : window->findChildren<UpDown *>()) {
+        if (!withoutHandlers.contains(upDown))
+            connect(upDown, &UpDown::clicked, this, &FormEvents::UpDownClick);
+    }
+    for (QComboBox *list : {m_ui.ComboBoxBike, m_ui.ComboBoxPocPalcu})
+        connect(list, &QComboBox::currentIndexChanged, this, &FormEvents::EditExit);
+    for (MouseUpCheckBox *box :
+         {m_ui.CheckBoxZakazCteni, m_ui.CheckBoxProgHned, m_ui.CheckBoxRevOutLedRazeni})
+        connect(box, &MouseUpCheckBox::mouseReleased, this, &FormEvents::CheckBoxProgHnedMouseUp);
+    connect(m_ui.RadioGroupPolarita, &RadioGroup::clicked, this,
+            &FormEvents::RadioGroupPolaritaClick);
+    connect(m_ui.RadioGroupInput1, &RadioGroup::clicked, this, &FormEvents::RadioGroupInput1Click);
+    connect(m_ui.RadioGroupInput2, &RadioGroup::clicked, this, &FormEvents::RadioGroupInput2Click);
+
+    // Buttons and menu items share the curve and undo commands.
+    const auto onClick = [this](QAbstractButton *button, QAction *item,
+                                void (FormBinding::*command)()) {
+        connect(button, &QAbstractButton::clicked, &m_binding, command);
+        connect(item, &QAction::triggered, &m_binding, command);
+    };
+    onClick(m_ui.BitBtnAdvMinus, m_ui.MenuAdvanceMinus, &FormBinding::BitBtnAdvMinusClick);
+    onClick(m_ui.BitBtnAdvPlus, m_ui.MenuAdvancePlus, &FormBinding::BitBtnAdvPlusClick);
+    onClick(m_ui.SpeedButtonZpet, m_ui.MenuZpet, &FormBinding::SpeedButtonZpetClick);
+    onClick(m_ui.SpeedButtonZnovu, m_ui.MenuZnovu, &FormBinding::SpeedButtonZnovuClick);
+}
+
+void FormEvents::UpDownClick()
+{
+    m_binding.CollectControls();
+    m_binding.CommitChange();
+}
+
+void FormEvents::EditExit()
+{
+    m_binding.CollectControls();
+    m_binding.CommitChange();
+}
+
+void FormEvents::FormKeyPress(SpinEdit *edit)
+{
+    edit->moveFocusToNext();
+    m_binding.CollectControls();
+    m_binding.CommitChange();
+}
+
+void FormEvents::CheckBoxProgHnedMouseUp()
+{
+    m_binding.CollectControls();
+    m_binding.ApplyVisibilityRules();
+    m_binding.CommitChange();
+}
+
+void FormEvents::RadioGroupPolaritaClick()
+{
+    m_binding.takeRadioChoice(ParameterSet::POLARITA, m_ui.RadioGroupPolarita->itemIndex());
+}
+
+void FormEvents::RadioGroupInput1Click()
+{
+    m_binding.takeRadioChoice(ParameterSet::INPUT, m_ui.RadioGroupInput1->itemIndex());
+}
+
+void FormEvents::RadioGroupInput2Click()
+{
+    m_binding.takeRadioChoice(ParameterSet::INPUT + 1, m_ui.RadioGroupInput2->itemIndex());
+}

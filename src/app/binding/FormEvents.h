@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QObject>
+
+class FormBinding;
+class SpinEdit;
+namespace Ui {
+class TFormHlav;
+}
+
+// The handlers of the parameter controls: every confirmed edit (Enter, leaving
+// a field, an arrow click, a list, radio or check-box choice with the mouse)
+// commits the whole window. The clutch times and the shift-light speed have no
+// exit or arrow handler: they are taken along by the next confirmed edit.
+// Also attaches the buttons and menu items of Advance -/+, Undo and Redo.
+class FormEvents : public QObject
+{
+    Q_OBJECT
+
+public:
+    FormEvents(Ui::TFormHlav &ui, FormBinding &binding, QObject *parent = nullptr);
+
+    void UpDownClick();
+    void EditExit();
+    void FormKeyPress(SpinEdit *edit); // Enter in an edit field
+    void CheckBoxProgHnedMouseUp();
+    void RadioGroupPolaritaClick();
+    void RadioGroupInput1Click();
+    void RadioGroupInput2Click();
+
+private:
+    void connectControls();
+
+    Ui::TFormHlav &m_ui;
+    FormBinding &m_binding;
+};

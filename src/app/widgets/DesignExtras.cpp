@@ -1,0 +1,47 @@
+#include "DesignExtras.h"
+
+#include "LanguageTexts.h"
+#include "TextFit.h"
+#include "UpDown.h"
+
+#include <QApplication>
+#include <QWidget>
+
+namespace {
+constexpr int kWindowFontPixels = 11;
+constexpr char kPixelSizeProperty[] = "fontPixelSize";
+constexpr char kHintProperty[] = "hint";
+
+void applyPixelFonts(QWidget *window)
+{
+    QFont font = QApplication::font();
+    font.setStyleHint(QFont::SansSerif);
+    font.setPixelSize(kWindowFontPixels);
+    window->setFont(font);
+    for (QWidget *widget : window->findChildren<QWidget *>()) {
+        const QVariant pixels = widget->property(kPixelSizeProperty);
+        if (!pixels.isValid())
+            continue;
+        QFont own = widget->font();
+        own.setPixelSize(pixels.toInt());
+        widget->setFont(own);
+    }
+}
+
+void applyDesignHints(QWidget *window)
+{
+    for (QObject *object : window->findChildren<QObject *>()) {
+        const QVariant hint = object->property(kHintProperty);
+        if (hint.isValid())
+            lang::setHint(object, hint.toString());
+    }
+}
+} // namespace
+
+void applyDesignExtras(QWidget *window)
+{
+    applyPixelFonts(window);
+    applyDesignHints(window);
+    UpDown::pairWithEdits(window);
+    TextFitLayout::installBelow(window);
+}

@@ -1,0 +1,9 @@
+#pragma once
+
+class QWidget;
+
+// What a form description cannot hold by itself: font heights in pixels (the
+// "fontPixelSize" property, 11 px where none is given), split hints (the
+// "hint" property), the pairing of every UpDown with its edit, and texts that
+// fit their controls in every language.
+void applyDesignExtras(QWidget *window);

@@ -1,0 +1,56 @@
+#include "FitLabel.h"
+
+#include "TextFit.h"
+
+#include <QEvent>
+
+namespace {
+constexpr int kParentEdge = 2; // keeps text off the parent's frame
+}
+
+FitLabel::FitLabel(QWidget *parent) : QLabel(parent)
+{
+    watchParent();
+}
+
+void FitLabel::fit()
+{
+    // Changing the wrap makes the label ask its parent's layout to fit again.
+    if (m_fitting)
+        return;
+    m_fitting = true;
+    const QMargins margins = contentsMargins();
+    const int oneLine =
+        fontMetrics().size(0, text()).width() + 2 * margin() + margins.left() + margins.right();
+    const int room = parentWidget() ? parentWidget()->width() - x() - kParentEdge : oneLine;
+    const bool wrap = oneLine > room && room > 0;
+    if (wrap != wordWrap())
+        setWordWrap(wrap);
+    const QSize size = wrap ? QSize(room, heightForWidth(room)) : sizeHint();
+    resize(size.expandedTo(minimumSize()));
+    m_fitting = false;
+}
+
+void FitLabel::watchParent()
+{
+    if (parentWidget())
+        TextFitLayout::on(parentWidget());
+}
+
+bool FitLabel::event(QEvent *event)
+{
+    const bool handled = QLabel::event(event);
+    switch (event->type()) {
+    case QEvent::ParentChange:
+        watchParent();
+        fit();
+        break;
+    case QEvent::Polish:
+    case QEvent::Show:
+        fit();
+        break;
+    default:
+        break;
+    }
+    return handled;
+}

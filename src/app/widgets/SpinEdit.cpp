@@ -1,0 +1,163 @@
+#include "SpinEdit.h"
+
+#include <QFontMetrics>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPainter>
+
+namespace {
+// QLineEdit keeps 2 px free on each side of its text and 1 px for the cursor.
+constexpr int kLineEditTextPadding = 2 * 2 + 1;
+constexpr int kSmallestTextPixels = 7;
+constexpr int kFrame = 1;
+} // namespace
+
+SpinEdit::SpinEdit(QWidget *parent) : QSpinBox(parent)
+{
+    setButtonSymbols(QAbstractSpinBox::NoButtons);
+    setKeyboardTracking(false);
+    setCorrectionMode(QAbstractSpinBox::CorrectToPreviousValue);
+    // A thin frame of its own leaves the narrow fields room for five digits and a separator.
+    setFrame(false);
+}
+
+std::optional<int> SpinEdit::parse(const QString &text) const
+{
+    const QLocale loc = locale();
+    QString digits = text.trimmed();
+    digits.remove(loc.groupSeparator());
+    // Locales that group with a (narrow) no-break space: a typed plain space is meant the same.
+    if (loc.groupSeparator().trimmed().isEmpty())
+        digits.remove(QLatin1Char(' '));
+    digits.replace(loc.negativeSign(), QLatin1String("-"));
+    bool ok = false;
+    const int number = digits.toInt(&ok, 10);
+    if (!ok || number < minimum() || number > maximum())
+        return std::nullopt;
+    return number;
+}
+
+int SpinEdit::position() const
+{
+    return parse(lineEdit()->text()).value_or(value());
+}
+
+QValidator::State SpinEdit::validate(QString &input, int &) const
+{
+    return parse(input) ? QValidator::Acceptable : QValidator::Intermediate;
+}
+
+int SpinEdit::valueFromText(const QString &text) const
+{
+    return parse(text).value_or(value());
+}
+
+QString SpinEdit::textFromValue(int value) const
+{
+    if (isGroupSeparatorShown())
+        return locale().toString(value);
+    return QString::number(value);
+}
+
+bool SpinEdit::event(QEvent *event)
+{
+    // Ctrl+Z is the window's Undo, not the undo of the text being typed.
+    if (event->type() == QEvent::ShortcutOverride &&
+        static_cast<QKeyEvent *>(event)->matches(QKeySequence::Undo))
+        return true;
+    return QSpinBox::event(event);
+}
+
+void SpinEdit::keyPressEvent(QKeyEvent *event)
+{
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        event->accept();
+        emit enterPressed();
+        return;
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+        event->accept();
+        emit arrowKeyPressed(event->key() == Qt::Key_Up ? 1 : -1);
+        return;
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+        event->accept();
+        return;
+    default:
+        QSpinBox::keyPressEvent(event);
+    }
+}
+
+void SpinEdit::focusOutEvent(QFocusEvent *event)
+{
+    QSpinBox::focusOutEvent(event);
+    if (event->reason() != Qt::ActiveWindowFocusReason && event->reason() != Qt::PopupFocusReason)
+        emit exited();
+}
+
+void SpinEdit::wheelEvent(QWheelEvent *event)
+{
+    event->ignore();
+}
+
+void SpinEdit::changeEvent(QEvent *event)
+{
+    QSpinBox::changeEvent(event);
+    switch (event->type()) {
+    case QEvent::StyleChange:
+        placeTextInsideFrame();
+        fitTextSize();
+        break;
+    case QEvent::FontChange:
+    case QEvent::LocaleChange:
+        fitTextSize();
+        break;
+    case QEvent::PaletteChange:
+        // The text part paints the background: a colour given to the field reaches it.
+        lineEdit()->setPalette(palette());
+        break;
+    default:
+        break;
+    }
+}
+
+void SpinEdit::resizeEvent(QResizeEvent *event)
+{
+    QSpinBox::resizeEvent(event);
+    placeTextInsideFrame();
+    fitTextSize();
+}
+
+void SpinEdit::placeTextInsideFrame()
+{
+    lineEdit()->setGeometry(rect().adjusted(kFrame, kFrame, -kFrame, -kFrame));
+}
+
+void SpinEdit::paintEvent(QPaintEvent *event)
+{
+    QSpinBox::paintEvent(event);
+    QPainter painter(this);
+    painter.setPen(palette().color(hasFocus() ? QPalette::Highlight : QPalette::Dark));
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+}
+
+// The field keeps the window's font unless its widest number would not fit;
+// then its text alone gets smaller, so no digit is ever cut off.
+void SpinEdit::fitTextSize()
+{
+    const int room = lineEdit()->contentsRect().width() - kLineEditTextPadding;
+    const QString texts[] = {textFromValue(minimum()), textFromValue(maximum())};
+    QFont font = this->font();
+    int pixels = QFontInfo(font).pixelSize();
+    for (; pixels > kSmallestTextPixels; --pixels) {
+        font.setPixelSize(pixels);
+        const QFontMetrics metrics(font);
+        if (metrics.horizontalAdvance(texts[0]) <= room &&
+            metrics.horizontalAdvance(texts[1]) <= room)
+            break;
+    }
+    font.setPixelSize(pixels);
+    lineEdit()->setFont(font);
+}
