@@ -139,6 +139,11 @@ void PollCycle::takeVerifyAnswer(const quint8 *data)
     showMessage(m_messages.text(Msg::Verify) + kOk, LabelColour::Normal);
     m_messageTicks = kMessageTicks;
     m_linkState = LinkState::Idle;
+    // The unit has been storing since it took page 1, but no status has come
+    // during the transaction: count the store as just begun, so "OK" waits
+    // for the unit to report it done.
+    if (m_programmedOk)
+        m_saveCountdown = wire::status::kSaveFullCount;
 }
 
 void PollCycle::beginVerify()

@@ -217,6 +217,29 @@ private slots:
         QVERIFY(!rig.link.programmedOk());
     }
 
+    // No status comes during the transaction; the last known one is from
+    // before the write, so success waits for the unit to report the store.
+    void programmingOkWaitsForTheUnit()
+    {
+        LinkRig rig;
+        rig.link.startProgram();
+        QVERIFY(rig.answerNext(0x80, bytes(unitPage0())));
+        rig.port.feed(testframes::frame(0x81, rig.image.page(1)));
+        rig.link.tick();
+        rig.port.feed(testframes::frame(0xC1, rig.image.page(1)));
+        rig.link.tick();
+        QCOMPARE(rig.link.linkState(), State::Idle);
+        rig.ticks(PollCycle::kStatusPollTicks);
+        QCOMPARE(rig.view.messageText, QStringLiteral("Saving:"));
+        QCOMPARE(rig.view.progress, 0);
+        QVERIFY(!rig.view.messageHistory.contains(QStringLiteral("Programing: OK")));
+
+        rig.port.feed(testframes::Status().frame()); // stored at once
+        rig.link.tick();
+        QCOMPARE(rig.view.messageText, QStringLiteral("Programing: OK"));
+        QCOMPARE(rig.view.progress, PollCycle::kProgressMax);
+    }
+
     void savingBeyondFullCount_data()
     {
         QTest::addColumn<int>("countdown");

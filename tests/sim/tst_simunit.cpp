@@ -362,7 +362,8 @@ private slots:
         QFETCH(QString, line);
         EngineModel engine;
         FaultInjector faults(1);
-        ControlCommands commands(engine, faults);
+        UnitModel unit{UnitOptions{}};
+        ControlCommands commands(engine, faults, unit);
         const auto result = commands.execute(line, 0);
         QTEST(result.reply.startsWith("OK "), "ok");
         QVERIFY(!result.quit);
@@ -372,7 +373,8 @@ private slots:
     {
         EngineModel engine;
         FaultInjector faults(1);
-        ControlCommands commands(engine, faults);
+        UnitModel unit{UnitOptions{}};
+        ControlCommands commands(engine, faults, unit);
         commands.execute("input2 on", 0);
         commands.execute("supply 7000", 0);
         commands.execute("ripple 0", 0);
@@ -384,6 +386,22 @@ private slots:
         commands.execute("fault none", 0);
         QCOMPARE(faults.settings().splitSize, 0);
         QVERIFY(commands.execute("quit", 0).quit);
+    }
+
+    void showTellsTheStoredPage()
+    {
+        EngineModel engine;
+        FaultInjector faults(1);
+        UnitModel unit{UnitOptions{}};
+        QByteArray stored;
+        for (int i = 0; i < wire::kFrameDataSize; ++i)
+            stored.append(char(0xF0 - i));
+        Page page;
+        std::copy(stored.begin(), stored.end(), page.begin());
+        unit.setPage1(page);
+        ControlCommands commands(engine, faults, unit);
+        const QString reply = commands.execute("show", 0).reply;
+        QVERIFY2(reply.endsWith("; page1 " + stored.toHex()), qPrintable(reply));
     }
 
     void options_data()

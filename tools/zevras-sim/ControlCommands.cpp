@@ -2,6 +2,7 @@
 
 #include "EngineModel.h"
 #include "FaultInjector.h"
+#include "UnitModel.h"
 
 #include <QRegularExpression>
 #include <QStringList>
@@ -48,7 +49,9 @@ ControlCommands::Result ControlCommands::execute(const QString &line, qint64 now
     if (command == QLatin1String("quit"))
         return {QStringLiteral("OK quit"), true};
     if (command == QLatin1String("show"))
-        return {QStringLiteral("OK %1; %2").arg(m_engine.describe(), m_faults.describe())};
+        return {QStringLiteral("OK %1; %2; page1 %3")
+                    .arg(m_engine.describe(), m_faults.describe(),
+                         QString::fromLatin1(storedPage1().toHex()))};
     if (command == QLatin1String("fault"))
         return {fault(words)};
     if (words.size() != 2)
@@ -89,6 +92,11 @@ ControlCommands::Result ControlCommands::execute(const QString &line, qint64 now
         return {ok};
     }
     return {error(QStringLiteral("unknown command: ") + line.trimmed())};
+}
+
+QByteArray ControlCommands::storedPage1() const
+{
+    return QByteArray(reinterpret_cast<const char *>(m_unit.image().page(1)), wire::kFrameDataSize);
 }
 
 QString ControlCommands::fault(const QStringList &words)

@@ -58,7 +58,7 @@ int main(int argc, char *argv[])
     SimSession session(pty, config->unit, config->seed, printLine);
     if (config->page1)
         session.unit().setPage1(*config->page1);
-    ControlCommands commands(session.engine(), session.faults());
+    ControlCommands commands(session.engine(), session.faults(), session.unit());
     for (const QString &command : config->startCommands) {
         const ControlCommands::Result result = commands.execute(command, session.now());
         if (result.reply.startsWith(QLatin1String("ERROR"))) {
