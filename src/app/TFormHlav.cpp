@@ -7,13 +7,17 @@
 #include "FormEvents.h"
 #include "ImageFile.h"
 #include "LanguageTexts.h"
+#include "PollCycle.h"
+#include "SerialPort.h"
 #include "SettingsFile.h"
 #include "TestSwitch.h"
+#include "WindowLinkView.h"
 #include "platform/TerminationSignals.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QTimer>
 
 namespace {
 
@@ -29,6 +33,11 @@ TFormHlav::TFormHlav(const QStringList &arguments, QWidget *parent)
     applyDesignExtras(this);
     m_binding = std::make_unique<FormBinding>(*ui, m_parameters, m_language, m_comPort);
     m_events = std::make_unique<FormEvents>(*ui, *m_binding);
+    m_port = std::make_unique<SerialPort>();
+    m_linkView = std::make_unique<WindowLinkView>(*ui, *m_binding);
+    m_link = std::make_unique<PollCycle>(m_parameters, m_messages, *m_port, *m_linkView);
+    m_linkView->setLink(m_link.get());
+    connectCommands();
     m_terminationSignals = new TerminationSignals(this);
     connect(m_terminationSignals, &TerminationSignals::terminationRequested, this, &QWidget::close);
     FormCreate(arguments);
@@ -50,12 +59,94 @@ void TFormHlav::FormCreate(const QStringList &arguments)
     lang::applyLanguageTexts(this, m_messages, m_language);
     m_binding->ShowParameterSet();
     m_binding->StartUndoHistory();
-    for (QWidget *label : {(QWidget *)ui->LabelHlaseni, (QWidget *)ui->CGaugeProgram,
-                           (QWidget *)ui->LabelEeDataErr, (QWidget *)ui->LabelVersion})
-        label->hide();
+    OpenComPort();
+    checkComMenuItem();
+    m_binding->ShowParameterSet();
+    ui->LabelHlaseni->hide();
+    ui->CGaugeProgram->hide();
+    ui->LabelEeDataErr->hide();
+    ui->LabelVersion->hide();
     readTestSwitch();
     showTestLabels();
     m_binding->ApplyVisibilityRules();
+
+    // The first tick comes once the event loop runs, after this sequence.
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setTimerType(Qt::PreciseTimer);
+    Timer1->setInterval(PollCycle::kTickMs);
+    connect(Timer1, &QTimer::timeout, this, &TFormHlav::Timer1Timer);
+    Timer1->start();
+}
+
+void TFormHlav::connectCommands()
+{
+    for (QAction *item : comMenuItems())
+        connect(item, &QAction::triggered, this, &TFormHlav::MenuCom1Click);
+    connect(ui->MenuRead, &QAction::triggered, this, &TFormHlav::MenuReadClick);
+    connect(ui->ButtonRead, &QPushButton::clicked, this, &TFormHlav::MenuReadClick);
+    connect(ui->MenuVerify, &QAction::triggered, this, &TFormHlav::MenuVerifyClick);
+    connect(ui->ButtonVerify, &QPushButton::clicked, this, &TFormHlav::MenuVerifyClick);
+    connect(ui->MenuProgram, &QAction::triggered, this, &TFormHlav::MenuProgramClick);
+    connect(ui->ButtonProgram, &QPushButton::clicked, this, &TFormHlav::MenuProgramClick);
+    connect(m_binding.get(), &FormBinding::startProgramming, this,
+            [this] { m_link->startProgramAtOnce(); });
+}
+
+void TFormHlav::Timer1Timer()
+{
+    m_link->tick();
+}
+
+void TFormHlav::MenuReadClick()
+{
+    m_link->startRead();
+}
+
+void TFormHlav::MenuVerifyClick()
+{
+    m_link->startVerify();
+}
+
+void TFormHlav::MenuProgramClick()
+{
+    m_link->startProgram();
+}
+
+QList<QAction *> TFormHlav::comMenuItems() const
+{
+    return {ui->MenuCom1, ui->MenuCom2, ui->MenuCom3, ui->MenuCom4, ui->MenuCom5,
+            ui->MenuCom6, ui->MenuCom7, ui->MenuCom8, ui->MenuCom9, ui->MenuCom10};
+}
+
+void TFormHlav::MenuCom1Click()
+{
+    const int number = int(comMenuItems().indexOf(qobject_cast<QAction *>(sender()))) + 1;
+    if (number < 1)
+        return;
+    m_comPort = quint8(number);
+    checkComMenuItem();
+    m_link->closeComPort();
+    OpenComPort();
+}
+
+// A failed open shows its message box from the link; the status line adds
+// which device it was and why, which is what a user needs to fix it.
+void TFormHlav::OpenComPort()
+{
+    const QString device = SettingsFile::portDevice(m_settings, m_comPort);
+    m_link->openComPort(m_comPort, device);
+    if (!m_link->portError().isEmpty())
+        statusBar()->showMessage(device + QStringLiteral(": ") + m_link->portError());
+}
+
+void TFormHlav::checkComMenuItem()
+{
+    const QList<QAction *> items = comMenuItems();
+    for (int i = 0; i < items.size(); ++i) {
+        items[i]->setCheckable(true);
+        items[i]->setChecked(i + 1 == m_comPort);
+    }
 }
 
 void TFormHlav::closeEvent(QCloseEvent *event)
@@ -69,6 +160,7 @@ void TFormHlav::FormClose()
     if (m_closed)
         return;
     m_closed = true;
+    m_link->closeComPort();
     m_binding->CollectControls();
     ApplyRangeRule();
     SaveSettings();
@@ -80,14 +172,14 @@ void TFormHlav::centreOnScreen()
     if (!screen)
         return;
     const QRect area = screen->geometry();
-    move((area.width() - width()) / 2, (area.height() - height()) / 2);
+    setGeometry((area.width() - width()) / 2, (area.height() - height()) / 2, width(), height());
 }
 
 // A position stored while another monitor was attached may lie off every
 // screen now; such a window would be unreachable, so it opens centred.
 void TFormHlav::keepOnSomeScreen()
 {
-    const QRect bounds(pos(), size());
+    const QRect bounds = geometry();
     for (const QScreen *screen : QGuiApplication::screens()) {
         if (screen->geometry().intersects(bounds))
             return;
@@ -114,8 +206,9 @@ void TFormHlav::LoadSettings()
 {
     m_settings = SettingsFile::load(ConfigPaths::settingsFile());
     const Settings &s = m_settings;
-    move(s.left.value_or(x()), s.top.value_or(y()));
-    resize(s.width.value_or(width()), s.height.value_or(height()));
+    const QRect now = geometry();
+    setGeometry(s.left.value_or(now.x()), s.top.value_or(now.y()), s.width.value_or(now.width()),
+                s.height.value_or(now.height()));
     m_comPort = s.comPort.value_or(m_comPort);
     m_language = s.language.value_or(m_language);
     ui->LabelFile2->setText(s.file.value_or(QString()));
@@ -129,10 +222,13 @@ void TFormHlav::LoadSettings()
 void TFormHlav::SaveSettings()
 {
     Settings &s = m_settings;
-    s.left = x();
-    s.top = y();
-    s.height = height();
-    s.width = width();
+    // Client-area bounds on both ways: the frame is unknown until the window
+    // is shown, and mixing the two would move the window a little every run.
+    const QRect bounds = geometry();
+    s.left = bounds.x();
+    s.top = bounds.y();
+    s.height = bounds.height();
+    s.width = bounds.width();
     s.comPort = m_comPort;
     s.language = m_language;
     s.file = ui->LabelFile2->text();

@@ -14,7 +14,12 @@ class TFormHlav;
 }
 class FormBinding;
 class FormEvents;
+class PollCycle;
+class QAction;
+class QTimer;
+class SerialPort;
 class TerminationSignals;
+class WindowLinkView;
 
 // The main window: owns the parameter image, the link, the undo history and
 // the texts of the current language, and wires the controls to them.
@@ -33,9 +38,17 @@ public:
     quint8 comPort() const { return m_comPort; }
     quint8 language() const { return m_language; }
     bool testMode() const { return m_testMode; }
+    const PollCycle &link() const { return *m_link; }
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+
+private slots:
+    void Timer1Timer();
+    void MenuCom1Click();
+    void MenuReadClick();
+    void MenuVerifyClick();
+    void MenuProgramClick();
 
 private:
     void FormCreate(const QStringList &arguments);
@@ -50,6 +63,10 @@ private:
     void readTestSwitch();
 
     void showTestLabels();
+    void connectCommands();
+    void OpenComPort();
+    void checkComMenuItem();
+    QList<QAction *> comMenuItems() const;
 
     std::unique_ptr<Ui::TFormHlav> ui;
     ParameterSet m_parameters;
@@ -63,4 +80,8 @@ private:
     TerminationSignals *m_terminationSignals = nullptr;
     std::unique_ptr<FormBinding> m_binding; // controls <-> parameters, undo history
     std::unique_ptr<FormEvents> m_events;
+    std::unique_ptr<SerialPort> m_port;
+    std::unique_ptr<WindowLinkView> m_linkView;
+    std::unique_ptr<PollCycle> m_link;
+    QTimer *Timer1 = nullptr;
 };

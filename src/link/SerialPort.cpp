@@ -6,6 +6,11 @@ bool SerialPort::open(const QString &devicePath, QString *error)
     m_port.setPortName(devicePath);
     if (!m_port.open(QIODevice::ReadWrite)) {
         *error = m_port.errorString();
+#ifdef Q_OS_LINUX
+        // Serial devices belong to the dialout group on most distributions.
+        if (m_port.error() == QSerialPort::PermissionError)
+            *error += QStringLiteral(" (the user must be in the 'dialout' group)");
+#endif
         return false;
     }
     const bool configured =

@@ -149,16 +149,28 @@ private slots:
         writeFile(settingsPath(), "[FORM_HLAV]\nLeft=40000\nTop=30000\n");
         TFormHlav form({});
         const QRect screen = QGuiApplication::primaryScreen()->geometry();
-        QCOMPARE(form.x(), (screen.width() - form.width()) / 2);
-        QCOMPARE(form.y(), (screen.height() - form.height()) / 2);
+        QCOMPARE(form.geometry().x(), (screen.width() - form.width()) / 2);
+        QCOMPARE(form.geometry().y(), (screen.height() - form.height()) / 2);
     }
 
     void positionPartlyOnScreenIsKept()
     {
         writeFile(settingsPath(), "[FORM_HLAV]\nLeft=-500\nTop=20\nWidth=900\nHeight=700\n");
         TFormHlav form({});
-        QCOMPARE(form.pos(), QPoint(-500, 20));
+        QCOMPARE(form.geometry().topLeft(), QPoint(-500, 20));
         QCOMPARE(form.size(), QSize(900, 700));
+    }
+
+    void positionStaysOverRuns()
+    {
+        writeFile(settingsPath(), "[FORM_HLAV]\nLeft=120\nTop=80\n");
+        for (int run = 0; run < 2; ++run) {
+            TFormHlav form({});
+            form.show();
+            form.close();
+        }
+        const QByteArray text = readAll(settingsPath());
+        QVERIFY2(text.contains("Left=120\n") && text.contains("Top=80\n"), text);
     }
 
     void testSwitch_data()

@@ -51,7 +51,7 @@ public:
     // The curve point nearest the engine speed, from the live monitor.
     void setCurrentPoint(std::optional<int> point) { m_currentPoint = point; }
     std::optional<int> currentPoint() const { return m_currentPoint; }
-    void setUnitTexts(const UnitTexts &texts) { m_unitTexts = texts; }
+    void setUnitTexts(const UnitIdentification &texts) { m_unitTexts = texts; }
 
 signals:
     // "Programming after change": the committed image is to be sent to the unit.
@@ -70,5 +70,5 @@ private:
     UndoHistory m_undo;
     bool m_printMode = false;
     std::optional<int> m_currentPoint;
-    UnitTexts m_unitTexts;
+    UnitIdentification m_unitTexts;
 };

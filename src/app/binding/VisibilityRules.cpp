@@ -36,7 +36,7 @@ void setWindowBackground(QWidget *window, bool white)
 } // namespace
 
 void ApplyVisibilityRules(Ui::TFormHlav &ui, const ControlTables &tables, const ParameterSet &image,
-                          bool printMode, const UnitTexts &unit)
+                          bool printMode, const UnitIdentification &unit)
 {
     const auto usedBy = [&image](InputFunction function) {
         return image.input(0) == function || image.input(1) == function;

@@ -1,0 +1,146 @@
+#include "WindowLinkView.h"
+#include "ui_TFormHlav.h"
+
+#include "Background.h"
+#include "FormBinding.h"
+#include "MessageBox.h"
+#include "PollCycle.h"
+
+namespace {
+
+QColor labelColour(LabelColour colour)
+{
+    switch (colour) {
+    case LabelColour::Red:
+        return QColor(255, 0, 0);
+    case LabelColour::Yellow:
+        return QColor(255, 255, 0);
+    case LabelColour::Fuchsia:
+        return QColor(255, 0, 255);
+    case LabelColour::Aqua:
+        return QColor(0, 255, 255);
+    case LabelColour::Lime:
+        return QColor(0, 255, 0);
+    case LabelColour::Normal:
+        break;
+    }
+    return buttonFace();
+}
+
+} // namespace
+
+WindowLinkView::WindowLinkView(Ui::TFormHlav &ui, FormBinding &binding)
+    : m_ui(ui), m_binding(binding)
+{
+    QWidget *window = ui.centralwidget->window();
+    for (int i = 0; i < kMonitorLabelCount; ++i) {
+        const char *name = monitorLabelName(MonitorLabel(i));
+        m_monitorLabels[i] = window->findChild<QLabel *>(QLatin1String(name));
+        Q_ASSERT_X(m_monitorLabels[i], "WindowLinkView", name);
+    }
+}
+
+void WindowLinkView::setMessageText(const QString &text)
+{
+    m_ui.LabelHlaseni->setText(text);
+}
+
+void WindowLinkView::setMessageColour(LabelColour colour)
+{
+    setBackground(m_ui.LabelHlaseni, labelColour(colour));
+}
+
+void WindowLinkView::setMessageVisible(bool visible)
+{
+    m_ui.LabelHlaseni->setVisible(visible);
+}
+
+void WindowLinkView::setProgress(int value)
+{
+    m_ui.CGaugeProgram->setValue(value);
+}
+
+void WindowLinkView::setProgressVisible(bool visible)
+{
+    m_ui.CGaugeProgram->setVisible(visible);
+}
+
+void WindowLinkView::setConnectionLabelVisible(bool visible)
+{
+    m_ui.LabelSpojeni->setVisible(visible);
+}
+
+void WindowLinkView::setVersionLabelText(const QString &text)
+{
+    m_ui.LabelVersion->setText(text);
+}
+
+void WindowLinkView::setVersionLabelVisible(bool visible)
+{
+    m_ui.LabelVersion->setVisible(visible);
+}
+
+void WindowLinkView::setEeDataErrorVisible(bool visible)
+{
+    m_ui.LabelEeDataErr->setVisible(visible);
+}
+
+void WindowLinkView::setMonitorText(MonitorLabel label, const QString &text)
+{
+    m_monitorLabels[int(label)]->setText(text);
+}
+
+void WindowLinkView::setMonitorColour(MonitorLabel label, LabelColour colour)
+{
+    setBackground(m_monitorLabels[int(label)], labelColour(colour));
+}
+
+void WindowLinkView::setRpmGauge(int percent)
+{
+    m_ui.CGaugeRpm->setValue(percent);
+}
+
+// Repainting only the rows that change keeps the tick cheap.
+void WindowLinkView::setCurrentPoint(std::optional<int> row)
+{
+    m_binding.setCurrentPoint(row);
+    if (row == m_markedRow)
+        return;
+    const ControlTables &tables = m_binding.tables();
+    auto paintRow = [&](std::optional<int> r, const QColor &colour) {
+        if (!r)
+            return;
+        setEditBackground(tables.RpmAdvEdits[*r], colour);
+        setEditBackground(tables.AdvanceEdits[*r], colour);
+    };
+    paintRow(m_markedRow, editFace());
+    paintRow(row, labelColour(LabelColour::Lime));
+    m_markedRow = row;
+}
+
+void WindowLinkView::collectControls()
+{
+    m_binding.CollectControls();
+}
+
+void WindowLinkView::showParameterSet()
+{
+    if (m_link)
+        m_binding.setUnitTexts(m_link->identification());
+    m_binding.ShowParameterSet();
+}
+
+void WindowLinkView::clearFileName()
+{
+    m_ui.LabelFile2->clear();
+}
+
+void WindowLinkView::showVersionMismatch(const QString &text)
+{
+    showMessageBox(m_ui.centralwidget->window(), text);
+}
+
+void WindowLinkView::showComOpeningError(const QString &text)
+{
+    showMessageBox(m_ui.centralwidget->window(), text);
+}
