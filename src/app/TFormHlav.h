@@ -44,11 +44,20 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private slots:
+    // Link: tick, port and transactions.
     void Timer1Timer();
     void MenuCom1Click();
     void MenuReadClick();
     void MenuVerifyClick();
     void MenuProgramClick();
+
+    // File commands.
+
+    // Language commands.
+
+    // Printing.
+
+    // Help, about and exit.
 
 private:
     void FormCreate(const QStringList &arguments);
