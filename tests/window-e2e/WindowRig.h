@@ -1,0 +1,149 @@
+#pragma once
+
+#include "ImageFile.h"
+#include "LinkProtocol.h"
+#include "ParameterSet.h"
+#include "PollCycle.h"
+#include "SimProcess.h"
+#include "TFormHlav.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+
+#include <functional>
+#include <memory>
+#include <optional>
+
+// Bounds in the window's own time: ticks of its Timer1.
+namespace win {
+
+// Start-up of the simulator and its replies on standard input.
+constexpr int kProcessMs = PollCycle::kMessageTicks * PollCycle::kTickMs;
+// The first status answer: one poll period, then a tick to take the answer.
+constexpr int kFirstStatusTicks = PollCycle::kStatusPollTicks + 2;
+// A page request has 5 sends, 4 ticks apart; the sixth due time ends it.
+constexpr int kPageTicks = PollCycle::kMaxSends * PollCycle::kResendTicks;
+// Read: page 0, page 1, verify. Program: page 0, page 1, verify.
+constexpr int kTransactionPages = 3;
+constexpr int kTransactionTicks = PollCycle::kResendTicks + kTransactionPages * kPageTicks + 1;
+// The unit stores in 53 steps of one tick; the next poll reports it done.
+constexpr int kSaveTicks = wire::status::kSaveFullCount + 2 * PollCycle::kStatusPollTicks;
+// The file the settings name as the one last opened.
+const QByteArray kLastFile = "bike.ign";
+// A stalled timer must not hang the test: wall time allowed per tick.
+constexpr int kWallMsPerTick = 4 * PollCycle::kTickMs;
+
+inline QByteArray page1Of(const ParameterSet &image)
+{
+    return QByteArray(reinterpret_cast<const char *>(image.page(1)), ParameterSet::kPageSize);
+}
+
+inline QString hexOf(const ParameterSet &image)
+{
+    return QString::fromLatin1(page1Of(image).toHex());
+}
+
+} // namespace win
+
+// The real main window, started with its settings in a private folder that
+// points COM1 at a running simulator. The window's own timer drives the link;
+// the rig counts its ticks and samples the message line after each one.
+class WindowRig
+{
+public:
+    WindowRig() { qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_config.path())); }
+    ~WindowRig()
+    {
+        if (form)
+            form->close();
+        form.reset();
+        sim.stop();
+    }
+    WindowRig(const WindowRig &) = delete;
+    WindowRig &operator=(const WindowRig &) = delete;
+
+    // Starts the simulator with these options, then the window, whose stored
+    // image is windowImage when given (else it starts at the defaults).
+    bool start(const QStringList &simOptions,
+               const std::optional<ParameterSet> &windowImage = std::nullopt)
+    {
+        const QString device = sim.start(simOptions, win::kProcessMs);
+        if (device.isEmpty() || !m_config.isValid())
+            return false;
+        const QString folder = m_config.path() + QStringLiteral("/zevras");
+        QDir().mkpath(folder);
+        QFile settings(folder + QStringLiteral("/zevras.ini"));
+        if (!settings.open(QIODevice::WriteOnly))
+            return false;
+        settings.write("[FORM_HLAV]\nComPort=1\nFile=" + win::kLastFile +
+                       "\n\n[PORTS]\nCOM1=" + QFile::encodeName(device) + "\n");
+        settings.close();
+        if (windowImage && !ImageFile::save(folder + QStringLiteral("/_zevras.ini"), *windowImage))
+            return false;
+
+        form = std::make_unique<TFormHlav>(QStringList{});
+        auto *timer = form->findChild<QTimer *>(QStringLiteral("Timer1"));
+        if (!timer)
+            return false;
+        // Connected after the window's own handler, so it sees each tick's result.
+        QObject::connect(timer, &QTimer::timeout, form.get(), [this] { afterTick(); });
+        form->show();
+        form->activateWindow();
+        return QTest::qWaitForWindowActive(form.get());
+    }
+
+    template <typename T> T *control(const char *name) const
+    {
+        T *widget = form->findChild<T *>(QLatin1String(name));
+        if (!widget)
+            qFatal("no control %s", name);
+        return widget;
+    }
+
+    QLabel *label(const char *name) const { return control<QLabel>(name); }
+
+    // Lets the window run until done() holds, at most limit ticks.
+    bool runUntil(const std::function<bool()> &done, int limit)
+    {
+        const int end = m_ticks + limit;
+        return QTest::qWaitFor([&] { return done() || m_ticks >= end; },
+                               limit * win::kWallMsPerTick) &&
+               done();
+    }
+
+    // False when the timer stalls.
+    bool runTicks(int count)
+    {
+        const int end = m_ticks + count;
+        return QTest::qWaitFor([&] { return m_ticks >= end; }, count * win::kWallMsPerTick);
+    }
+
+    int ticks() const { return m_ticks; }
+    bool idle() const { return form->link().linkState() == PollCycle::LinkState::Idle; }
+    QString message() const { return label("LabelHlaseni")->text(); }
+    // The message line as it stood after each tick, repeats left out.
+    const QStringList &messages() const { return m_messages; }
+    void clearMessages() { m_messages.clear(); }
+
+    QByteArray unitPage1() { return sim.storedPage1(win::kProcessMs); }
+
+    SimProcess sim{QStringLiteral(ZEVRAS_SIM_PATH)};
+    std::unique_ptr<TFormHlav> form;
+
+private:
+    void afterTick()
+    {
+        ++m_ticks;
+        const QString text = message();
+        if (m_messages.isEmpty() || m_messages.last() != text)
+            m_messages << text;
+    }
+
+    QTemporaryDir m_config;
+    int m_ticks = 0;
+    QStringList m_messages;
+};

@@ -1,0 +1,303 @@
+#include "WindowRig.h"
+
+#include <QAbstractSpinBox>
+#include <QApplication>
+#include <QCheckBox>
+#include <QMessageBox>
+#include <QProgressBar>
+#include <QPushButton>
+
+namespace {
+
+const QColor kRed(255, 0, 0);
+const QColor kLime(0, 255, 0);
+
+// A parameter set unlike the defaults and already in range.
+ParameterSet otherSet(int advance, int hardLimiter)
+{
+    ParameterSet set;
+    set.SetDefaults();
+    set.setPocetBodu(6);
+    set.setBaseAdv(14);
+    set.setLimiter(1, quint8(hardLimiter));
+    for (int i = 0; i < ParameterSet::kCurvePoints; ++i) {
+        set.setRpmAdv(i, quint8(12 + 8 * i));
+        set.setAdvance(i, quint8(advance + i));
+    }
+    set.NormaliseParameterSet();
+    return set;
+}
+
+// The defaults with five curve points at 1000, 2000 ... 5000 rpm.
+ParameterSet fivePoints()
+{
+    ParameterSet set;
+    set.SetDefaults();
+    set.setPocetBodu(5);
+    return set;
+}
+
+bool ended(const WindowRig &rig, const QString &text)
+{
+    return rig.idle() && rig.message() == text;
+}
+
+QMessageBox *openMessageBox()
+{
+    for (QWidget *widget : QApplication::topLevelWidgets()) {
+        if (auto *box = qobject_cast<QMessageBox *>(widget); box && box->isVisible())
+            return box;
+    }
+    return nullptr;
+}
+
+// Focus, select all, type, Enter: the way a user confirms a value.
+void typeValue(QAbstractSpinBox *edit, const QString &text)
+{
+    edit->setFocus(Qt::MouseFocusReason);
+    edit->selectAll();
+    QTest::keyClicks(edit, text);
+    QTest::keyClick(edit, Qt::Key_Return);
+}
+
+} // namespace
+
+class TestWindowEndToEnd : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        // Grouped fields then show "12,500".
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    }
+
+    // What the window shows is programmed, a value typed but not yet confirmed included.
+    void programKeyStoresTheWindowsSet()
+    {
+        const ParameterSet stored = otherSet(21, 140);
+        WindowRig rig;
+        QVERIFY(rig.start({}, stored));
+        auto *edit = rig.control<QAbstractSpinBox>("EditAdvance2");
+        edit->setFocus(Qt::MouseFocusReason);
+        edit->selectAll();
+        QTest::keyClicks(edit, QStringLiteral("37"));
+        QCOMPARE(rig.form->parameters(), stored);
+        ParameterSet windowSet = stored;
+        windowSet.setAdvance(1, 37);
+        QVERIFY(rig.unitPage1() != win::page1Of(windowSet));
+        rig.clearMessages();
+
+        // The key goes where the keyboard focus is, as a user's would.
+        QTest::keyClick(edit, Qt::Key_F9);
+        QCOMPARE(rig.message(), QStringLiteral("Programing:"));
+        QVERIFY(rig.runUntil([&] { return ended(rig, "Programing: OK"); },
+                             win::kTransactionTicks + win::kSaveTicks));
+
+        QCOMPARE(rig.messages(),
+                 QStringList({"Programing:", "Verify:", "Saving:", "Programing: OK"}));
+        QVERIFY(rig.label("LabelHlaseni")->isVisible());
+        auto *gauge = rig.control<QProgressBar>("CGaugeProgram");
+        QVERIFY(gauge->isVisible());
+        QCOMPARE(gauge->value(), PollCycle::kProgressMax);
+        QCOMPARE(rig.label("LabelFile2")->text(), QString::fromLatin1(win::kLastFile));
+        QCOMPARE(win::page1Of(rig.form->parameters()), win::page1Of(windowSet));
+        QCOMPARE(rig.unitPage1(), win::page1Of(windowSet));
+    }
+
+    void readKeyBringsTheUnitsSetIntoTheControls()
+    {
+        const ParameterSet unitSet = otherSet(23, 125);
+        WindowRig rig;
+        QVERIFY(rig.start({"--page1-hex", win::hexOf(unitSet)}));
+        QCOMPARE(rig.control<QAbstractSpinBox>("EditAdvance1")->text(), QStringLiteral("10"));
+        QCOMPARE(rig.label("LabelFile2")->text(), QString::fromLatin1(win::kLastFile));
+
+        QTest::keyClick(rig.form.get(), Qt::Key_F7);
+        QCOMPARE(rig.message(), QStringLiteral("Read:"));
+        QVERIFY(rig.label("LabelFile2")->text().isEmpty());
+        QVERIFY(rig.runUntil([&] { return ended(rig, "Verify: OK"); }, win::kTransactionTicks));
+
+        QCOMPARE(rig.control<QAbstractSpinBox>("EditAdvance1")->text(), QStringLiteral("23"));
+        QCOMPARE(rig.control<QAbstractSpinBox>("EditAdvance6")->text(), QStringLiteral("28"));
+        QCOMPARE(rig.control<QAbstractSpinBox>("EditOmez2")->text(), QStringLiteral("12,500"));
+        QCOMPARE(rig.control<QAbstractSpinBox>("EditBaseAdv")->text(), QStringLiteral("14"));
+        QCOMPARE(rig.control<QAbstractSpinBox>("EditPocetBodu")->text(), QStringLiteral("6"));
+        QCOMPARE(win::page1Of(rig.form->parameters()), win::page1Of(unitSet));
+        QCOMPARE(rig.label("LabelVerze1")->text(), QStringLiteral("SIL13"));
+    }
+
+    void keyAndButtonsStartTheirCommands_data()
+    {
+        QTest::addColumn<QStringList>("simOptions");
+        QTest::addColumn<QString>("trigger"); // a key or a button
+        QTest::addColumn<QString>("outcome");
+        QTest::addColumn<int>("limit");
+        const QStringList sameSet;
+        const QStringList otherUnitSet{"--page1-hex", win::hexOf(otherSet(30, 130))};
+        QTest::newRow("F8") << sameSet << "F8"
+                            << "Verify: OK" << win::kTransactionTicks;
+        QTest::newRow("F8 against another set") << otherUnitSet << "F8"
+                                                << "Verify error!" << win::kTransactionTicks;
+        QTest::newRow("Read button") << sameSet << "ButtonRead"
+                                     << "Verify: OK" << win::kTransactionTicks;
+        QTest::newRow("Verify button") << sameSet << "ButtonVerify"
+                                       << "Verify: OK" << win::kTransactionTicks;
+        QTest::newRow("Program button")
+            << otherUnitSet << "ButtonProgram"
+            << "Programing: OK" << win::kTransactionTicks + win::kSaveTicks;
+    }
+
+    void keyAndButtonsStartTheirCommands()
+    {
+        QFETCH(QStringList, simOptions);
+        QFETCH(QString, trigger);
+        QFETCH(QString, outcome);
+        QFETCH(int, limit);
+        WindowRig rig;
+        QVERIFY(rig.start(simOptions));
+        if (trigger == QLatin1String("F8"))
+            QTest::keyClick(rig.form.get(), Qt::Key_F8);
+        else
+            QTest::mouseClick(rig.control<QPushButton>(qPrintable(trigger)), Qt::LeftButton);
+        QVERIFY(!rig.idle());
+        QVERIFY(rig.runUntil([&] { return ended(rig, outcome); }, limit));
+        const QColor colour = rig.label("LabelHlaseni")->palette().color(QPalette::Window);
+        QCOMPARE(colour == kRed, outcome.endsWith(QLatin1Char('!')));
+    }
+
+    // Ticking the box programs nothing by itself; the next confirmed edit
+    // does, and so does undo.
+    void editWithProgramAtOnceProgramsTheUnit()
+    {
+        WindowRig rig;
+        QVERIFY(rig.start({}));
+        auto *atOnce = rig.control<QCheckBox>("CheckBoxProgHned");
+        QTest::mouseClick(atOnce, Qt::LeftButton, {}, QPoint(6, atOnce->height() / 2));
+        QVERIFY(atOnce->isChecked());
+        QVERIFY(rig.idle());
+        const QByteArray before = rig.unitPage1();
+
+        rig.clearMessages();
+        typeValue(rig.control<QAbstractSpinBox>("EditAdvance1"), QStringLiteral("33"));
+        QVERIFY(!rig.idle());
+        QCOMPARE(rig.message(), QStringLiteral("Programing"));
+        QVERIFY(rig.runUntil([&] { return ended(rig, "Programing: OK"); },
+                             win::kTransactionTicks + win::kSaveTicks));
+        QCOMPARE(rig.messages(),
+                 QStringList({"Programing", "Verify:", "Saving:", "Programing: OK"}));
+
+        QCOMPARE(int(rig.form->parameters().advance(0)), 33);
+        const QByteArray after = rig.unitPage1();
+        QCOMPARE(after, win::page1Of(rig.form->parameters()));
+        QVERIFY(after != before);
+
+        // Enter moved the focus on to the next field, which must pass Ctrl+Z on.
+        QVERIFY(qobject_cast<QAbstractSpinBox *>(QApplication::focusWidget()));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(rig.control<QAbstractSpinBox>("EditAdvance1")->text(), QStringLiteral("10"));
+        QVERIFY(!rig.idle());
+        QVERIFY(rig.runUntil([&] { return ended(rig, "Programing: OK"); },
+                             win::kTransactionTicks + win::kSaveTicks));
+        QCOMPARE(rig.unitPage1(), before);
+    }
+
+    void readProtectedUnitShowsNoReadingInRed()
+    {
+        WindowRig rig;
+        QVERIFY(rig.start({"--read-protected"}));
+        const QByteArray windowPage = win::page1Of(rig.form->parameters());
+
+        QTest::keyClick(rig.form.get(), Qt::Key_F7);
+        QVERIFY(rig.runUntil([&] { return ended(rig, "No reading!"); }, win::kTransactionTicks));
+
+        QLabel *line = rig.label("LabelHlaseni");
+        QVERIFY(line->isVisible());
+        QVERIFY(line->autoFillBackground());
+        QCOMPARE(line->palette().color(QPalette::Window), kRed);
+        QCOMPARE(win::page1Of(rig.form->parameters()), windowPage);
+    }
+
+    void otherFormatVersionShowsTheVersionBox()
+    {
+        WindowRig rig;
+        QVERIFY(rig.start({"--format-version", "45"}));
+
+        QTest::keyClick(rig.form.get(), Qt::Key_F7);
+        QVERIFY(rig.runUntil([] { return openMessageBox() != nullptr; }, win::kTransactionTicks));
+
+        QMessageBox *box = openMessageBox();
+        QVERIFY(box->text().contains(QStringLiteral("PC-46, IGN-45")));
+        QCOMPARE(box->text(),
+                 QStringLiteral("Unmatched version of PC and Ignition programs!  PC-46, IGN-45"));
+        QVERIFY(rig.idle());
+        QVERIFY(!rig.label("LabelHlaseni")->isVisible());
+        QVERIFY(!rig.control<QProgressBar>("CGaugeProgram")->isVisible());
+        // The box blocks the user, not the link: the window keeps polling.
+        QVERIFY(rig.runTicks(PollCycle::kStatusPollTicks + 2));
+        QVERIFY(rig.label("LabelVersion")->isVisible());
+        box->accept();
+    }
+
+    void monitorShowsSpeedAndMarksTheCurveRow_data()
+    {
+        QTest::addColumn<int>("rpm");
+        QTest::addColumn<int>("row");   // 0: no row marked
+        QTest::addColumn<int>("gauge"); // per cent of the 15,000 rpm limiter
+
+        QTest::newRow("3000 rpm on point 3") << 3000 << 3 << 20;
+        QTest::newRow("3600 rpm nearer point 4") << 3600 << 4 << 24;
+        QTest::newRow("above the last point") << 7000 << 5 << 46;
+        QTest::newRow("below the first point") << 900 << 0 << 6;
+    }
+
+    void monitorShowsSpeedAndMarksTheCurveRow()
+    {
+        QFETCH(int, rpm);
+        QFETCH(int, row);
+        QFETCH(int, gauge);
+        WindowRig rig;
+        QVERIFY(rig.start({"--rpm", QString::number(rpm)}, fivePoints()));
+        const QString speed = QStringLiteral("RPM = %1 ").arg(rpm);
+        QVERIFY(rig.runUntil([&] { return rig.label("LabelRpm")->text() == speed; },
+                             win::kFirstStatusTicks));
+        QCOMPARE(rig.control<QProgressBar>("CGaugeRpm")->value(), gauge);
+
+        for (int r = 1; r <= ParameterSet::kCurvePoints; ++r) {
+            for (const char *kind : {"EditRpmAdv%1", "EditAdvance%1"}) {
+                const QByteArray name = QString::fromLatin1(kind).arg(r).toLatin1();
+                const QColor base =
+                    rig.control<QWidget>(name.constData())->palette().color(QPalette::Base);
+                QCOMPARE(base == kLime, r == row);
+            }
+        }
+    }
+
+    void unpluggedUnitShowsNoConnection()
+    {
+        WindowRig rig;
+        QVERIFY(rig.start({"--rpm", "3000"}));
+        QLabel *connection = rig.label("LabelSpojeni");
+        QVERIFY(rig.runUntil([&] { return rig.label("LabelRpm")->text() == "RPM = 3000 "; },
+                             win::kFirstStatusTicks));
+        QVERIFY(rig.runTicks(1));
+        QVERIFY(!connection->isVisible());
+
+        rig.sim.stop();
+        // Silence is counted from the last answer, which came at most one poll
+        // period and the tick that took it before the unit went away.
+        const int unplugged = rig.ticks();
+        QVERIFY(
+            rig.runUntil([&] { return connection->isVisible(); }, PollCycle::kWatchdogTicks + 1));
+        QVERIFY(rig.ticks() - unplugged >=
+                PollCycle::kWatchdogTicks - PollCycle::kStatusPollTicks - 1);
+        QCOMPARE(connection->text(), QStringLiteral("No connection with PC"));
+        QVERIFY(!openMessageBox());
+        QVERIFY(rig.runTicks(PollCycle::kStatusPollTicks));
+        QVERIFY(connection->isVisible());
+    }
+};
+
+QTEST_MAIN(TestWindowEndToEnd)
+#include "tst_windowendtoend.moc"
