@@ -1,5 +1,6 @@
 #pragma once
 
+#include "FileDialog.h"
 #include "MessageTable.h"
 #include "ParameterSet.h"
 #include "SettingsFile.h"
@@ -40,6 +41,9 @@ public:
     bool testMode() const { return m_testMode; }
     const PollCycle &link() const { return *m_link; }
 
+    // Replaces the open and save dialogs, so that the file commands can run without a user.
+    void setFileDialog(FileDialog dialog) { m_fileDialog = std::move(dialog); }
+
 protected:
     void closeEvent(QCloseEvent *event) override;
 
@@ -52,6 +56,9 @@ private slots:
     void MenuProgramClick();
 
     // File commands.
+    void MenuNewClick();
+    void MenuOpenClick();
+    void MenuSaveClick();
 
     // Language commands.
 
@@ -73,6 +80,8 @@ private:
 
     void showTestLabels();
     void connectCommands();
+    void connectFileCommands();
+    void hideMessageLine();
     void OpenComPort();
     void checkComMenuItem();
     QList<QAction *> comMenuItems() const;
@@ -93,4 +102,7 @@ private:
     std::unique_ptr<WindowLinkView> m_linkView;
     std::unique_ptr<PollCycle> m_link;
     QTimer *Timer1 = nullptr;
+    FileDialog m_fileDialog = [this](FileDialogKind kind, const QString &proposed) {
+        return askForParameterFile(this, kind, proposed);
+    };
 };
