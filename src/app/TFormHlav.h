@@ -19,6 +19,7 @@ class PollCycle;
 class QAction;
 class QTimer;
 class SerialPort;
+class TFormAbout;
 class TerminationSignals;
 class WindowLinkView;
 
@@ -65,6 +66,9 @@ private slots:
     // Printing.
 
     // Help, about and exit.
+    void MenuContensClick();
+    void MenuAboutClick();
+    void MenuExitClick();
 
 private:
     void FormCreate(const QStringList &arguments);
@@ -81,6 +85,7 @@ private:
     void showTestLabels();
     void connectCommands();
     void connectFileCommands();
+    void connectHelpCommands();
     void hideMessageLine();
     void OpenComPort();
     void checkComMenuItem();
@@ -102,6 +107,7 @@ private:
     std::unique_ptr<WindowLinkView> m_linkView;
     std::unique_ptr<PollCycle> m_link;
     QTimer *Timer1 = nullptr;
+    TFormAbout *m_about = nullptr; // hidden until About shows it
     FileDialog m_fileDialog = [this](FileDialogKind kind, const QString &proposed) {
         return askForParameterFile(this, kind, proposed);
     };
