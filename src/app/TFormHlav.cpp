@@ -73,6 +73,7 @@ void TFormHlav::FormCreate(const QStringList &arguments)
     readTestSwitch();
     showTestLabels();
     m_binding->ApplyVisibilityRules();
+    updateComMenuTips();
 
     // The first tick comes once the event loop runs, after this sequence.
     Timer1 = new QTimer(this);

@@ -89,6 +89,7 @@ private:
     void hideMessageLine();
     void OpenComPort();
     void checkComMenuItem();
+    void updateComMenuTips();
     QList<QAction *> comMenuItems() const;
 
     std::unique_ptr<Ui::TFormHlav> ui;
