@@ -10,6 +10,7 @@
 #include "PollCycle.h"
 #include "SerialPort.h"
 #include "SettingsFile.h"
+#include "TFormAbout.h"
 #include "TestSwitch.h"
 #include "WindowLinkView.h"
 #include "platform/TerminationSignals.h"
@@ -37,7 +38,10 @@ TFormHlav::TFormHlav(const QStringList &arguments, QWidget *parent)
     m_linkView = std::make_unique<WindowLinkView>(*ui, *m_binding);
     m_link = std::make_unique<PollCycle>(m_parameters, m_messages, *m_port, *m_linkView);
     m_linkView->setLink(m_link.get());
+    m_about = new TFormAbout([this] { return m_language; }, this);
     connectCommands();
+    connectFileCommands();
+    connectHelpCommands();
     m_terminationSignals = new TerminationSignals(this);
     connect(m_terminationSignals, &TerminationSignals::terminationRequested, this, &QWidget::close);
     FormCreate(arguments);
@@ -69,6 +73,7 @@ void TFormHlav::FormCreate(const QStringList &arguments)
     readTestSwitch();
     showTestLabels();
     m_binding->ApplyVisibilityRules();
+    updateComMenuTips();
 
     // The first tick comes once the event loop runs, after this sequence.
     Timer1 = new QTimer(this);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "FileDialog.h"
 #include "MessageTable.h"
 #include "ParameterSet.h"
 #include "SettingsFile.h"
@@ -18,6 +19,7 @@ class PollCycle;
 class QAction;
 class QTimer;
 class SerialPort;
+class TFormAbout;
 class TerminationSignals;
 class WindowLinkView;
 
@@ -40,6 +42,9 @@ public:
     bool testMode() const { return m_testMode; }
     const PollCycle &link() const { return *m_link; }
 
+    // Replaces the open and save dialogs, so that the file commands can run without a user.
+    void setFileDialog(FileDialog dialog) { m_fileDialog = std::move(dialog); }
+
 protected:
     void closeEvent(QCloseEvent *event) override;
 
@@ -52,12 +57,18 @@ private slots:
     void MenuProgramClick();
 
     // File commands.
+    void MenuNewClick();
+    void MenuOpenClick();
+    void MenuSaveClick();
 
     // Language commands.
 
     // Printing.
 
     // Help, about and exit.
+    void MenuContensClick();
+    void MenuAboutClick();
+    void MenuExitClick();
 
 private:
     void FormCreate(const QStringList &arguments);
@@ -73,8 +84,12 @@ private:
 
     void showTestLabels();
     void connectCommands();
+    void connectFileCommands();
+    void connectHelpCommands();
+    void hideMessageLine();
     void OpenComPort();
     void checkComMenuItem();
+    void updateComMenuTips();
     QList<QAction *> comMenuItems() const;
 
     std::unique_ptr<Ui::TFormHlav> ui;
@@ -93,4 +108,8 @@ private:
     std::unique_ptr<WindowLinkView> m_linkView;
     std::unique_ptr<PollCycle> m_link;
     QTimer *Timer1 = nullptr;
+    TFormAbout *m_about = nullptr; // hidden until About shows it
+    FileDialog m_fileDialog = [this](FileDialogKind kind, const QString &proposed) {
+        return askForParameterFile(this, kind, proposed);
+    };
 };

@@ -1,0 +1,81 @@
+#include "TFormHlav.h"
+#include "ui_TFormHlav.h"
+
+#include "FormBinding.h"
+#include "IgnFile.h"
+#include "MessageBox.h"
+
+#include <QMessageBox>
+
+void TFormHlav::connectFileCommands()
+{
+    connect(ui->MenuNew, &QAction::triggered, this, &TFormHlav::MenuNewClick);
+    connect(ui->SpeedButton6, &QToolButton::clicked, this, &TFormHlav::MenuNewClick);
+    connect(ui->MenuOpen, &QAction::triggered, this, &TFormHlav::MenuOpenClick);
+    connect(ui->SpeedButton5, &QToolButton::clicked, this, &TFormHlav::MenuOpenClick);
+    connect(ui->MenuSave, &QAction::triggered, this, &TFormHlav::MenuSaveClick);
+    connect(ui->SpeedButton7, &QToolButton::clicked, this, &TFormHlav::MenuSaveClick);
+}
+
+// The message line is cleared before the change is committed, so that the
+// programming a committed change may start keeps its own line in view.
+void TFormHlav::hideMessageLine()
+{
+    ui->LabelHlaseni->hide();
+    ui->CGaugeProgram->hide();
+}
+
+void TFormHlav::MenuNewClick()
+{
+    QMessageBox question(QMessageBox::Question, QStringLiteral("ZEVRA-S2"),
+                         m_messages.text(lang::Msg::DefaultSettingQuestion),
+                         QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, this);
+    question.setDefaultButton(QMessageBox::Yes);
+    if (question.exec() != QMessageBox::Yes)
+        return;
+    hideMessageLine();
+    m_parameters.SetDefaults();
+    m_binding->CommitChange();
+    ui->LabelFile2->setText(QString());
+}
+
+void TFormHlav::MenuOpenClick()
+{
+    const QString path = m_fileDialog(FileDialogKind::Open, m_lastFilePath);
+    hideMessageLine();
+    if (path.isEmpty())
+        return;
+    switch (IgnFile::load(path, m_parameters)) {
+    case IgnFile::LoadResult::CannotOpen:
+        showMessageBox(this, m_messages.text(lang::Msg::FileError));
+        break;
+    case IgnFile::LoadResult::VersionRefused:
+        showMessageBox(this, m_messages.text(lang::Msg::UnmatchedIgnFile));
+        break;
+    case IgnFile::LoadResult::Loaded:
+        m_binding->CommitChange();
+        ui->LabelFile2->setText(path);
+        m_lastFilePath = path;
+        break;
+    }
+}
+
+// The file takes the window as it stands. When it cannot be written the
+// image stays as it was, and the controls keep what was typed for another try.
+void TFormHlav::MenuSaveClick()
+{
+    const QString path = m_fileDialog(FileDialogKind::Save, m_lastFilePath);
+    if (path.isEmpty())
+        return;
+    const ParameterSet before = m_parameters;
+    m_binding->CollectControls();
+    m_binding->ApplyRangeRule();
+    if (!IgnFile::save(path, m_parameters)) {
+        m_parameters = before;
+        showMessageBox(this, m_messages.text(lang::Msg::FileError));
+        return;
+    }
+    m_binding->ShowParameterSet();
+    ui->LabelFile2->setText(path);
+    m_lastFilePath = path;
+}

@@ -1,0 +1,155 @@
+#pragma once
+
+#include "ParameterSet.h"
+#include "TFormHlav.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QMessageBox>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QUrl>
+
+#include <functional>
+#include <memory>
+
+// Stands in for the desktop's document viewer (QDesktopServices::setUrlHandler).
+class ViewerRecorder : public QObject
+{
+    Q_OBJECT
+
+public:
+    QList<QUrl> opened;
+
+public slots:
+    void open(const QUrl &url) { opened << url; }
+};
+
+// The main window for real, started in scratch folders: its settings and
+// image live under a temporary XDG_CONFIG_HOME and its working folder is
+// temporary too. The "Com opening error!" box of every start is closed and
+// the tick stopped, so only the command under test changes the window.
+class WindowFixture
+{
+public:
+    WindowFixture() : m_previousFolder(QDir::currentPath())
+    {
+        qputenv("XDG_CONFIG_HOME", m_config.path().toUtf8());
+        QDir::setCurrent(m_work.path());
+    }
+
+    ~WindowFixture()
+    {
+        m_window.reset();
+        closeMessageBoxes();
+        QDir::setCurrent(m_previousFolder);
+    }
+
+    QString configFolder() const { return m_config.path() + QStringLiteral("/zevras"); }
+    QString workFolder() const { return m_work.path(); }
+    QString settingsPath() const { return configFolder() + QStringLiteral("/zevras.ini"); }
+
+    static void writeFile(const QString &path, const QByteArray &data)
+    {
+        QDir().mkpath(QFileInfo(path).absolutePath());
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(data);
+    }
+
+    static QByteArray readFile(const QString &path)
+    {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+    void writeSettings(const QByteArray &text) { writeFile(settingsPath(), text); }
+
+    // The stored image the window starts with: "%5u " per byte.
+    void writeImage(const ParameterSet &image)
+    {
+        QByteArray text;
+        for (int i = 0; i < ParameterSet::kSize; ++i)
+            text += QByteArray::number(image.at(i)).rightJustified(5, ' ') + ' ';
+        writeFile(configFolder() + QStringLiteral("/_zevras.ini"), text);
+    }
+
+    TFormHlav &start(const QStringList &arguments = {})
+    {
+        m_window = std::make_unique<TFormHlav>(arguments);
+        if (auto *timer = m_window->findChild<QTimer *>(QStringLiteral("Timer1")))
+            timer->stop();
+        closeMessageBoxes();
+        return *m_window;
+    }
+
+    // Shown and active, as keyboard shortcuts need it.
+    bool showActive()
+    {
+        m_window->show();
+        m_window->activateWindow();
+        return QTest::qWaitForWindowActive(m_window.get());
+    }
+
+    TFormHlav &window() { return *m_window; }
+
+    template <typename T> T *control(const char *name)
+    {
+        return m_window->findChild<T *>(QLatin1String(name));
+    }
+
+    static QStringList messageTexts()
+    {
+        QStringList texts;
+        for (QWidget *widget : QApplication::topLevelWidgets()) {
+            auto *box = qobject_cast<QMessageBox *>(widget);
+            if (box && box->isVisible())
+                texts << box->text();
+        }
+        return texts;
+    }
+
+    static void closeMessageBoxes()
+    {
+        for (QWidget *widget : QApplication::topLevelWidgets()) {
+            if (auto *box = qobject_cast<QMessageBox *>(widget))
+                box->close();
+        }
+    }
+
+    // Runs trigger, which may open a modal dialog and wait in it. The first
+    // modal widget to show goes to answer, which must close it. Returns
+    // whether one showed; polling ends after a bounded number of tries.
+    static bool withModal(const std::function<void()> &trigger,
+                          const std::function<void(QWidget *)> &answer)
+    {
+        constexpr int kPollMs = 10;
+        constexpr int kMaxPolls = 500;
+        bool seen = false;
+        int polls = 0;
+        QTimer poll;
+        poll.setInterval(kPollMs);
+        QObject::connect(&poll, &QTimer::timeout, [&] {
+            if (QWidget *modal = QApplication::activeModalWidget()) {
+                poll.stop();
+                seen = true;
+                answer(modal);
+            } else if (++polls > kMaxPolls) {
+                poll.stop();
+            }
+        });
+        poll.start();
+        trigger();
+        poll.stop();
+        return seen;
+    }
+
+private:
+    QTemporaryDir m_config;
+    QTemporaryDir m_work;
+    QString m_previousFolder;
+    std::unique_ptr<TFormHlav> m_window;
+};
