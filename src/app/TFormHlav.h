@@ -56,6 +56,7 @@ private slots:
     // Language commands.
 
     // Printing.
+    void SpeedButtonPrintClick();
 
     // Help, about and exit.
 
@@ -73,6 +74,7 @@ private:
 
     void showTestLabels();
     void connectCommands();
+    void connectPrintCommand();
     void OpenComPort();
     void checkComMenuItem();
     QList<QAction *> comMenuItems() const;
