@@ -42,6 +42,7 @@ TFormHlav::TFormHlav(const QStringList &arguments, QWidget *parent)
     connectCommands();
     connectFileCommands();
     connectHelpCommands();
+    connectPrintCommand();
     m_terminationSignals = new TerminationSignals(this);
     connect(m_terminationSignals, &TerminationSignals::terminationRequested, this, &QWidget::close);
     FormCreate(arguments);

@@ -64,6 +64,7 @@ private slots:
     // Language commands.
 
     // Printing.
+    void SpeedButtonPrintClick();
 
     // Help, about and exit.
     void MenuContensClick();
@@ -87,6 +88,7 @@ private:
     void connectFileCommands();
     void connectHelpCommands();
     void hideMessageLine();
+    void connectPrintCommand();
     void OpenComPort();
     void checkComMenuItem();
     void updateComMenuTips();

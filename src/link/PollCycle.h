@@ -67,6 +67,9 @@ public:
 
     // While the window is printed the message and connection labels stay hidden.
     void setPrintMode(bool on) { m_printMode = on; }
+    // Keeps the message line the window has just filled on screen for
+    // kMessageTicks ticks; the countdown hides it afterwards.
+    void holdMessage() { m_messageTicks = kMessageTicks; }
 
     LinkState linkState() const { return m_linkState; }
     quint8 commandByte() const { return m_commandByte; }

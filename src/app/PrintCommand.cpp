@@ -1,0 +1,48 @@
+// The Print command: the window turns into a parameter sheet with the date
+// and time of printing, goes onto one page of the default printer and turns
+// back into the window.
+#include "TFormHlav.h"
+#include "ui_TFormHlav.h"
+
+#include "Background.h"
+#include "FormBinding.h"
+#include "MessageBox.h"
+#include "PollCycle.h"
+#include "PrintTimeLine.h"
+#include "SheetPrinter.h"
+
+#include <QDateTime>
+#include <QLocale>
+
+void TFormHlav::connectPrintCommand()
+{
+    connect(ui->MenuPrint, &QAction::triggered, this, &TFormHlav::SpeedButtonPrintClick);
+    connect(ui->SpeedButtonPrint, &QToolButton::clicked, this, &TFormHlav::SpeedButtonPrintClick);
+}
+
+void TFormHlav::SpeedButtonPrintClick()
+{
+    ui->LabelHlaseni->setText(print::printTimeLine(m_messages.text(lang::Msg::PrintTimeHeading),
+                                                   QDateTime::currentDateTime(),
+                                                   QLocale::system()));
+    setBackground(ui->LabelHlaseni, QColor(255, 255, 255));
+    ui->LabelHlaseni->show();
+    ui->LabelSpojeni->hide();
+    m_link->holdMessage();
+    ui->CGaugeProgram->hide();
+    m_binding->setPrintMode(true);
+    m_link->setPrintMode(true);
+    ui->RadioGroupInput1->setFocus(Qt::OtherFocusReason);
+    m_binding->ApplyVisibilityRules();
+
+    // The screen is restored whether the page went out or not; only then
+    // does a failure show, over the normal window.
+    const QString failure = print::printSheet(*ui->centralwidget, print::defaultDestination());
+
+    m_binding->setPrintMode(false);
+    m_link->setPrintMode(false);
+    m_binding->ApplyVisibilityRules();
+    setBackground(ui->LabelHlaseni, buttonFace());
+    if (!failure.isEmpty())
+        showMessageBox(this, failure);
+}

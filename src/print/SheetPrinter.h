@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QPrinterInfo>
+#include <QString>
+
+class QWidget;
+
+namespace print {
+
+// Names a PDF file that receives the sheet instead of the printer.
+inline constexpr char kPdfVariable[] = "ZEVRAS_PRINT_PDF";
+
+// Where a sheet goes: the PDF file when one is named, else the printer.
+struct Destination
+{
+    QString pdfFile;
+    QPrinterInfo printer; // null when no printer is installed
+};
+
+// The PDF file named by ZEVRAS_PRINT_PDF, else the system's default printer.
+Destination defaultDestination();
+
+// Draws the widget as it shows now onto one page, scaled to fit with its
+// proportions kept, without a dialog. Returns an empty string when the page
+// went out, else a sentence saying why it did not.
+QString printSheet(QWidget &sheet, const Destination &destination);
+
+} // namespace print

@@ -1,0 +1,185 @@
+// Where the sheet lands on the page, the date-and-time line, and printing a
+// widget into a PDF file or failing to.
+#include "PdfFile.h"
+#include "PrintTimeLine.h"
+#include "SheetPlacement.h"
+#include "SheetPrinter.h"
+
+#include <QDateTime>
+#include <QLocale>
+#include <QTemporaryDir>
+#include <QTimeZone>
+#include <QWidget>
+#include <QtTest>
+
+class TestSheetPrinter : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+
+private slots:
+    void sheetTarget_data();
+    void sheetTarget();
+    void printTimeLine_data();
+    void printTimeLine();
+    void printsOnePage_data();
+    void printsOnePage();
+    void failures_data();
+    void failures();
+    void destinationFromEnvironment_data();
+    void destinationFromEnvironment();
+};
+
+void TestSheetPrinter::sheetTarget_data()
+{
+    QTest::addColumn<QSizeF>("sheet");
+    QTest::addColumn<QRectF>("page");
+    QTest::addColumn<QRectF>("target");
+
+    QTest::newRow("window on portrait A4 meets the width")
+        << QSizeF(834, 700) << QRectF(0, 0, 9921, 14031) << QRectF(0, 0, 9921, 700 * 9921 / 834.0);
+    QTest::newRow("tall sheet on landscape page meets the height")
+        << QSizeF(100, 400) << QRectF(0, 0, 2000, 1000) << QRectF(0, 0, 250, 1000);
+    QTest::newRow("same proportions fill the page")
+        << QSizeF(300, 200) << QRectF(0, 0, 600, 400) << QRectF(0, 0, 600, 400);
+    QTest::newRow("larger than the page shrinks")
+        << QSizeF(4000, 1000) << QRectF(0, 0, 1000, 1000) << QRectF(0, 0, 1000, 250);
+    QTest::newRow("keeps the page's corner")
+        << QSizeF(200, 100) << QRectF(50, 80, 400, 400) << QRectF(50, 80, 400, 200);
+    QTest::newRow("empty sheet") << QSizeF(0, 300) << QRectF(10, 10, 500, 500)
+                                 << QRectF(10, 10, 0, 0);
+    QTest::newRow("empty page") << QSizeF(300, 300) << QRectF(0, 0, 0, 500) << QRectF(0, 0, 0, 0);
+}
+
+void TestSheetPrinter::sheetTarget()
+{
+    QFETCH(QSizeF, sheet);
+    QFETCH(QRectF, page);
+    QFETCH(QRectF, target);
+
+    const QRectF placed = print::sheetTarget(sheet, page);
+    QCOMPARE(placed.topLeft(), target.topLeft());
+    QCOMPARE(placed.width(), target.width());
+    QCOMPARE(placed.height(), target.height());
+    QVERIFY(page.contains(placed) || placed.isEmpty());
+    if (!placed.isEmpty())
+        QCOMPARE(placed.width() / placed.height(), sheet.width() / sheet.height());
+}
+
+void TestSheetPrinter::printTimeLine_data()
+{
+    QTest::addColumn<QString>("heading");
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QDateTime>("now");
+    QTest::addColumn<QString>("line");
+
+    const QDateTime morning(QDate(2024, 3, 7), QTime(9, 5, 7), Qt::UTC);
+    const QDateTime evening(QDate(2024, 12, 24), QTime(21, 45, 0), QTimeZone(3600));
+    QTest::newRow("English") << "Date and time of printing:  "
+                             << "en_US" << morning
+                             << "Date and time of printing:  3/7/24    9:05:07 AM UTC";
+    QTest::newRow("German") << "Zeitpunkt des Ausdruckes   "
+                            << "de_DE" << morning
+                            << "Zeitpunkt des Ausdruckes   07.03.24    09:05:07 UTC";
+    QTest::newRow("Czech, zone of the time given")
+        << QString::fromUtf8("Datum a čas tisku:  ") << "cs_CZ" << evening
+        << QString::fromUtf8("Datum a čas tisku:  24.12.24    21:45:00 UTC+01");
+}
+
+void TestSheetPrinter::printTimeLine()
+{
+    QFETCH(QString, heading);
+    QFETCH(QString, locale);
+    QFETCH(QDateTime, now);
+    QFETCH(QString, line);
+
+    QCOMPARE(print::printTimeLine(heading, now, QLocale(locale)), line);
+}
+
+void TestSheetPrinter::printsOnePage_data()
+{
+    QTest::addColumn<QSize>("size");
+
+    QTest::newRow("wide") << QSize(800, 200);
+    QTest::newRow("tall") << QSize(200, 900);
+    QTest::newRow("tiny") << QSize(3, 2);
+    QTest::newRow("empty") << QSize(0, 0);
+}
+
+void TestSheetPrinter::printsOnePage()
+{
+    QFETCH(QSize, size);
+
+    QWidget sheet;
+    sheet.resize(size);
+    print::Destination destination;
+    destination.pdfFile = m_dir.filePath(QString::fromLatin1(QTest::currentDataTag()) + ".pdf");
+
+    QCOMPARE(print::printSheet(sheet, destination), QString());
+    QCOMPARE(pdffile::pageCount(destination.pdfFile), 1);
+    const QList<QSize> images = pdffile::imageSizes(destination.pdfFile);
+    if (size.isEmpty()) {
+        QCOMPARE(images.size(), 0);
+        return;
+    }
+    // One image of the widget, its proportions kept, no coarser than the screen.
+    QCOMPARE(images.size(), 1);
+    QCOMPARE(qint64(images[0].width()) * size.height(), qint64(images[0].height()) * size.width());
+    QVERIFY(images[0].width() >= size.width());
+}
+
+void TestSheetPrinter::failures_data()
+{
+    QTest::addColumn<QString>("pdfFile");
+    QTest::addColumn<QString>("message");
+
+    QTest::newRow("no printer installed") << QString() << "No printer is installed.";
+    const QString missingFolder = m_dir.filePath("missing/sheet.pdf");
+    QTest::newRow("PDF in a missing folder") << missingFolder
+                                             << QString("The PDF file \"%1\" cannot be written.")
+                                                    .arg(QDir::toNativeSeparators(missingFolder));
+}
+
+void TestSheetPrinter::failures()
+{
+    QFETCH(QString, pdfFile);
+    QFETCH(QString, message);
+
+    QWidget sheet;
+    sheet.resize(300, 200);
+    print::Destination destination;
+    destination.pdfFile = pdfFile;
+
+    QCOMPARE(print::printSheet(sheet, destination), message);
+    QVERIFY(pdfFile.isEmpty() || !QFile::exists(pdfFile));
+}
+
+void TestSheetPrinter::destinationFromEnvironment_data()
+{
+    QTest::addColumn<QByteArray>("variable");
+    QTest::addColumn<QString>("pdfFile");
+
+    QTest::newRow("PDF file named") << QByteArray("/tmp/sheet.pdf") << "/tmp/sheet.pdf";
+    QTest::newRow("empty means the printer") << QByteArray() << QString();
+}
+
+void TestSheetPrinter::destinationFromEnvironment()
+{
+    QFETCH(QByteArray, variable);
+    QFETCH(QString, pdfFile);
+
+    qputenv(print::kPdfVariable, variable);
+    const print::Destination destination = print::defaultDestination();
+    qunsetenv(print::kPdfVariable);
+
+    QCOMPARE(destination.pdfFile, pdfFile);
+    // A named PDF file never falls through to a printer.
+    if (!pdfFile.isEmpty())
+        QVERIFY(destination.printer.isNull());
+    else
+        QCOMPARE(destination.printer.printerName(), QPrinterInfo::defaultPrinter().printerName());
+}
+
+QTEST_MAIN(TestSheetPrinter)
+#include "tst_sheetprinter.moc"
