@@ -38,6 +38,7 @@ TFormHlav::TFormHlav(const QStringList &arguments, QWidget *parent)
     m_link = std::make_unique<PollCycle>(m_parameters, m_messages, *m_port, *m_linkView);
     m_linkView->setLink(m_link.get());
     connectCommands();
+    connectLanguageCommands();
     m_terminationSignals = new TerminationSignals(this);
     connect(m_terminationSignals, &TerminationSignals::terminationRequested, this, &QWidget::close);
     FormCreate(arguments);

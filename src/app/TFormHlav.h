@@ -54,6 +54,10 @@ private slots:
     // File commands.
 
     // Language commands.
+    void MenuEnglishClick();
+    void MenuGermanClick();
+    void MenuFrenchClick();
+    void MenuCzechClick();
 
     // Printing.
 
@@ -73,6 +77,8 @@ private:
 
     void showTestLabels();
     void connectCommands();
+    void connectLanguageCommands();
+    void switchLanguage(quint8 language);
     void OpenComPort();
     void checkComMenuItem();
     QList<QAction *> comMenuItems() const;
