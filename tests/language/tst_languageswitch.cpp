@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QSpinBox>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -146,6 +147,69 @@ QMap<QString, QString> shownTexts(const TFormHlav &form)
     for (const QAction *action : form.findChildren<QAction *>())
         add(action);
     return texts;
+}
+
+// Where a control's text would need more room than the control has.
+bool clipped(const QWidget *widget)
+{
+    if (const auto *label = qobject_cast<const QLabel *>(widget)) {
+        if (label->text().isEmpty())
+            return false;
+        if (label->wordWrap())
+            return label->heightForWidth(label->width()) > label->height();
+        return label->sizeHint().width() > label->width();
+    }
+    if (const auto *button = qobject_cast<const QAbstractButton *>(widget)) {
+        if (qobject_cast<const QPushButton *>(button) || button->text().isEmpty())
+            return button->fontMetrics().size(Qt::TextShowMnemonic, button->text()).width() >
+                   button->width();
+        return button->sizeHint().width() > button->width();
+    }
+    return false;
+}
+
+QString describe(const QWidget *widget)
+{
+    const QRect r = widget->geometry();
+    const auto *button = qobject_cast<const QAbstractButton *>(widget);
+    return QString("%1 (%2,%3 %4x%5)")
+        .arg(widget->objectName().isEmpty() && button ? button->text() : widget->objectName())
+        .arg(r.x())
+        .arg(r.y())
+        .arg(r.width())
+        .arg(r.height());
+}
+
+// Clipped texts, controls reaching out of their container, and overlapping
+// neighbours among the window's visible controls.
+QStringList layoutFaults(const QWidget &window)
+{
+    QStringList faults;
+    for (const QWidget *container : window.findChildren<QWidget *>()) {
+        if (container->window() != &window || !container->isVisible())
+            continue;
+        if (!qobject_cast<const QGroupBox *>(container) &&
+            container->objectName() != "centralwidget")
+            continue;
+        QList<const QWidget *> children;
+        for (const QWidget *child :
+             container->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly)) {
+            if (child->isVisible() && !child->objectName().startsWith("qt_"))
+                children << child;
+        }
+        for (int i = 0; i < children.size(); ++i) {
+            const QWidget *child = children.at(i);
+            if (clipped(child))
+                faults << "clipped: " + describe(child);
+            if (!container->rect().contains(child->geometry()))
+                faults << "outside " + container->objectName() + ": " + describe(child);
+            for (int j = i + 1; j < children.size(); ++j) {
+                if (child->geometry().intersects(children.at(j)->geometry()))
+                    faults << "overlap: " + describe(child) + " " + describe(children.at(j));
+            }
+        }
+    }
+    return faults;
 }
 
 } // namespace
@@ -361,6 +425,27 @@ private slots:
         if (chosen >= 0)
             choose(chosen);
         QCOMPARE(checkedLanguageItems(), QStringList{checked});
+    }
+
+    void textsFitAndKeepApart_data()
+    {
+        QTest::addColumn<int>("language");
+        for (int language = 0; language < 4; ++language)
+            QTest::newRow(kLanguageItems[language]) << language;
+    }
+
+    // Every curve point shown, as many texts on screen as there can be.
+    void textsFitAndKeepApart()
+    {
+        QFETCH(int, language);
+        TFormHlav &form = open();
+        form.parameters().setPocetBodu(15);
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        choose(language);
+        QCoreApplication::sendPostedEvents();
+        const QStringList faults = layoutFaults(form);
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join("; ")));
     }
 
     // Captions, hints and item lists of the window in every language.
