@@ -446,6 +446,10 @@ private slots:
         QCoreApplication::sendPostedEvents();
         const QStringList faults = layoutFaults(form);
         QVERIFY2(faults.isEmpty(), qPrintable(faults.join("; ")));
+        // The heads of the two curve columns must not read as one line.
+        constexpr int kHeadGap = 8;
+        QVERIFY(control<QWidget>("LabelAdvance1")->geometry().right() + kHeadGap <
+                control<QWidget>("LabelRpm2")->x());
     }
 
     // Captions, hints and item lists of the window in every language.
