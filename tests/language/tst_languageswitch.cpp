@@ -452,6 +452,46 @@ private slots:
                 control<QWidget>("LabelRpm2")->x());
     }
 
+    void versionWarningKeepsMonitorFree_data()
+    {
+        QTest::addColumn<int>("language");
+        QTest::addColumn<QString>("warning");
+        QTest::newRow("English") << 0
+                                 << "Unmatched version of PC and Ignition programs!  PC-46, IGN-45";
+        QTest::newRow("German")
+            << 1
+            << "Programm der Zündung ist nicht kompatibel mit dem Programm am PC!  PC-46, IGN-45";
+        QTest::newRow("French")
+            << 2
+            << "Programme du boitier d´alumage non compatible avec programme PC!  PC-46, IGN-45";
+        QTest::newRow("Czech") << 3 << "Neshodné verze proramu v PC a zapalování!  PC-46, IGN-45";
+    }
+
+    // The data-format warning may cover the logo but not the live values.
+    void versionWarningKeepsMonitorFree()
+    {
+        QFETCH(int, language);
+        QFETCH(QString, warning);
+        TFormHlav &form = open();
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        choose(language);
+        auto *label = control<QLabel>("LabelVersion");
+        label->setText(warning);
+        label->show();
+        QCoreApplication::sendPostedEvents();
+        QVERIFY2(!clipped(label), qPrintable(describe(label)));
+        QVERIFY(form.rect().contains(label->geometry()));
+        for (const QString &name : kMonitorLabels + QStringList{"LabelRpm", "LabelNapeti",
+                                                                "LabelKillSwitch", "CGaugeRpm"}) {
+            const QWidget *monitor = control<QWidget>(name);
+            if (monitor->parentWidget() == label->parentWidget())
+                QVERIFY2(!label->geometry().intersects(monitor->geometry()), qPrintable(name));
+        }
+        const QObjectList stacking = label->parentWidget()->children();
+        QVERIFY(stacking.indexOf(label) > stacking.indexOf(control("ImageLogo")));
+    }
+
     // Captions, hints and item lists of the window in every language.
     void controlTexts_data()
     {
