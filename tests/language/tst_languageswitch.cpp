@@ -10,7 +10,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
-#include <QMenuBar>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTemporaryDir>
@@ -490,6 +489,16 @@ private slots:
         }
         const QObjectList stacking = label->parentWidget()->children();
         QVERIFY(stacking.indexOf(label) > stacking.indexOf(control("ImageLogo")));
+    }
+
+    void chosenLanguageIsStored()
+    {
+        TFormHlav &form = open({"DEUTSCH"});
+        choose(2);
+        form.close();
+        QFile settings(m_home.path() + "/zevras/zevras.ini");
+        QVERIFY(settings.open(QIODevice::ReadOnly));
+        QVERIFY(settings.readAll().contains("Language=2"));
     }
 
     // Captions, hints and item lists of the window in every language.
