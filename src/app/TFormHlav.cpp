@@ -43,6 +43,7 @@ TFormHlav::TFormHlav(const QStringList &arguments, QWidget *parent)
     connectFileCommands();
     connectHelpCommands();
     connectPrintCommand();
+    connectLanguageCommands();
     m_terminationSignals = new TerminationSignals(this);
     connect(m_terminationSignals, &TerminationSignals::terminationRequested, this, &QWidget::close);
     FormCreate(arguments);

@@ -62,6 +62,10 @@ private slots:
     void MenuSaveClick();
 
     // Language commands.
+    void MenuEnglishClick();
+    void MenuGermanClick();
+    void MenuFrenchClick();
+    void MenuCzechClick();
 
     // Printing.
     void SpeedButtonPrintClick();
@@ -89,6 +93,8 @@ private:
     void connectHelpCommands();
     void hideMessageLine();
     void connectPrintCommand();
+    void connectLanguageCommands();
+    void switchLanguage(quint8 language);
     void OpenComPort();
     void checkComMenuItem();
     void updateComMenuTips();

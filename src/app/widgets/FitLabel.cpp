@@ -22,7 +22,8 @@ void FitLabel::fit()
     const QMargins margins = contentsMargins();
     const int oneLine =
         fontMetrics().size(0, text()).width() + 2 * margin() + margins.left() + margins.right();
-    const int room = parentWidget() ? parentWidget()->width() - x() - kParentEdge : oneLine;
+    const int toEdge = parentWidget() ? parentWidget()->width() - x() - kParentEdge : oneLine;
+    const int room = qMin(toEdge, maximumWidth());
     const bool wrap = oneLine > room && room > 0;
     if (wrap != wordWrap())
         setWordWrap(wrap);

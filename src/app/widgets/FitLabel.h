@@ -3,9 +3,9 @@
 #include <QLabel>
 
 // A label whose size follows its text, however the text is set, so that no
-// language clips it: a text too long for the room left in its parent breaks
-// into lines there. It never shrinks below its minimum size, which keeps the
-// coloured labels at their design size.
+// language clips it: a text too long for the room left in its parent, or for
+// its maximum width, breaks into lines there. It never shrinks below its minimum size, which keeps
+// the coloured labels at their design size.
 class FitLabel : public QLabel
 {
     Q_OBJECT
