@@ -39,5 +39,6 @@ void TFormHlav::switchLanguage(quint8 language)
 {
     m_language = language;
     lang::applyLanguageTexts(this, m_messages, m_language);
+    updateComMenuTips();
     m_binding->ShowParameterSet();
 }
