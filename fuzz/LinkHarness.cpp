@@ -24,13 +24,14 @@ QByteArray FuzzPort::read(qint64 maxBytes)
 
 bool FuzzPort::write(const LinkFrame::Bytes &frame)
 {
-    require(m_open, "the link writes to a closed port");
     require(wire::checkPasses(frame.data()), "the link sends a frame with a wrong check byte");
     const quint8 code = frame[0];
     require(code == wire::CMD_WRITE_PAGE0 || code == wire::CMD_WRITE_PAGE1 ||
                 code == wire::CMD_STATUS || code == wire::CMD_READ_PAGE0 ||
                 code == wire::CMD_READ_PAGE1,
             "the link sends a request the unit does not know");
+    if (!m_open)
+        return false;
     m_lastWrite = frame;
     return true;
 }
@@ -90,6 +91,29 @@ void LinkHarness::start(quint8 selector)
         m_link.startProgramAtOnce();
         break;
     default:
+        break;
+    }
+    checkState();
+}
+
+void LinkHarness::windowCommand(quint8 selector)
+{
+    switch (selector % 5) {
+    case 0:
+        m_link.closeComPort();
+        break;
+    case 1:
+        m_link.openComPort(PollCycle::kFirstComPort, QStringLiteral("fuzz"));
+        break;
+    case 2:
+        m_port.failNextOpen();
+        m_link.openComPort(PollCycle::kLastComPort, QStringLiteral("fuzz"));
+        break;
+    case 3:
+        m_link.setPrintMode(true);
+        break;
+    case 4:
+        m_link.setPrintMode(false);
         break;
     }
     checkState();

@@ -15,8 +15,13 @@ class FuzzInput;
 class FuzzPort : public Port
 {
 public:
-    bool open(const QString &, QString *) override
+    bool open(const QString &, QString *error) override
     {
+        if (m_failOpen) {
+            m_failOpen = false;
+            *error = QStringLiteral("busy");
+            return false;
+        }
         m_open = true;
         return true;
     }
@@ -30,11 +35,13 @@ public:
     void feed(QByteArrayView bytes) { m_incoming += bytes; }
     // The next bytesWaiting() reports -1, as a port that cannot tell.
     void hideWaitingOnce() { m_hideWaiting = true; }
+    void failNextOpen() { m_failOpen = true; }
     const LinkFrame::Bytes &lastWrite() const { return m_lastWrite; }
 
 private:
     bool m_open = false;
     bool m_hideWaiting = false;
+    bool m_failOpen = false;
     QByteArray m_incoming;
     LinkFrame::Bytes m_lastWrite{};
 };
@@ -77,6 +84,9 @@ public:
     // Starts nothing (0) or one of the four transactions, by selector % 5.
     void start(quint8 selector);
     void ticks(int count);
+    // What the window does between ticks, by selector % 5: close the port,
+    // reopen it, fail to reopen it, print mode on, print mode off.
+    void windowCommand(quint8 selector);
     // The answer code for the request the link waits for.
     quint8 pendingAnswerCode() const { return m_link.commandByte() ^ wire::kAnswerBit; }
 

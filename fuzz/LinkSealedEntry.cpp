@@ -19,6 +19,7 @@ enum Op : quint8
     AnyCode,       // a fuzzed code, fuzzed data
     Start,         // starts (or replaces) a transaction
     Raw,           // a run of unsealed bytes
+    Window,        // a port or print command of the window
     kOpKinds
 };
 constexpr int kMaxTicksPerStep = 8;
@@ -123,6 +124,9 @@ void fuzz::linkSealed(QByteArrayView data)
             break;
         case Raw:
             harness.port().feed(input.take(input.byte()));
+            break;
+        case Window:
+            harness.windowCommand(input.byte());
             break;
         }
         harness.ticks(op / kOpKinds % kMaxTicksPerStep);
