@@ -9,11 +9,17 @@
 
 namespace fileaccess {
 
+namespace {
+// QIODevice::read(n) reserves n bytes before it reads; the files are small,
+// so read in pieces of Qt's own buffer size rather than reserving the limit.
+constexpr qint64 kReadPiece = 16 * 1024;
+} // namespace
+
 QByteArray readCapped(QIODevice &device)
 {
     QByteArray data;
     while (data.size() <= kMaxReadBytes) {
-        const QByteArray chunk = device.read(kMaxReadBytes + 1 - data.size());
+        const QByteArray chunk = device.read(qMin(kReadPiece, kMaxReadBytes + 1 - data.size()));
         if (chunk.isEmpty())
             break;
         data += chunk;

@@ -39,8 +39,10 @@ IniDocument::IniDocument(const QString &text)
     m_lines = content.split(u'\n');
     if (content.endsWith(u'\n'))
         m_lines.removeLast();
+    // Every CR before the LF goes: a CR LF file converted once more ends its
+    // lines in CR CR LF, and a CR kept in a value would not survive a rewrite.
     for (QString &line : m_lines) {
-        if (line.endsWith(u'\r'))
+        while (line.endsWith(u'\r'))
             line.chop(1);
     }
 }

@@ -180,6 +180,8 @@ private slots:
                                                 << "left" << QVariant(3);
         QTest::newRow("LF line ends")
             << QByteArray("[FORM_HLAV]\nTop=8\nLeft=9\n") << "left" << QVariant(9);
+        QTest::newRow("CR doubled before LF") << head + "IniDir=/m/a.ign\r\r\nLeft=1"
+                                              << "iniDir" << QVariant("/m/a.ign");
         QTest::newRow("byte order mark") << "\xEF\xBB\xBF" + head + "Left=4"
                                          << "left" << QVariant(4);
         QTest::newRow("key in another section")
