@@ -10,8 +10,9 @@
 
 class FuzzInput;
 
-// A port without a device: bytes arrive when the harness feeds them, and the
-// frames the link writes are checked and kept.
+// A port without a device: bytes arrive when the harness feeds them (and are
+// lost while the port is closed); every frame the link writes is checked and
+// the last one kept.
 class FuzzPort : public Port
 {
 public:
@@ -25,14 +26,22 @@ public:
         m_open = true;
         return true;
     }
-    void close() override { m_open = false; }
+    void close() override
+    {
+        m_open = false;
+        m_incoming.clear();
+    }
     bool isOpen() const override { return m_open; }
     qint64 bytesWaiting() override;
     QByteArray read(qint64 maxBytes) override;
     bool write(const LinkFrame::Bytes &frame) override;
     bool waitSent() override { return true; }
 
-    void feed(QByteArrayView bytes) { m_incoming += bytes; }
+    void feed(QByteArrayView bytes)
+    {
+        if (m_open)
+            m_incoming += bytes;
+    }
     // The next bytesWaiting() reports -1, as a port that cannot tell.
     void hideWaitingOnce() { m_hideWaiting = true; }
     void failNextOpen() { m_failOpen = true; }
