@@ -12,11 +12,13 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QMetaEnum>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QTimerEvent>
 
 #include <sys/resource.h>
+#include <time.h>
 
 #include <algorithm>
 #include <array>
@@ -130,6 +132,72 @@ private:
     std::array<int, kBins> m_deviations{};
 };
 
+// Times every event the program handles from the event loop, so the
+// report can tell a tick held up by the program's own work from one the
+// system scheduled late. The start, with its first layout and paint, is
+// kept apart from the steady run.
+class TimedApplication : public QApplication
+{
+public:
+    struct Longest
+    {
+        double ms = 0;
+        double cpuMs = 0; // of those, on the processor
+        QEvent::Type type = QEvent::None;
+        double atSeconds = 0;
+    };
+    static constexpr double kStartUpMs = 5000;
+
+    TimedApplication(int &argc, char **argv) : QApplication(argc, argv) { m_since.start(); }
+
+    const Longest &longestAtStart() const { return m_atStart; }
+    const Longest &longestSince() const { return m_since5s; }
+
+    bool notify(QObject *receiver, QEvent *event) override
+    {
+        if (m_depth++ > 0) {
+            const bool handled = QApplication::notify(receiver, event);
+            --m_depth;
+            return handled;
+        }
+        const QEvent::Type type = event->type(); // the event may not outlive its handling
+        const qint64 begin = m_since.nsecsElapsed();
+        const double cpuBegin = threadCpuMs();
+        const bool handled = QApplication::notify(receiver, event);
+        const double ms = double(m_since.nsecsElapsed() - begin) / 1e6;
+        const double cpuMs = threadCpuMs() - cpuBegin;
+        --m_depth;
+        const double atMs = double(begin) / 1e6;
+        Longest &longest = atMs < kStartUpMs ? m_atStart : m_since5s;
+        if (ms > longest.ms)
+            longest = {ms, cpuMs, type, atMs / 1000.0};
+        return handled;
+    }
+
+private:
+    static double threadCpuMs()
+    {
+        timespec t{};
+        clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+        return double(t.tv_sec) * 1e3 + double(t.tv_nsec) / 1e6;
+    }
+
+    QElapsedTimer m_since;
+    int m_depth = 0;
+    Longest m_atStart;
+    Longest m_since5s;
+};
+
+QString describe(const TimedApplication::Longest &longest)
+{
+    const char *name = QMetaEnum::fromType<QEvent::Type>().valueToKey(longest.type);
+    return QStringLiteral("%1 ms, %2 ms on the CPU (%3 at %4 s)")
+        .arg(longest.ms, 0, 'f', 2)
+        .arg(longest.cpuMs, 0, 'f', 2)
+        .arg(QLatin1String(name ? name : "?"))
+        .arg(longest.atSeconds, 0, 'f', 1);
+}
+
 bool writeSettings(const QString &folder, const QString &device)
 {
     QDir().mkpath(folder + QStringLiteral("/zevras"));
@@ -151,7 +219,7 @@ int main(int argc, char *argv[])
 {
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
+    TimedApplication app(argc, argv);
     QCommandLineParser parser;
     parser.setApplicationDescription(
         QStringLiteral("Runs the main window against a sweeping simulated unit for a while."));
@@ -211,7 +279,8 @@ int main(int argc, char *argv[])
     const Sample &end = samples.back();
     const auto warm = std::find_if(samples.begin(), samples.end(),
                                    [](const Sample &s) { return s.seconds >= kWarmUpSeconds; });
-    const Sample &base = warm != samples.end() && warm != samples.end() - 1 ? *warm : start;
+    const bool warmedUp = warm != samples.end() && warm != samples.end() - 1;
+    const Sample &base = warmedUp ? *warm : start;
     double peak = 0;
     for (const Sample &s : samples)
         peak = std::max(peak, s.mb);
@@ -228,7 +297,9 @@ int main(int argc, char *argv[])
     std::printf("%-40s %9.1f MB\n", "resident memory at the end", end.mb);
     std::printf("%-40s %9.1f MB\n", "resident memory, highest", peak);
     std::printf("%-40s %+9.1f MB   %-12s %s\n", "growth since then", growth, "<= 1 MB noise",
-                growth <= kMemoryNoiseMb ? "steady" : "GREW");
+                !warmedUp                  ? "(run shorter than the warm-up)"
+                : growth <= kMemoryNoiseMb ? "steady"
+                                           : "GREW");
     std::printf("%-40s %9.2f ms   %-12s %s\n", "tick lateness, max (gap beyond 55 ms)",
                 ticks.maxLatenessMs(), "<= 20 ms",
                 verdict(ticks.maxLatenessMs() <= kTargetLatenessMs));
@@ -236,6 +307,10 @@ int main(int argc, char *argv[])
     std::printf("%-40s %12d\n", "ticks late by more than 20 ms", ticks.lateTicks());
     std::printf("%-40s %9.2f ms\n", "tick deviation from 55 ms, p99", ticks.p99DeviationMs());
     std::printf("%-40s %9.2f ms\n", "tick interval, mean", ticks.meanMs());
+    std::printf("%-40s %s\n", "longest event handled, first 5 s",
+                qPrintable(describe(app.longestAtStart())));
+    std::printf("%-40s %s\n", "longest event handled, from then on",
+                qPrintable(describe(app.longestSince())));
     std::printf("%-40s %9.2f %%\n", "CPU of one core, average", cpuPercent);
     std::printf("\nresident memory each minute (MB):");
     for (const Sample &s : samples) {
