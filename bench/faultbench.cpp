@@ -22,8 +22,8 @@ constexpr int kStartMs = 5000;
 // The simulator answers show at once; this only bounds a stuck process.
 constexpr int kShowMs = PollCycle::kMessageTicks * PollCycle::kTickMs;
 constexpr int kProgramPages = 3; // page 0, page 1, page 1 verified
-// Longest a cycle may run: the first send within the resend period, then
-// every page with all its sends, one tick each to take an answer, and slack.
+// Longest a cycle may run: the first send within one resend period, every
+// page with all its sends, and slack for the ticks that take the answers.
 constexpr int kSlackTicks = 3;
 constexpr int kCycleLimitTicks = PollCycle::kResendTicks +
                                  kProgramPages * PollCycle::kMaxSends * PollCycle::kResendTicks +
