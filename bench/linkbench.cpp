@@ -2,26 +2,17 @@
 // 55 ms timer as the window drives it, and prints how steady the ticks are,
 // what idle polling costs and how long programming takes.
 
-#include "MessageTable.h"
-#include "ParameterSet.h"
-#include "PollCycle.h"
-#include "RecordingView.h"
-#include "SerialPort.h"
 #include "SimProcess.h"
-#include "TappedPort.h"
+#include "TimedLink.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
-#include <QElapsedTimer>
-#include <QEventLoop>
-#include <QTimer>
 
 #include <sys/resource.h>
 
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
-#include <functional>
 #include <vector>
 
 namespace {
@@ -42,80 +33,6 @@ double cpuSeconds()
     auto seconds = [](const timeval &t) { return double(t.tv_sec) + double(t.tv_usec) / 1e6; };
     return seconds(usage.ru_utime) + seconds(usage.ru_stime);
 }
-
-// The link as the window runs it: a precise timer calls tick() every kTickMs.
-class TimedLink
-{
-public:
-    explicit TimedLink(const QString &device)
-    {
-        m_image.SetDefaults();
-        m_link.openComPort(PollCycle::kFirstComPort, device);
-        m_timer.setTimerType(Qt::PreciseTimer);
-        m_timer.setInterval(PollCycle::kTickMs);
-        QObject::connect(&m_timer, &QTimer::timeout, [this] { onTick(); });
-        m_clock.start();
-        m_timer.start();
-    }
-
-    bool isOpen() const { return m_port.isOpen(); }
-    PollCycle &link() { return m_link; }
-    ParameterSet &image() { return m_image; }
-    const RecordingView &view() const { return m_view; }
-    const TappedPort &port() const { return m_port; }
-    int ticks() const { return int(m_tickNs.size()); }
-    // When tick number n (from 1) began, in ns since the start.
-    qint64 tickNs(int n) const { return m_tickNs[size_t(n - 1)]; }
-    // How long tick number n ran, in ns.
-    qint64 workNs(int n) const { return m_workNs[size_t(n - 1)]; }
-
-    // Runs the event loop until done() holds after a tick, or limitTicks have passed.
-    bool runUntil(const std::function<bool()> &done, int limitTicks)
-    {
-        QEventLoop loop;
-        const int last = ticks() + limitTicks;
-        bool reached = false;
-        m_afterTick = [&] {
-            if (done())
-                reached = true;
-            if (reached || ticks() >= last)
-                loop.quit();
-        };
-        loop.exec();
-        m_afterTick = nullptr;
-        return reached;
-    }
-
-    void runFor(int ms)
-    {
-        QEventLoop loop;
-        QTimer::singleShot(ms, Qt::PreciseTimer, &loop, &QEventLoop::quit);
-        loop.exec();
-    }
-
-private:
-    void onTick()
-    {
-        m_tickNs.push_back(m_clock.nsecsElapsed());
-        m_port.setTick(ticks());
-        m_link.tick();
-        m_workNs.push_back(m_clock.nsecsElapsed() - m_tickNs.back());
-        if (m_afterTick)
-            m_afterTick();
-    }
-
-    ParameterSet m_image;
-    lang::MessageTable m_messages;
-    SerialPort m_serial;
-    TappedPort m_port{m_serial};
-    RecordingView m_view;
-    PollCycle m_link{m_image, m_messages, m_port, m_view};
-    QTimer m_timer;
-    QElapsedTimer m_clock;
-    std::vector<qint64> m_tickNs;
-    std::vector<qint64> m_workNs;
-    std::function<void()> m_afterTick;
-};
 
 struct TickFigures
 {
@@ -189,6 +106,26 @@ ProgramRun programOnce(TimedLink &run, int variant, bool waitForStore)
     return result;
 }
 
+// The figures as "name value" lines; of the program runs, the slowest counts.
+void printSummary(const TickFigures &ticks, double idleCpuPercent,
+                  const std::vector<ProgramRun> &programs)
+{
+    std::printf("tick_mean_ms %.2f\n", ticks.meanMs);
+    std::printf("tick_p99_deviation_ms %.2f\n", ticks.p99DeviationMs);
+    std::printf("tick_max_deviation_ms %.2f\n", ticks.maxDeviationMs);
+    std::printf("idle_cpu_percent %.2f\n", idleCpuPercent);
+    int slowestTicks = 0;
+    double slowestMs = 0;
+    for (const ProgramRun &p : programs) {
+        if (!p.ok)
+            continue;
+        slowestTicks = std::max(slowestTicks, p.ticksFromFirstSend);
+        slowestMs = std::max(slowestMs, p.msFromFirstSend);
+    }
+    std::printf("program_verify_ticks %d\n", slowestTicks);
+    std::printf("program_verify_ms %.0f\n", slowestMs);
+}
+
 const char *verdict(bool met)
 {
     return met ? "ok" : "MISSED";
@@ -206,6 +143,7 @@ int main(int argc, char *argv[])
     parser.addOptions({
         {"idle-seconds", "How long to poll an idle unit (20).", "S", "20"},
         {"sim", "The simulator to run.", "PATH", QStringLiteral(ZEVRAS_SIM_PATH)},
+        {"summary", "Print the figures as \"name value\" lines for other scripts."},
     });
     parser.process(app);
     const int idleMs = std::max(1, parser.value("idle-seconds").toInt()) * 1000;
@@ -248,6 +186,10 @@ int main(int argc, char *argv[])
     const bool programsOk =
         std::all_of(programs.begin(), programs.end(), [](const ProgramRun &p) { return p.ok; });
 
+    if (parser.isSet("summary")) {
+        printSummary(ticks, idleCpuPercent, programs);
+        return answered && programsOk ? 0 : 1;
+    }
     std::printf("zevras link bench: simulator on %s, %d s of idle polling\n\n", qPrintable(device),
                 idleMs / 1000);
     std::printf("%-40s %14s   %s\n", "figure", "value", "target");

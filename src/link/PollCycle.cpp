@@ -99,7 +99,9 @@ void PollCycle::stepTransaction()
             m_tickCount = 0;
             sendStatusRequest();
         }
-        if (m_saveCountdown > 0) {
+        // A store still reported belongs to an earlier programming; it must
+        // not hide that the transaction since then failed.
+        if (m_saveCountdown > 0 && !m_failureShown) {
             showMessage(m_messages.text(Msg::Saving), LabelColour::Normal);
             m_messageTicks = kMessageTicks;
             const int done = wire::status::kSaveFullCount - int(m_saveCountdown);
@@ -191,6 +193,7 @@ void PollCycle::sendStatusRequest()
 
 void PollCycle::showMessage(const QString &text, LabelColour colour)
 {
+    m_failureShown = colour == LabelColour::Red;
     m_view.setMessageColour(colour);
     m_view.setMessageText(text);
 }

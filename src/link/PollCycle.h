@@ -125,6 +125,7 @@ private:
     int m_watchdogTicks = 0;
     bool m_programmedOk = false;
     bool m_printMode = false;
+    bool m_failureShown = false; // the message line shows a red failure text
     int m_progress = 0;
     quint16 m_saveCountdown = 0;
     quint16 m_engineSpeed = 0;

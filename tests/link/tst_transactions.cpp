@@ -263,6 +263,64 @@ private slots:
         QCOMPARE(rig.link.messageTicks(), PollCycle::kMessageTicks - 1);
     }
 
+    // The unit may still be storing an earlier set when the next transaction
+    // fails; the red text must stay rather than give way to "Saving:".
+    void failureStaysWhileTheUnitStores_data()
+    {
+        QTest::addColumn<int>("transaction");
+        QTest::addColumn<bool>("afterProgramming");
+        QTest::addColumn<QString>("error");
+        QTest::newRow("program after a verified programming")
+            << int(State::Programming) << true << "Program error!";
+        QTest::newRow("verify after a verified programming")
+            << int(State::Verifying) << true << "Verify error!";
+        QTest::newRow("program while the unit reports storing")
+            << int(State::Programming) << false << "Program error!";
+        QTest::newRow("read while the unit reports storing")
+            << int(State::Reading) << false << "Read error!";
+    }
+
+    void failureStaysWhileTheUnitStores()
+    {
+        QFETCH(int, transaction);
+        QFETCH(bool, afterProgramming);
+        LinkRig rig;
+        if (afterProgramming) {
+            rig.link.startProgram();
+            QVERIFY(rig.answerNext(0x80, bytes(unitPage0())));
+            rig.port.feed(testframes::frame(0x81, rig.image.page(1)));
+            rig.link.tick();
+            rig.port.feed(testframes::frame(0xC1, rig.image.page(1)));
+        } else {
+            rig.port.feed(testframes::Status().word(wire::status::SAVE_COUNTDOWN, 40).frame());
+        }
+        rig.link.tick();
+        QCOMPARE(rig.view.messageText, QStringLiteral("Saving:"));
+
+        // The unit falls silent.
+        switch (State(transaction)) {
+        case State::Programming:
+            rig.link.startProgram();
+            break;
+        case State::Verifying:
+            rig.link.startVerify();
+            break;
+        default:
+            rig.link.startRead();
+            break;
+        }
+        const int limit = PollCycle::kResendTicks * (PollCycle::kMaxSends + 1);
+        for (int tick = 0; tick < limit && rig.link.linkState() != State::Idle; ++tick)
+            rig.link.tick();
+        QCOMPARE(rig.link.linkState(), State::Idle);
+        rig.ticks(PollCycle::kStatusPollTicks);
+        QTEST(rig.view.messageText, "error");
+        QCOMPARE(rig.view.messageColour, LabelColour::Red);
+        QVERIFY(!rig.link.programmedOk());
+        QCOMPARE(rig.link.messageTicks(),
+                 PollCycle::kMessageTicks - PollCycle::kStatusPollTicks - 1);
+    }
+
     void programStopsAtVersion()
     {
         LinkRig rig;
