@@ -23,8 +23,12 @@
 
 #include <algorithm>
 #include <array>
+#include <chrono>
 #include <cmath>
+#include <condition_variable>
 #include <cstdio>
+#include <mutex>
+#include <thread>
 #include <vector>
 
 namespace {
@@ -157,6 +161,7 @@ public:
         double ms = 0;
         double cpuMs = 0; // of those, on the processor
         QEvent::Type type = QEvent::None;
+        const char *receiver = "";
         double atSeconds = 0;
     };
     static constexpr double kStartUpMs = 5000;
@@ -164,6 +169,8 @@ public:
     TimedApplication(int &argc, char **argv) : QApplication(argc, argv) { m_since.start(); }
 
     const Longest &longestAtStart() const { return m_atStart; }
+    // Ends the timing, before the bench's own work at the end.
+    void stopTiming() { m_timing = false; }
     const Longest &longestSince() const { return m_since5s; }
 
     bool notify(QObject *receiver, QEvent *event) override
@@ -173,7 +180,9 @@ public:
             --m_depth;
             return handled;
         }
-        const QEvent::Type type = event->type(); // the event may not outlive its handling
+        // Neither the event nor its receiver need outlive the handling.
+        const QEvent::Type type = event->type();
+        const char *receiverClass = receiver->metaObject()->className();
         const qint64 begin = m_since.nsecsElapsed();
         const double cpuBegin = threadCpuMs();
         const bool handled = QApplication::notify(receiver, event);
@@ -182,8 +191,8 @@ public:
         --m_depth;
         const double atMs = double(begin) / 1e6;
         Longest &longest = atMs < kStartUpMs ? m_atStart : m_since5s;
-        if (ms > longest.ms)
-            longest = {ms, cpuMs, type, atMs / 1000.0};
+        if (m_timing && ms > longest.ms)
+            longest = {ms, cpuMs, type, receiverClass, atMs / 1000.0};
         return handled;
     }
 
@@ -197,6 +206,7 @@ private:
 
     QElapsedTimer m_since;
     int m_depth = 0;
+    bool m_timing = true;
     Longest m_atStart;
     Longest m_since5s;
 };
@@ -204,12 +214,71 @@ private:
 QString describe(const TimedApplication::Longest &longest)
 {
     const char *name = QMetaEnum::fromType<QEvent::Type>().valueToKey(longest.type);
-    return QStringLiteral("%1 ms, %2 ms on the CPU (%3 at %4 s)")
+    return QStringLiteral("%1 ms, %2 ms on the CPU (%3 to a %4 at %5 s)")
         .arg(longest.ms, 0, 'f', 2)
         .arg(longest.cpuMs, 0, 'f', 2)
-        .arg(QLatin1String(name ? name : "?"))
+        .arg(QLatin1String(name ? name : "?"), QLatin1String(longest.receiver))
         .arg(longest.atSeconds, 0, 'f', 1);
 }
+
+struct Sample
+{
+    double seconds;
+    double mb;
+    double heapMb;
+};
+
+// Samples the memory from a thread of its own, so that reading it never
+// holds up the window's ticks.
+class MemorySampler
+{
+public:
+    MemorySampler(int periodMs, qint64 runMs) : m_periodMs(periodMs)
+    {
+        m_samples.reserve(size_t(runMs / periodMs) + 2);
+        m_clock.start();
+        m_thread = std::thread([this] { run(); });
+    }
+    ~MemorySampler() { stop(); }
+
+    // Ends the sampling with a last sample; the samples taken.
+    const std::vector<Sample> &stop()
+    {
+        {
+            const std::lock_guard<std::mutex> lock(m_mutex);
+            m_stop = true;
+        }
+        m_wake.notify_all();
+        if (m_thread.joinable()) {
+            m_thread.join();
+            take();
+        }
+        return m_samples;
+    }
+
+private:
+    void run()
+    {
+        std::unique_lock<std::mutex> lock(m_mutex);
+        do
+            take();
+        while (!m_wake.wait_for(lock, std::chrono::milliseconds(m_periodMs),
+                                [this] { return m_stop; }));
+    }
+
+    void take()
+    {
+        m_samples.push_back({double(m_clock.elapsed()) / 1000.0, residentMb(), heapInUseMb()});
+    }
+
+    int m_periodMs;
+    QElapsedTimer m_clock;
+    std::vector<Sample> m_samples;
+    std::mutex m_mutex;
+    std::condition_variable m_wake;
+    bool m_stop = false;
+    std::thread m_thread;
+};
 
 bool writeSettings(const QString &folder, const QString &device)
 {
@@ -266,27 +335,16 @@ int main(int argc, char *argv[])
     }
     TickWatch ticks(timer);
 
-    struct Sample
-    {
-        double seconds;
-        double mb;
-        double heapMb;
-    };
-    std::vector<Sample> samples;
-    samples.reserve(size_t(runMs / sampleMs) + 2);
     QElapsedTimer wall;
     wall.start();
     const double cpuBefore = cpuSeconds();
-    auto sample = [&] {
-        samples.push_back({double(wall.elapsed()) / 1000.0, residentMb(), heapInUseMb()});
-    };
-    sample();
-    QTimer sampler;
-    QObject::connect(&sampler, &QTimer::timeout, sample);
-    sampler.start(sampleMs);
-    QTimer::singleShot(runMs, &app, &QCoreApplication::quit);
+    MemorySampler sampler(sampleMs, runMs);
+    QTimer::singleShot(runMs, &app, [&app] {
+        app.stopTiming();
+        app.quit();
+    });
     app.exec();
-    sample();
+    const std::vector<Sample> &samples = sampler.stop();
     const double cpuPercent = 100.0 * (cpuSeconds() - cpuBefore) / (double(wall.elapsed()) / 1e3);
     const bool answering = window.link().watchdogTicks() < PollCycle::kWatchdogTicks;
     window.close();
@@ -331,10 +389,9 @@ int main(int argc, char *argv[])
                 qPrintable(describe(app.longestSince())));
     std::printf("%-40s %9.2f %%\n", "CPU of one core, average", cpuPercent);
     std::printf("\nresident memory / heap in use, each minute (MB):");
-    for (const Sample &s : samples) {
-        if (int(s.seconds) % 60 < sampleMs / 1000)
-            std::printf(" %.1f/%.2f", s.mb, s.heapMb);
-    }
+    const size_t perMinute = size_t(std::max(1, 60000 / sampleMs));
+    for (size_t i = 0; i < samples.size(); i += perMinute)
+        std::printf(" %.1f/%.2f", samples[i].mb, samples[i].heapMb);
     std::printf("\n%d tick intervals measured; the unit %s at the end\n", ticks.intervals(),
                 answering ? "was still answering" : "HAD STOPPED ANSWERING");
     return answering ? 0 : 1;
