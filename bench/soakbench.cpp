@@ -17,7 +17,6 @@
 #include <QTimer>
 #include <QTimerEvent>
 
-#include <malloc.h>
 #include <sys/resource.h>
 #include <time.h>
 
@@ -30,6 +29,10 @@
 #include <mutex>
 #include <thread>
 #include <vector>
+
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
 
 namespace {
 
@@ -169,9 +172,9 @@ public:
     TimedApplication(int &argc, char **argv) : QApplication(argc, argv) { m_since.start(); }
 
     const Longest &longestAtStart() const { return m_atStart; }
+    const Longest &longestSince() const { return m_since5s; }
     // Ends the timing, before the bench's own work at the end.
     void stopTiming() { m_timing = false; }
-    const Longest &longestSince() const { return m_since5s; }
 
     bool notify(QObject *receiver, QEvent *event) override
     {
