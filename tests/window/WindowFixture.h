@@ -5,6 +5,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDesktopServices>
 #include <QDir>
 #include <QFile>
 #include <QMessageBox>
@@ -16,12 +17,15 @@
 #include <functional>
 #include <memory>
 
-// Stands in for the desktop's document viewer (QDesktopServices::setUrlHandler).
+// Stands in for the desktop's document viewer for file URLs while it lives.
 class ViewerRecorder : public QObject
 {
     Q_OBJECT
 
 public:
+    ViewerRecorder() { QDesktopServices::setUrlHandler(QStringLiteral("file"), this, "open"); }
+    ~ViewerRecorder() override { QDesktopServices::unsetUrlHandler(QStringLiteral("file")); }
+
     QList<QUrl> opened;
 
 public slots:

@@ -1,6 +1,5 @@
 #include "WindowFixture.h"
 
-#include <QDesktopServices>
 #include <QToolButton>
 
 // Every way to a file or help command reaches that command and no other.
@@ -16,14 +15,9 @@ private slots:
     {
         m_fixture = std::make_unique<WindowFixture>();
         m_viewer.opened.clear();
-        QDesktopServices::setUrlHandler("file", &m_viewer, "open");
     }
 
-    void cleanup()
-    {
-        QDesktopServices::unsetUrlHandler("file");
-        m_fixture.reset();
-    }
+    void cleanup() { m_fixture.reset(); }
 
     void triggerRunsCommand_data()
     {

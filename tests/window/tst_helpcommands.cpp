@@ -2,8 +2,6 @@
 #include "TFormAbout.h"
 #include "WindowFixture.h"
 
-#include <QDesktopServices>
-
 class TestHelpCommands : public QObject
 {
     Q_OBJECT
@@ -26,12 +24,10 @@ private slots:
     {
         m_fixture = std::make_unique<WindowFixture>();
         m_viewer.opened.clear();
-        QDesktopServices::setUrlHandler("file", &m_viewer, "open");
     }
 
     void cleanup()
     {
-        QDesktopServices::unsetUrlHandler("file");
         for (const QString &path : std::as_const(m_placedManuals))
             QFile::remove(path);
         m_placedManuals.clear();
