@@ -32,7 +32,10 @@ bool sameName(QStringView a, QStringView b)
 IniDocument::IniDocument(const QString &text)
 {
     QString content = text;
-    if (content.startsWith(QChar(0xFEFF)))
+    // Every mark goes, not just the first: the file is written back without
+    // one, and a second mark left in front of a section name would hide the
+    // section now but not after the rewrite.
+    while (content.startsWith(QChar(0xFEFF)))
         content.remove(0, 1);
     if (content.isEmpty())
         return;

@@ -16,7 +16,7 @@ class IniDocument
 public:
     using Entry = std::pair<QString, QString>;
 
-    // Line ends of either kind; a leading UTF-8 byte order mark is dropped.
+    // Line ends of either kind; leading UTF-8 byte order marks are dropped.
     explicit IniDocument(const QString &text = QString());
 
     // The first entry of the key in the first section of that name.

@@ -184,6 +184,9 @@ private slots:
                                               << "iniDir" << QVariant("/m/a.ign");
         QTest::newRow("byte order mark") << "\xEF\xBB\xBF" + head + "Left=4"
                                          << "left" << QVariant(4);
+        QTest::newRow("byte order mark repeated")
+            << "\xEF\xBB\xBF\xEF\xBB\xBF\xEF\xBB\xBF" + head + "Left=4"
+            << "left" << QVariant(4);
         QTest::newRow("key in another section")
             << QByteArray("[OTHER]\r\nLeft=4") << "left" << QVariant();
         QTest::newRow("no section") << QByteArray("Left=4") << "left" << QVariant();
