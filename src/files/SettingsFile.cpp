@@ -5,6 +5,8 @@
 #include "PortDevice.h"
 #include "TextLineEnd.h"
 
+#include <QFileInfo>
+
 namespace SettingsFile {
 
 namespace {
@@ -103,7 +105,14 @@ bool save(const QString &path, const Settings &settings)
     if (settings.ignAll)
         addInteger(entries, kIgnAll, *settings.ignAll ? 1 : 0);
 
-    const auto existing = fileaccess::readFile(path);
+    // The file is rewritten from what was read of it, so one that cannot be
+    // read whole is left as it is rather than cut short.
+    std::optional<QByteArray> existing;
+    if (QFileInfo::exists(path)) {
+        existing = fileaccess::readFile(path);
+        if (!existing || QFileInfo(path).size() > fileaccess::kMaxReadBytes)
+            return false;
+    }
     IniDocument ini(existing ? QString::fromUtf8(*existing) : QString());
     ini.setEntriesFirst(kSection, entries);
     return fileaccess::writeAtomically(path, ini.text(QString::fromLatin1(kTextLineEnd)).toUtf8(),

@@ -38,6 +38,8 @@ Settings load(const QString &path);
 // Writes the present keys in their fixed order at the head of [FORM_HLAV];
 // other sections, unknown keys and comments in an existing file are kept.
 // Atomic, creating the folder if needed; false keeps the earlier file whole.
+// A file there that cannot be read whole (unreadable, or larger than any
+// settings file) is not rewritten.
 bool save(const QString &path, const Settings &settings);
 
 // The device to open for COMn: the [PORTS] entry, else the platform default.

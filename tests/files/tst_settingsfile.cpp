@@ -1,3 +1,4 @@
+#include "FileAccess.h"
 #include "PortDevice.h"
 #include "SettingsFile.h"
 #include "TextLineEnd.h"
@@ -131,6 +132,35 @@ private slots:
                         "[PORTS]", "COM3=/dev/ttyS0"}));
         QCOMPARE(SettingsFile::portDevice(SettingsFile::load(path), 3),
                  QStringLiteral("/dev/ttyS0"));
+    }
+
+    void fileNotReadWholeIsKept_data()
+    {
+        QTest::addColumn<bool>("tooLarge");
+        QTest::addColumn<bool>("unreadable");
+        QTest::newRow("larger than any settings file") << true << false;
+        QTest::newRow("not readable") << false << true;
+    }
+
+    void fileNotReadWholeIsKept()
+    {
+        QFETCH(bool, tooLarge);
+        QFETCH(bool, unreadable);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("zevras.ini"));
+        QByteArray content = lines({"[FORM_HLAV]", "Left=1", "[OTHER]"});
+        if (tooLarge)
+            content += QByteArray(fileaccess::kMaxReadBytes, ';') + "\r\n[LAST]\r\nKey=1\r\n";
+        writeFile(path, content);
+        if (unreadable) {
+            QFile::setPermissions(path, QFile::WriteOwner);
+            if (QFile(path).open(QIODevice::ReadOnly))
+                QSKIP("this user reads every file");
+        }
+
+        QVERIFY(!SettingsFile::save(path, fullSettings(QStringLiteral("f"), QString())));
+        QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
+        QCOMPARE(readFile(path), content);
     }
 
     void reading_data()
