@@ -4,6 +4,8 @@
 // success for a set the unit does not hold, ended without its red error text,
 // or ran past the resend rules.
 
+#include "FrameBytes.h"
+#include "LinkBounds.h"
 #include "SimProcess.h"
 #include "TimedLink.h"
 
@@ -19,15 +21,10 @@
 namespace {
 
 constexpr int kStartMs = 5000;
-// The simulator answers show at once; this only bounds a stuck process.
-constexpr int kShowMs = PollCycle::kMessageTicks * PollCycle::kTickMs;
-constexpr int kProgramPages = 3; // page 0, page 1, page 1 verified
-// Longest a cycle may run: the first send within one resend period, every
-// page with all its sends, and slack for the ticks that take the answers.
-constexpr int kSlackTicks = 3;
-constexpr int kCycleLimitTicks = PollCycle::kResendTicks +
-                                 kProgramPages * PollCycle::kMaxSends * PollCycle::kResendTicks +
-                                 kSlackTicks;
+// Longest a cycle may run: every page with all its sends, and slack for
+// the ticks that take the answers.
+constexpr int kSlackTicks = 2;
+constexpr int kCycleLimitTicks = e2e::transactionTicks(e2e::kProgramPages) + kSlackTicks;
 
 struct Line
 {
@@ -44,11 +41,6 @@ const std::vector<Line> kLines = {
     {"20 % of answers with a bit flipped", {"--flip", "20"}, 5},
     {"garbage + answers split in 7-byte chunks", {"--garbage", "--split", "7"}, 6},
 };
-
-QByteArray page1Of(const ParameterSet &image)
-{
-    return QByteArray(reinterpret_cast<const char *>(image.page(1)), ParameterSet::kPageSize);
-}
 
 QString errorTextFor(PollCycle::LinkState state)
 {
@@ -150,12 +142,12 @@ private:
     void judge()
     {
         const RecordingView &view = m_link->view();
-        const QByteArray window = page1Of(m_link->image());
+        const QByteArray window = pageOf(m_link->image(), 1);
         const bool verified =
             view.messageHistory.mid(m_messagesBefore).contains(QStringLiteral("Verify: OK"));
         if (verified && m_link->link().programmedOk() &&
             view.messageColour == LabelColour::Normal) {
-            const QByteArray unit = m_sim.storedPage1(kShowMs);
+            const QByteArray unit = m_sim.storedPage1(e2e::kProcessMs);
             if (unit != window) {
                 violation(QStringLiteral("reported success, but the unit holds %1 and the "
                                          "window %2")
@@ -256,7 +248,7 @@ int main(int argc, char *argv[])
                     double(line->pageSends()) / std::max(1, line->cycles()), line->longestTicks());
         violations << line->violations();
     }
-    std::printf("\nA clean cycle sends %d pages. Total run time %.1f s.\n", kProgramPages,
+    std::printf("\nA clean cycle sends %d pages. Total run time %.1f s.\n", e2e::kProgramPages,
                 double(wall.elapsed()) / 1000.0);
     if (!violations.isEmpty()) {
         std::printf("\nFAILED:\n");

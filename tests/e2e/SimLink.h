@@ -1,5 +1,7 @@
 #pragma once
 
+#include "FrameBytes.h"
+#include "LinkBounds.h"
 #include "MessageTable.h"
 #include "ParameterSet.h"
 #include "PollCycle.h"
@@ -11,38 +13,6 @@
 #include <QtTest>
 
 #include <functional>
-
-// Bounds in the link's own time.
-namespace e2e {
-
-// Start-up of the simulator and its replies on standard input; far quicker in practice.
-constexpr int kProcessMs = PollCycle::kMessageTicks * PollCycle::kTickMs;
-// A page request has 5 sends, 4 ticks apart; the sixth due time ends it.
-constexpr int kPageTicks = PollCycle::kMaxSends * PollCycle::kResendTicks;
-// Page requests of each transaction: Read reads two pages and verifies one;
-// Program writes two and verifies one.
-constexpr int kReadPages = 3;
-constexpr int kProgramPages = 3;
-constexpr int kVerifyPages = 1;
-
-// A transaction of this many page requests has ended by then: the first send
-// comes within the resend period, each page then has its sends.
-constexpr int transactionTicks(int pages)
-{
-    return PollCycle::kResendTicks + pages * kPageTicks + 1;
-}
-
-inline QByteArray pageOf(const ParameterSet &image, int page)
-{
-    return QByteArray(reinterpret_cast<const char *>(image.page(page)), ParameterSet::kPageSize);
-}
-
-inline QByteArray dataOf(const LinkFrame::Bytes &frame)
-{
-    return QByteArray(reinterpret_cast<const char *>(frame.data()) + 1, wire::kFrameDataSize);
-}
-
-} // namespace e2e
 
 // The program's link, as the window owns it, on a real serial port to a
 // running simulator. The window's image starts at the New defaults.

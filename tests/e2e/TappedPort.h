@@ -19,7 +19,6 @@ public:
 
     void setTick(int tick) { m_tick = tick; }
     const QList<Sent> &sent() const { return m_sent; }
-    void forget() { m_sent.clear(); }
 
     // The ticks on which frames with this code left.
     QList<int> ticksOf(quint8 code) const

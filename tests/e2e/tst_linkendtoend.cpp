@@ -2,8 +2,6 @@
 
 #include <QtTest>
 
-using e2e::pageOf;
-
 namespace {
 
 // The unit stores a programmed set in 53 steps of one tick, then the next
@@ -43,11 +41,6 @@ QByteArray statusPoll()
     frame[0] = char(0x30);
     frame[wire::kCheckIndex] = char(0xCF);
     return frame;
-}
-
-QByteArray bytesOf(const LinkFrame::Bytes &frame)
-{
-    return QByteArray(reinterpret_cast<const char *>(frame.data()), wire::kFrameSize);
 }
 
 // Codes of the page requests that left the port, in order.
@@ -136,8 +129,8 @@ private slots:
         // Page 0 read, page 1 read with zeros, page 1 verified with the set read;
         // each answered at the first send.
         QCOMPARE(pageRequests(rig.port), QList<int>({0x40, 0x41, 0x41}));
-        QCOMPARE(e2e::dataOf(rig.port.sent()[1].bytes), QByteArray(wire::kFrameDataSize, '\0'));
-        QCOMPARE(e2e::dataOf(rig.port.sent()[2].bytes), unitPage);
+        QCOMPARE(dataOf(rig.port.sent()[1].bytes), QByteArray(wire::kFrameDataSize, '\0'));
+        QCOMPARE(dataOf(rig.port.sent()[2].bytes), unitPage);
     }
 
     void programStoresTheSet()
@@ -165,9 +158,9 @@ private slots:
                  QStringLiteral("Number of Programing= 8"));
 
         QCOMPARE(pageRequests(rig.port), QList<int>({0x00, 0x01, 0x41}));
-        QCOMPARE(e2e::dataOf(rig.port.sent()[0].bytes), QByteArray(wire::kFrameDataSize, '\0'));
-        QCOMPARE(e2e::dataOf(rig.port.sent()[1].bytes), page1);
-        QCOMPARE(e2e::dataOf(rig.port.sent()[2].bytes), page1);
+        QCOMPARE(dataOf(rig.port.sent()[0].bytes), QByteArray(wire::kFrameDataSize, '\0'));
+        QCOMPARE(dataOf(rig.port.sent()[1].bytes), page1);
+        QCOMPARE(dataOf(rig.port.sent()[2].bytes), page1);
     }
 
     void verifyComparesWithTheUnit_data()

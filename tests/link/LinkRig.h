@@ -1,6 +1,7 @@
 #pragma once
 
 #include "FakePort.h"
+#include "FrameBytes.h"
 #include "MessageTable.h"
 #include "ParameterSet.h"
 #include "PollCycle.h"
@@ -80,14 +81,4 @@ inline QByteArray unitPage0(int version = 46, int readAllowed = 1)
 inline const quint8 *bytes(const QByteArray &data)
 {
     return reinterpret_cast<const quint8 *>(data.constData());
-}
-
-inline QByteArray pageOf(const ParameterSet &image, int page)
-{
-    return QByteArray(reinterpret_cast<const char *>(image.page(page)), 50);
-}
-
-inline QByteArray dataOf(const LinkFrame::Bytes &frame)
-{
-    return QByteArray(reinterpret_cast<const char *>(frame.data()) + 1, 50);
 }

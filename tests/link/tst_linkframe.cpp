@@ -1,3 +1,4 @@
+#include "FrameBytes.h"
 #include "LinkFrame.h"
 #include "ParameterSet.h"
 #include "TestFrames.h"
@@ -15,11 +16,6 @@ ParameterSet numberedImage()
     return image;
 }
 
-QByteArray bytesOf(const LinkFrame &frame)
-{
-    return QByteArray(reinterpret_cast<const char *>(frame.bytes().data()), 52);
-}
-
 } // namespace
 
 class TestLinkFrame : public QObject
@@ -32,7 +28,7 @@ private slots:
         QByteArray expected(52, '\0');
         expected[0] = char(0x30);
         expected[51] = char(0xCF);
-        QCOMPARE(bytesOf(LinkFrame::statusRequest()), expected);
+        QCOMPARE(bytesOf(LinkFrame::statusRequest().bytes()), expected);
     }
 
     void pageRequest_data()

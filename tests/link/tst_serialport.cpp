@@ -1,3 +1,4 @@
+#include "FrameBytes.h"
 #include "LinkFrame.h"
 #include "MessageTable.h"
 #include "ParameterSet.h"
@@ -13,11 +14,6 @@
 namespace {
 
 constexpr int kPatienceTicks = 10;
-
-QByteArray bytesOf(const LinkFrame &frame)
-{
-    return QByteArray(reinterpret_cast<const char *>(frame.bytes().data()), wire::kFrameSize);
-}
 
 // One timer period without running the event loop: the port must bring in
 // the bytes by itself.
@@ -90,11 +86,11 @@ private slots:
         image.SetDefaults();
         const LinkFrame request = LinkFrame::pageRequest(wire::CMD_WRITE_PAGE1, false, image);
         QVERIFY(port.write(request.bytes()));
-        QCOMPARE(m_pty.receive(wire::kFrameSize, PollCycle::kTickMs), bytesOf(request));
+        QCOMPARE(m_pty.receive(wire::kFrameSize, PollCycle::kTickMs), bytesOf(request.bytes()));
         QVERIFY(port.write(LinkFrame::statusRequest().bytes()));
         QVERIFY(port.waitSent());
         QCOMPARE(m_pty.receive(wire::kFrameSize, PollCycle::kTickMs),
-                 bytesOf(LinkFrame::statusRequest()));
+                 bytesOf(LinkFrame::statusRequest().bytes()));
     }
 
     // The poll cycle over the real port: polls, takes the answer on a later tick.
@@ -112,7 +108,7 @@ private slots:
         for (int tick = 0; tick < PollCycle::kStatusPollTicks; ++tick)
             link.tick();
         QCOMPARE(m_pty.receive(wire::kFrameSize, PollCycle::kTickMs),
-                 bytesOf(LinkFrame::statusRequest()));
+                 bytesOf(LinkFrame::statusRequest().bytes()));
         QVERIFY(m_pty.send(testframes::Status()
                                .word(wire::status::ENGINE_RPM, 2500)
                                .set(wire::status::PICKUP_SIGNAL, 1)

@@ -1,6 +1,8 @@
 #pragma once
 
+#include "FrameBytes.h"
 #include "ImageFile.h"
+#include "LinkBounds.h"
 #include "LinkProtocol.h"
 #include "ParameterSet.h"
 #include "PollCycle.h"
@@ -21,15 +23,10 @@
 // Bounds in the window's own time: ticks of its Timer1.
 namespace win {
 
-// Start-up of the simulator and its replies on standard input.
-constexpr int kProcessMs = PollCycle::kMessageTicks * PollCycle::kTickMs;
 // The first status answer: one poll period, then a tick to take the answer.
 constexpr int kFirstStatusTicks = PollCycle::kStatusPollTicks + 2;
-// A page request has 5 sends, 4 ticks apart; the sixth due time ends it.
-constexpr int kPageTicks = PollCycle::kMaxSends * PollCycle::kResendTicks;
-// Read: page 0, page 1, verify. Program: page 0, page 1, verify.
-constexpr int kTransactionPages = 3;
-constexpr int kTransactionTicks = PollCycle::kResendTicks + kTransactionPages * kPageTicks + 1;
+// Read and Program alike: page 0, page 1, verify.
+constexpr int kTransactionTicks = e2e::transactionTicks(e2e::kProgramPages);
 // The unit stores in 53 steps of one tick; the next poll reports it done.
 constexpr int kSaveTicks = wire::status::kSaveFullCount + 2 * PollCycle::kStatusPollTicks;
 // The file the settings name as the one last opened.
@@ -37,14 +34,9 @@ const QByteArray kLastFile = "bike.ign";
 // A stalled timer must not hang the test: wall time allowed per tick.
 constexpr int kWallMsPerTick = 4 * PollCycle::kTickMs;
 
-inline QByteArray page1Of(const ParameterSet &image)
-{
-    return QByteArray(reinterpret_cast<const char *>(image.page(1)), ParameterSet::kPageSize);
-}
-
 inline QString hexOf(const ParameterSet &image)
 {
-    return QString::fromLatin1(page1Of(image).toHex());
+    return QString::fromLatin1(pageOf(image, 1).toHex());
 }
 
 } // namespace win
@@ -71,7 +63,7 @@ public:
     bool start(const QStringList &simOptions,
                const std::optional<ParameterSet> &windowImage = std::nullopt)
     {
-        const QString device = sim.start(simOptions, win::kProcessMs);
+        const QString device = sim.start(simOptions, e2e::kProcessMs);
         if (device.isEmpty() || !m_config.isValid())
             return false;
         const QString folder = m_config.path() + QStringLiteral("/zevras");
@@ -129,7 +121,7 @@ public:
     const QStringList &messages() const { return m_messages; }
     void clearMessages() { m_messages.clear(); }
 
-    QByteArray unitPage1() { return sim.storedPage1(win::kProcessMs); }
+    QByteArray unitPage1() { return sim.storedPage1(e2e::kProcessMs); }
 
     SimProcess sim{QStringLiteral(ZEVRAS_SIM_PATH)};
     std::unique_ptr<TFormHlav> form;

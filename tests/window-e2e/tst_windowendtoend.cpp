@@ -86,7 +86,7 @@ private slots:
         QCOMPARE(rig.form->parameters(), stored);
         ParameterSet windowSet = stored;
         windowSet.setAdvance(1, 37);
-        QVERIFY(rig.unitPage1() != win::page1Of(windowSet));
+        QVERIFY(rig.unitPage1() != pageOf(windowSet, 1));
         rig.clearMessages();
 
         // The key goes where the keyboard focus is, as a user's would.
@@ -102,8 +102,8 @@ private slots:
         QVERIFY(gauge->isVisible());
         QCOMPARE(gauge->value(), PollCycle::kProgressMax);
         QCOMPARE(rig.label("LabelFile2")->text(), QString::fromLatin1(win::kLastFile));
-        QCOMPARE(win::page1Of(rig.form->parameters()), win::page1Of(windowSet));
-        QCOMPARE(rig.unitPage1(), win::page1Of(windowSet));
+        QCOMPARE(pageOf(rig.form->parameters(), 1), pageOf(windowSet, 1));
+        QCOMPARE(rig.unitPage1(), pageOf(windowSet, 1));
     }
 
     void readKeyBringsTheUnitsSetIntoTheControls()
@@ -124,7 +124,7 @@ private slots:
         QCOMPARE(rig.control<QAbstractSpinBox>("EditOmez2")->text(), QStringLiteral("12,500"));
         QCOMPARE(rig.control<QAbstractSpinBox>("EditBaseAdv")->text(), QStringLiteral("14"));
         QCOMPARE(rig.control<QAbstractSpinBox>("EditPocetBodu")->text(), QStringLiteral("6"));
-        QCOMPARE(win::page1Of(rig.form->parameters()), win::page1Of(unitSet));
+        QCOMPARE(pageOf(rig.form->parameters(), 1), pageOf(unitSet, 1));
         QCOMPARE(rig.label("LabelVerze1")->text(), QStringLiteral("SIL13"));
     }
 
@@ -190,7 +190,7 @@ private slots:
 
         QCOMPARE(int(rig.form->parameters().advance(0)), 33);
         const QByteArray after = rig.unitPage1();
-        QCOMPARE(after, win::page1Of(rig.form->parameters()));
+        QCOMPARE(after, pageOf(rig.form->parameters(), 1));
         QVERIFY(after != before);
 
         // Enter moved the focus on to the next field, which must pass Ctrl+Z on.
@@ -207,7 +207,7 @@ private slots:
     {
         WindowRig rig;
         QVERIFY(rig.start({"--read-protected"}));
-        const QByteArray windowPage = win::page1Of(rig.form->parameters());
+        const QByteArray windowPage = pageOf(rig.form->parameters(), 1);
 
         QTest::keyClick(rig.form.get(), Qt::Key_F7);
         QVERIFY(rig.runUntil([&] { return ended(rig, "No reading!"); }, win::kTransactionTicks));
@@ -216,7 +216,7 @@ private slots:
         QVERIFY(line->isVisible());
         QVERIFY(line->autoFillBackground());
         QCOMPARE(line->palette().color(QPalette::Window), kRed);
-        QCOMPARE(win::page1Of(rig.form->parameters()), windowPage);
+        QCOMPARE(pageOf(rig.form->parameters(), 1), windowPage);
     }
 
     void otherFormatVersionShowsTheVersionBox()
