@@ -179,7 +179,8 @@ void TFormHlav::centreOnScreen()
     if (!screen)
         return;
     const QRect area = screen->geometry();
-    setGeometry((area.width() - width()) / 2, (area.height() - height()) / 2, width(), height());
+    setGeometry(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 2,
+                width(), height());
 }
 
 // A position stored while another monitor was attached may lie off every

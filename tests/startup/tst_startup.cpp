@@ -76,12 +76,13 @@ private slots:
             form.close();
         }
         const QRect screen = QGuiApplication::primaryScreen()->geometry();
-        const QByteArray expected = "[FORM_HLAV]\n"
-                                    "Left=" +
-                                    QByteArray::number((screen.width() - 834) / 2) +
-                                    "\nTop=" + QByteArray::number((screen.height() - 758) / 2) +
-                                    "\nHeight=758\nWidth=834\nComPort=1\nLanguage=0\nFile=\n"
-                                    "IniDir=\nCheckBoxIgnAll->Checked=0\n";
+        const QByteArray expected =
+            "[FORM_HLAV]\n"
+            "Left=" +
+            QByteArray::number(screen.x() + (screen.width() - 834) / 2) +
+            "\nTop=" + QByteArray::number(screen.y() + (screen.height() - 758) / 2) +
+            "\nHeight=758\nWidth=834\nComPort=1\nLanguage=0\nFile=\n"
+            "IniDir=\nCheckBoxIgnAll->Checked=0\n";
         QCOMPARE(readAll(settingsPath()).replace("\r\n", "\n"), expected);
         QCOMPARE(readAll(imagePath()).replace("\r\n", "\n"), imageText(startImage()));
     }
@@ -149,8 +150,8 @@ private slots:
         writeFile(settingsPath(), "[FORM_HLAV]\nLeft=40000\nTop=30000\n");
         TFormHlav form({});
         const QRect screen = QGuiApplication::primaryScreen()->geometry();
-        QCOMPARE(form.geometry().x(), (screen.width() - form.width()) / 2);
-        QCOMPARE(form.geometry().y(), (screen.height() - form.height()) / 2);
+        QCOMPARE(form.geometry().x(), screen.x() + (screen.width() - form.width()) / 2);
+        QCOMPARE(form.geometry().y(), screen.y() + (screen.height() - form.height()) / 2);
     }
 
     void positionPartlyOnScreenIsKept()
