@@ -222,6 +222,11 @@ void TestSpinField::radioGroupSelection()
 
     group.setItemIndex(-1);
     QCOMPARE(group.itemIndex(), -1);
+    group.setItemIndex(-2); // nothing chosen already
+    QCOMPARE(group.itemIndex(), -1);
+    group.setItemIndex(0);
+    group.setItemIndex(-5);
+    QCOMPARE(group.itemIndex(), -1);
 }
 
 void TestSpinField::labelFollowsItsText()

@@ -53,7 +53,8 @@ int RadioGroup::itemIndex() const
 void RadioGroup::setItemIndex(int index)
 {
     const int count = int(m_group->buttons().size());
-    index = qMin(index, count - 1);
+    // Any negative index means none chosen.
+    index = qBound(-1, index, count - 1);
     if (index == itemIndex())
         return;
     if (index >= 0) {
