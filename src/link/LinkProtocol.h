@@ -8,7 +8,7 @@
 
 namespace wire {
 
-constexpr int kFrameSize = 52;     // code, 50 data bytes, check byte
+constexpr int kFrameSize = 52; // code, 50 data bytes, check byte
 constexpr int kFrameDataSize = 50;
 constexpr int kCheckIndex = 51;
 constexpr std::uint8_t kCheckSeed = 0xFF; // XOR of all 52 bytes of a good frame
@@ -34,29 +34,29 @@ constexpr int kTickMs = 55;
 
 // UNIT_INFO: offsets within page 0.
 namespace info {
-constexpr int NAME = 0;          // three letters
-constexpr int NAME_NUMBER = 3;   // shown as two digits
+constexpr int NAME = 0;        // three letters
+constexpr int NAME_NUMBER = 3; // shown as two digits
 constexpr int DAY = 4;
-constexpr int MONTH_CODE = 5;    // low 8 bits of the sum of the month name's letters
-constexpr int YEAR = 6;          // within 2000
+constexpr int MONTH_CODE = 5; // low 8 bits of the sum of the month name's letters
+constexpr int YEAR = 6;       // within 2000
 constexpr int HOUR = 7;
 constexpr int MINUTE = 8;
-constexpr int READ_ALLOWED = 9;  // 1 allows reading
+constexpr int READ_ALLOWED = 9; // 1 allows reading
 constexpr int FORMAT_VERSION = 10;
-constexpr int LONG_NAME = 16;    // up to 30 characters, used when not 0
+constexpr int LONG_NAME = 16; // up to 30 characters, used when not 0
 constexpr int LONG_NAME_SIZE = 30;
 } // namespace info
 
 // UNIT_STATUS: offsets within the answer frame (byte 0 is the code).
 namespace status {
-constexpr int ENGINE_RPM = 1;     // u16 LE
-constexpr int SUPPLY_MV = 3;      // u16 LE
-constexpr int PROG_COUNT = 5;     // u16 LE
-constexpr int TEST_VALUE = 7;     // 8 x u16 LE
+constexpr int ENGINE_RPM = 1; // u16 LE
+constexpr int SUPPLY_MV = 3;  // u16 LE
+constexpr int PROG_COUNT = 5; // u16 LE
+constexpr int TEST_VALUE = 7; // 8 x u16 LE
 constexpr int TEST_VALUE_COUNT = 8;
 constexpr int INPUT1_ACTIVE = 29;
 constexpr int INPUT2_ACTIVE = 30;
-constexpr int ADVANCE_NOW = 31;   // degrees + 100
+constexpr int ADVANCE_NOW = 31; // degrees + 100
 constexpr int ADVANCE_MAX = 32;
 constexpr int POLARITY_NEG = 33;
 constexpr int POLARITY_OK = 34;

@@ -7,14 +7,24 @@
 using lang::Msg;
 namespace st = wire::status;
 
+namespace {
+
+// Supply voltage bands, millivolts: red outside, yellow between red and normal.
+constexpr int kRedLowMv = 7000;
+constexpr int kYellowLowMv = 11000;
+constexpr int kYellowHighMv = 14999;
+constexpr int kRedHighMv = 17999;
+
 LabelColour supplyColour(int millivolts)
 {
-    if (millivolts <= MonitorDecoder::kRedLowMv || millivolts >= MonitorDecoder::kRedHighMv)
+    if (millivolts <= kRedLowMv || millivolts >= kRedHighMv)
         return LabelColour::Red;
-    if (millivolts <= MonitorDecoder::kYellowLowMv || millivolts >= MonitorDecoder::kYellowHighMv)
+    if (millivolts <= kYellowLowMv || millivolts >= kYellowHighMv)
         return LabelColour::Yellow;
     return LabelColour::Normal;
 }
+
+} // namespace
 
 QString MonitorDecoder::versionMismatchText(int unitVersion) const
 {

@@ -37,11 +37,6 @@ class MonitorDecoder
 {
 public:
     static constexpr int kRpmGaugeMax = 100;
-    // Supply voltage bands, millivolts: red outside, yellow between red and normal.
-    static constexpr int kRedLowMv = 7000;
-    static constexpr int kYellowLowMv = 11000;
-    static constexpr int kYellowHighMv = 14999;
-    static constexpr int kRedHighMv = 17999;
 
     explicit MonitorDecoder(const lang::MessageTable &messages) : m_messages(messages) {}
 
@@ -57,5 +52,3 @@ private:
 
     const lang::MessageTable &m_messages;
 };
-
-LabelColour supplyColour(int millivolts);

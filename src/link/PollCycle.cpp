@@ -71,11 +71,11 @@ void PollCycle::dispatch(const LinkFrame &frame)
 void PollCycle::takeStatus(const LinkFrame &frame)
 {
     m_watchdogTicks = 0;
-    m_status = StatusRecord(frame.bytes().data());
-    m_engineSpeed = m_status.currentSpeed();
-    m_saveCountdown = m_status.saveCountdown();
+    const StatusRecord status(frame.bytes().data());
+    m_engineSpeed = status.currentSpeed();
+    m_saveCountdown = status.saveCountdown();
 
-    const MonitorDisplay display = m_monitor.decode(m_status, m_image.limiter(1));
+    const MonitorDisplay display = m_monitor.decode(status, m_image.limiter(1));
     for (int i = 0; i < kMonitorLabelCount; ++i) {
         const auto label = MonitorLabel(i);
         const MonitorDisplay::Line &line = display.line(label);
@@ -103,11 +103,10 @@ void PollCycle::stepTransaction()
         // not hide that the transaction since then failed.
         if (m_saveCountdown > 0 && !m_failureShown) {
             showMessage(m_messages.text(Msg::Saving), LabelColour::Normal);
-            m_messageTicks = kMessageTicks;
             const int done = wire::status::kSaveFullCount - int(m_saveCountdown);
             setProgress(std::max(0, kProgressMax * done / wire::status::kSaveFullCount));
         } else if (m_programmedOk) {
-            m_view.setMessageText(m_messages.text(Msg::Programing) + QStringLiteral(": OK"));
+            m_view.setMessageText(m_messages.text(Msg::Programing) + kOk);
             setProgress(kProgressMax);
         }
         return;
@@ -134,7 +133,6 @@ void PollCycle::failTransaction()
         m_programmedOk = false;
     }
     showMessage(m_messages.text(text), LabelColour::Red);
-    m_messageTicks = kMessageTicks;
     m_linkState = LinkState::Idle;
 }
 
@@ -196,6 +194,7 @@ void PollCycle::showMessage(const QString &text, LabelColour colour)
     m_failureShown = colour == LabelColour::Red;
     m_view.setMessageColour(colour);
     m_view.setMessageText(text);
+    m_messageTicks = kMessageTicks;
 }
 
 void PollCycle::setProgress(int value)

@@ -33,7 +33,7 @@ public:
         Reading
     };
 
-    static constexpr int kTickMs = 55;
+    static constexpr int kTickMs = wire::kTickMs;
     static constexpr int kStatusPollTicks = 6; // idle poll period
     static constexpr int kResendTicks = 4;     // page request resend period
     static constexpr int kMaxSends = 5;        // sends of one page request
@@ -108,7 +108,12 @@ private:
     void rebuildIdentification();
     void normaliseAndShow();
     void begin(LinkState state, quint8 command, const QString &text);
+    // Fills the message line and keeps it on screen for kMessageTicks.
     void showMessage(const QString &text, LabelColour colour);
+
+    // Ends of the message line's text: a step under way, a step done.
+    static constexpr QLatin1String kColon{":"};
+    static constexpr QLatin1String kOk{": OK"};
     void setProgress(int value);
 
     ParameterSet &m_image;
@@ -130,7 +135,6 @@ private:
     quint16 m_saveCountdown = 0;
     quint16 m_engineSpeed = 0;
     std::optional<int> m_currentPoint;
-    StatusRecord m_status;
     UnitIdentification m_identification;
     QString m_portError;
     std::optional<QString> m_pendingVersionBox;

@@ -13,9 +13,6 @@ using lang::Msg;
 
 namespace {
 
-const QString kColon = QStringLiteral(":");
-const QString kOk = QStringLiteral(": OK");
-
 // Page 1 as the unit holds it equals the image, ignoring the read protection
 // flag that a unit may keep differently.
 bool verifyMatches(const quint8 *answer, const quint8 *page1)
@@ -65,7 +62,6 @@ void PollCycle::begin(LinkState state, quint8 command, const QString &text)
     m_commandByte = command;
     m_sendCount = 0;
     showMessage(text, LabelColour::Normal);
-    m_messageTicks = kMessageTicks;
     m_view.setMessageVisible(true);
     setProgress(0);
     m_view.setProgressVisible(true);
@@ -103,7 +99,6 @@ void PollCycle::takeReadAnswer(int page, const quint8 *data)
     }
     if (m_image.at(wire::info::READ_ALLOWED) != 1) {
         showMessage(m_messages.text(Msg::NoReading), LabelColour::Red);
-        m_messageTicks = kMessageTicks;
         m_linkState = LinkState::Idle;
         normaliseAndShow();
         return;
@@ -137,7 +132,6 @@ void PollCycle::takeVerifyAnswer(const quint8 *data)
         return;
     setProgress(kProgressMax);
     showMessage(m_messages.text(Msg::Verify) + kOk, LabelColour::Normal);
-    m_messageTicks = kMessageTicks;
     m_linkState = LinkState::Idle;
     // The unit has been storing since it took page 1, but no status has come
     // during the transaction: count the store as just begun, so "OK" waits
@@ -151,7 +145,6 @@ void PollCycle::beginVerify()
     m_linkState = LinkState::Verifying;
     sendNextPage(wire::CMD_READ_PAGE1);
     showMessage(m_messages.text(Msg::Verify) + kColon, LabelColour::Normal);
-    m_messageTicks = kMessageTicks;
     m_view.setMessageVisible(true);
     setProgress(0);
 }
