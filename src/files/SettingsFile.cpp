@@ -108,9 +108,12 @@ bool save(const QString &path, const Settings &settings)
     // The file is rewritten from what was read of it, so one that cannot be
     // read whole is left as it is rather than cut short.
     std::optional<QByteArray> existing;
-    if (QFileInfo::exists(path)) {
+    const QFileInfo info(path);
+    if (info.exists()) {
+        if (info.size() > fileaccess::kMaxReadBytes)
+            return false;
         existing = fileaccess::readFile(path);
-        if (!existing || QFileInfo(path).size() > fileaccess::kMaxReadBytes)
+        if (!existing)
             return false;
     }
     IniDocument ini(existing ? QString::fromUtf8(*existing) : QString());
