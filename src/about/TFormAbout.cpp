@@ -2,6 +2,7 @@
 #include "ui_TFormAbout.h"
 
 #include "BuildStamp.h"
+#include "MessageTable.h"
 
 #include <QGuiApplication>
 #include <QMouseEvent>
@@ -9,8 +10,6 @@
 #include <QPixmap>
 #include <QScreen>
 #include <QSvgRenderer>
-
-#include <iterator>
 
 // Resources of a static library are registered by hand, outside any namespace.
 static void registerAboutResources()
@@ -21,10 +20,6 @@ static void registerAboutResources()
 namespace {
 
 const char *const kLogoPath = ":/about/zevra-logo.svg";
-
-// Indexed by the language index; the box keeps its caption for any other index.
-const char *const kCaptions[] = {"About ZEVRA-S2", "Über Programm ZEVRA-S2", "Information ZEVRA-S2",
-                                 "O programu ZEVRA-S2"};
 
 } // namespace
 
@@ -61,9 +56,10 @@ void TFormAbout::FormActivate()
 {
     if (!m_language)
         return;
-    const quint8 language = m_language();
-    if (language < std::size(kCaptions))
-        setWindowTitle(QString::fromUtf8(kCaptions[language]));
+    // An unknown language leaves the caption as it was.
+    const QString caption = lang::aboutCaption(m_language());
+    if (!caption.isEmpty())
+        setWindowTitle(caption);
 }
 
 void TFormAbout::Button1Click()

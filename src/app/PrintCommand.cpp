@@ -10,6 +10,7 @@
 #include "PollCycle.h"
 #include "PrintTimeLine.h"
 #include "SheetPrinter.h"
+#include "WindowLinkView.h"
 
 #include <QDateTime>
 #include <QLocale>
@@ -42,7 +43,7 @@ void TFormHlav::SpeedButtonPrintClick()
     m_binding->setPrintMode(false);
     m_link->setPrintMode(false);
     m_binding->ApplyVisibilityRules();
-    setBackground(ui->LabelHlaseni, buttonFace());
+    m_linkView->setMessageColour(LabelColour::Normal);
     if (!failure.isEmpty())
         showMessageBox(this, failure);
 }

@@ -68,8 +68,7 @@ void TFormHlav::FormCreate(const QStringList &arguments)
     OpenComPort();
     checkComMenuItem();
     m_binding->ShowParameterSet();
-    ui->LabelHlaseni->hide();
-    ui->CGaugeProgram->hide();
+    hideMessageLine();
     ui->LabelEeDataErr->hide();
     ui->LabelVersion->hide();
     readTestSwitch();

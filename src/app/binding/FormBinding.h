@@ -27,7 +27,6 @@ public:
                 QObject *parent = nullptr);
 
     const ControlTables &tables() const { return m_tables; }
-    const UndoHistory &undoHistory() const { return m_undo; }
 
     void CollectControls();
     void ShowParameterSet();
@@ -47,10 +46,8 @@ public:
     void takeRadioChoice(int position, int itemIndex);
 
     void setPrintMode(bool on) { m_printMode = on; }
-    bool printMode() const { return m_printMode; }
     // The curve point nearest the engine speed, from the live monitor.
     void setCurrentPoint(std::optional<int> point) { m_currentPoint = point; }
-    std::optional<int> currentPoint() const { return m_currentPoint; }
     void setUnitTexts(const UnitIdentification &texts) { m_unitTexts = texts; }
 
 signals:

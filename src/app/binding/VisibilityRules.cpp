@@ -1,5 +1,6 @@
 #include "VisibilityRules.h"
 
+#include "Background.h"
 #include "ControlTables.h"
 #include "ParameterSet.h"
 #include "ui_TFormHlav.h"
@@ -18,12 +19,10 @@ enum InputFunction : quint8
 // Red, or the normal look of whatever lies beneath.
 void paintRed(QWidget *widget, bool red)
 {
-    if (red) {
-        QPalette palette = widget->palette();
-        palette.setColor(QPalette::Window, QColor(255, 0, 0));
-        widget->setPalette(palette);
-    }
-    widget->setAutoFillBackground(red);
+    if (red)
+        setBackground(widget, QColor(255, 0, 0));
+    else
+        widget->setAutoFillBackground(false);
 }
 
 void setWindowBackground(QWidget *window, bool white)
