@@ -2,13 +2,12 @@
 // 55 ms timer as the window drives it, and prints how steady the ticks are,
 // what idle polling costs and how long programming takes.
 
+#include "BenchFigures.h"
 #include "SimProcess.h"
 #include "TimedLink.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
-
-#include <sys/resource.h>
 
 #include <algorithm>
 #include <cmath>
@@ -25,14 +24,6 @@ constexpr double kTargetIdleCpuPercent = 1.0;
 constexpr int kProgramRuns = 3;
 // Longest a program run may take, store included, before the bench gives up.
 constexpr int kProgramLimitTicks = 400;
-
-double cpuSeconds()
-{
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    auto seconds = [](const timeval &t) { return double(t.tv_sec) + double(t.tv_usec) / 1e6; };
-    return seconds(usage.ru_utime) + seconds(usage.ru_stime);
-}
 
 struct TickFigures
 {
@@ -124,11 +115,6 @@ void printSummary(const TickFigures &ticks, double idleCpuPercent,
     }
     std::printf("program_verify_ticks %d\n", slowestTicks);
     std::printf("program_verify_ms %.0f\n", slowestMs);
-}
-
-const char *verdict(bool met)
-{
-    return met ? "ok" : "MISSED";
 }
 
 } // namespace

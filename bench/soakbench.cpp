@@ -3,6 +3,7 @@
 // develops and how late the window's 55 ms ticks come. The ticks are timed by
 // an event filter on the window's own timer, so the program runs unchanged.
 
+#include "BenchFigures.h"
 #include "PollCycle.h"
 #include "SimProcess.h"
 #include "TFormHlav.h"
@@ -17,7 +18,6 @@
 #include <QTimer>
 #include <QTimerEvent>
 
-#include <sys/resource.h>
 #include <time.h>
 
 #include <algorithm>
@@ -68,14 +68,6 @@ double heapInUseMb()
 #else
     return 0;
 #endif
-}
-
-double cpuSeconds()
-{
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    auto seconds = [](const timeval &t) { return double(t.tv_sec) + double(t.tv_usec) / 1e6; };
-    return seconds(usage.ru_utime) + seconds(usage.ru_stime);
 }
 
 // Times every firing of one timer before its owner sees it. Keeps running
@@ -291,11 +283,6 @@ bool writeSettings(const QString &folder, const QString &device)
         return false;
     file.write("[FORM_HLAV]\nComPort=1\n\n[PORTS]\nCOM1=" + device.toUtf8() + '\n');
     return true;
-}
-
-const char *verdict(bool met)
-{
-    return met ? "ok" : "MISSED";
 }
 
 } // namespace
