@@ -11,9 +11,9 @@
 #include "SerialPort.h"
 #include "SettingsFile.h"
 #include "TFormAbout.h"
+#include "TerminationSignals.h"
 #include "TestSwitch.h"
 #include "WindowLinkView.h"
-#include "platform/TerminationSignals.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>

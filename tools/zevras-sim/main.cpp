@@ -1,14 +1,16 @@
 #include "ControlCommands.h"
 #include "Pty.h"
-#include "SignalWatch.h"
 #include "SimOptions.h"
 #include "SimSession.h"
 #include "StdinLines.h"
+#include "TerminationSignals.h"
 
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QTextStream>
+
+#include <csignal>
 
 namespace {
 
@@ -74,9 +76,16 @@ int main(int argc, char *argv[])
     }
     printLine(QStringLiteral("DEVICE ") + pty.devicePath());
 
-    SignalWatch signalWatch;
-    QObject::connect(&signalWatch, &SignalWatch::terminationRequested, &app,
+    TerminationSignals terminationSignals;
+    QObject::connect(&terminationSignals, &TerminationSignals::terminationRequested, &app,
                      &QCoreApplication::quit);
+#ifdef Q_OS_UNIX
+    // A background run must not stop when it touches the terminal, nor end
+    // when the reader of its output goes away.
+    std::signal(SIGTTIN, SIG_IGN);
+    std::signal(SIGTTOU, SIG_IGN);
+    std::signal(SIGPIPE, SIG_IGN);
+#endif
     StdinLines input;
     QObject::connect(&input, &StdinLines::lineReceived, &app, [&](const QString &line) {
         const ControlCommands::Result result = commands.execute(line, session.now());

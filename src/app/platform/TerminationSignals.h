@@ -3,7 +3,7 @@
 #include <QObject>
 
 // Turns the signals that end a session (SIGTERM, SIGINT, SIGHUP) into a Qt
-// signal on the main thread, so the window can close through its normal
+// signal on the main thread, so that a program leaves through its normal
 // shutdown and nothing is lost. Does nothing where such signals do not exist.
 class TerminationSignals : public QObject
 {
