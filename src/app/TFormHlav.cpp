@@ -44,8 +44,8 @@ TFormHlav::TFormHlav(const QStringList &arguments, QWidget *parent)
     connectHelpCommands();
     connectPrintCommand();
     connectLanguageCommands();
-    m_terminationSignals = new TerminationSignals(this);
-    connect(m_terminationSignals, &TerminationSignals::terminationRequested, this, &QWidget::close);
+    auto *terminationSignals = new TerminationSignals(this);
+    connect(terminationSignals, &TerminationSignals::terminationRequested, this, &QWidget::close);
     FormCreate(arguments);
 }
 

@@ -20,7 +20,6 @@ class QAction;
 class QTimer;
 class SerialPort;
 class TFormAbout;
-class TerminationSignals;
 class WindowLinkView;
 
 // The main window: owns the parameter image, the link, the undo history and
@@ -108,8 +107,7 @@ private:
     bool m_testMode = false;
     bool m_closed = false;
     QString m_lastFilePath;
-    Settings m_settings; // also keeps the [PORTS] mapping
-    TerminationSignals *m_terminationSignals = nullptr;
+    Settings m_settings;                    // also keeps the [PORTS] mapping
     std::unique_ptr<FormBinding> m_binding; // controls <-> parameters, undo history
     std::unique_ptr<FormEvents> m_events;
     std::unique_ptr<SerialPort> m_port;
