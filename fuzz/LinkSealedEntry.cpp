@@ -6,6 +6,7 @@
 #include "FuzzEntries.h"
 #include "FuzzInput.h"
 #include "LinkHarness.h"
+#include "SimFrame.h"
 
 #include <cstring>
 
@@ -24,16 +25,9 @@ enum Op : quint8
 };
 constexpr int kMaxTicksPerStep = 8;
 
-using Page = std::array<quint8, wire::kFrameDataSize>;
-
 QByteArray sealedFrame(quint8 code, const Page &data)
 {
-    QByteArray frame(wire::kFrameSize, '\0');
-    frame[0] = char(code);
-    std::memcpy(frame.data() + 1, data.data(), data.size());
-    frame[wire::kCheckIndex] =
-        char(wire::checkByte(reinterpret_cast<const quint8 *>(frame.constData())));
-    return frame;
+    return frameBytes(makeFrame(code, data.data()));
 }
 
 Page pageFrom(FuzzInput &input)
