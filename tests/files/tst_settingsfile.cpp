@@ -1,6 +1,7 @@
 #include "FileAccess.h"
 #include "PortDevice.h"
 #include "SettingsFile.h"
+#include "TestFiles.h"
 #include "TextLineEnd.h"
 
 #include <QTemporaryDir>
@@ -31,20 +32,10 @@ Settings fullSettings(const QString &file, const QString &iniDir)
     return settings;
 }
 
-void writeFile(const QString &path, const QByteArray &content)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(content);
-}
-
-QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 } // namespace
+
+using testfiles::readFile;
+using testfiles::writeFile;
 
 class TestSettingsFile : public QObject
 {

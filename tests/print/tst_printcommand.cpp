@@ -2,6 +2,7 @@
 // sheet form while it is drawn, and the screen restored afterwards, also
 // when nothing could be printed.
 #include "Background.h"
+#include "MessageBoxes.h"
 #include "PdfFile.h"
 #include "PollCycle.h"
 #include "SheetPrinter.h"
@@ -88,7 +89,6 @@ class TestPrintCommand : public QObject
     void openWindow(const QStringList &arguments);
     void print(const QString &trigger);
     void verifyScreenRestored();
-    static QStringList messageBoxes();
     static void closeMessageBoxes();
 
 private slots:
@@ -155,22 +155,9 @@ void TestPrintCommand::verifyScreenRestored()
     QCOMPARE(m_form->link().messageTicks(), PollCycle::kMessageTicks);
 }
 
-QStringList TestPrintCommand::messageBoxes()
-{
-    QStringList texts;
-    for (QWidget *widget : QApplication::topLevelWidgets()) {
-        if (auto *box = qobject_cast<QMessageBox *>(widget); box && box->isVisible())
-            texts << box->text();
-    }
-    return texts;
-}
-
 void TestPrintCommand::closeMessageBoxes()
 {
-    for (QWidget *widget : QApplication::topLevelWidgets()) {
-        if (auto *box = qobject_cast<QMessageBox *>(widget))
-            box->close();
-    }
+    testboxes::closeMessageBoxes();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
@@ -219,7 +206,7 @@ void TestPrintCommand::printsSheetIntoPdf()
     QCOMPARE(images.size(), 1);
     const QSize area = m_form->centralWidget()->size();
     QCOMPARE(qint64(images[0].width()) * area.height(), qint64(images[0].height()) * area.width());
-    QCOMPARE(messageBoxes(), QStringList());
+    QCOMPARE(testboxes::shownMessageTexts(), QStringList());
     QVERIFY(sheet.paints > 0);
     QVERIFY2(sheet.line.startsWith(heading), qPrintable(sheet.line));
     QVERIFY(sheet.line.size() > heading.size());
@@ -260,7 +247,7 @@ void TestPrintCommand::failingPrintRestoresScreen()
 
     child<QAction>("MenuPrint")->trigger();
 
-    QCOMPARE(messageBoxes(), QStringList{message});
+    QCOMPARE(testboxes::shownMessageTexts(), QStringList{message});
     verifyScreenRestored();
     QVERIFY(child<QLabel>("LabelHlaseni")->text().startsWith("Date and time of printing:  "));
 }

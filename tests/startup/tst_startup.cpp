@@ -1,4 +1,5 @@
 #include "TFormHlav.h"
+#include "TestFiles.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -12,21 +13,10 @@
 
 #include <csignal>
 
+using testfiles::readFile;
+using testfiles::writeFile;
+
 namespace {
-
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void writeFile(const QString &path, const QByteArray &data)
-{
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(data);
-}
 
 // The image text the program writes: "%5u " per byte, ten to a line.
 QByteArray imageText(const ParameterSet &p)
@@ -83,8 +73,8 @@ private slots:
             "\nTop=" + QByteArray::number(screen.y() + (screen.height() - 758) / 2) +
             "\nHeight=758\nWidth=834\nComPort=1\nLanguage=0\nFile=\n"
             "IniDir=\nCheckBoxIgnAll->Checked=0\n";
-        QCOMPARE(readAll(settingsPath()).replace("\r\n", "\n"), expected);
-        QCOMPARE(readAll(imagePath()).replace("\r\n", "\n"), imageText(startImage()));
+        QCOMPARE(readFile(settingsPath()).replace("\r\n", "\n"), expected);
+        QCOMPARE(readFile(imagePath()).replace("\r\n", "\n"), imageText(startImage()));
     }
 
     void preparedFolder_data()
@@ -118,7 +108,7 @@ private slots:
         QCOMPARE(int(form.language()), language);
         QCOMPARE(int(form.comPort()), comPort);
         form.close();
-        QVERIFY(readAll(settingsPath()).contains("Language=" + QByteArray::number(language)));
+        QVERIFY(readFile(settingsPath()).contains("Language=" + QByteArray::number(language)));
     }
 
     void shortImageFillsItsPositionsOnly()
@@ -170,7 +160,7 @@ private slots:
             form.show();
             form.close();
         }
-        const QByteArray text = readAll(settingsPath());
+        const QByteArray text = readFile(settingsPath());
         QVERIFY2(text.contains("Left=120\n") && text.contains("Top=80\n"), text);
     }
 
@@ -214,8 +204,8 @@ private slots:
         QVERIFY(zevras.waitForFinished(10000));
         QCOMPARE(zevras.exitStatus(), QProcess::NormalExit);
         QCOMPARE(zevras.exitCode(), 0);
-        QVERIFY(readAll(settingsPath()).startsWith("[FORM_HLAV]"));
-        QCOMPARE(readAll(imagePath()).replace("\r\n", "\n"), imageText(startImage()));
+        QVERIFY(readFile(settingsPath()).startsWith("[FORM_HLAV]"));
+        QCOMPARE(readFile(imagePath()).replace("\r\n", "\n"), imageText(startImage()));
 #else
         QSKIP("termination signals exist on Unix only");
 #endif

@@ -1,7 +1,9 @@
 #pragma once
 
+#include "MessageBoxes.h"
 #include "ParameterSet.h"
 #include "TFormHlav.h"
+#include "TestFiles.h"
 
 #include <QAction>
 #include <QApplication>
@@ -48,7 +50,7 @@ public:
     ~WindowFixture()
     {
         m_window.reset();
-        closeMessageBoxes();
+        testboxes::closeMessageBoxes();
         QDir::setCurrent(m_previousFolder);
     }
 
@@ -56,21 +58,7 @@ public:
     QString workFolder() const { return m_work.path(); }
     QString settingsPath() const { return configFolder() + QStringLiteral("/zevras.ini"); }
 
-    static void writeFile(const QString &path, const QByteArray &data)
-    {
-        QDir().mkpath(QFileInfo(path).absolutePath());
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(data);
-    }
-
-    static QByteArray readFile(const QString &path)
-    {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
-
-    void writeSettings(const QByteArray &text) { writeFile(settingsPath(), text); }
+    void writeSettings(const QByteArray &text) { testfiles::writeFile(settingsPath(), text); }
 
     // The stored image the window starts with: "%5u " per byte.
     void writeImage(const ParameterSet &image)
@@ -78,7 +66,7 @@ public:
         QByteArray text;
         for (int i = 0; i < ParameterSet::kSize; ++i)
             text += QByteArray::number(image.at(i)).rightJustified(5, ' ') + ' ';
-        writeFile(configFolder() + QStringLiteral("/_zevras.ini"), text);
+        testfiles::writeFile(configFolder() + QStringLiteral("/_zevras.ini"), text);
     }
 
     TFormHlav &start(const QStringList &arguments = {})
@@ -86,7 +74,7 @@ public:
         m_window = std::make_unique<TFormHlav>(arguments);
         if (auto *timer = m_window->findChild<QTimer *>(QStringLiteral("Timer1")))
             timer->stop();
-        closeMessageBoxes();
+        testboxes::closeMessageBoxes();
         return *m_window;
     }
 
@@ -103,25 +91,6 @@ public:
     template <typename T> T *control(const char *name)
     {
         return m_window->findChild<T *>(QLatin1String(name));
-    }
-
-    static QStringList messageTexts()
-    {
-        QStringList texts;
-        for (QWidget *widget : QApplication::topLevelWidgets()) {
-            auto *box = qobject_cast<QMessageBox *>(widget);
-            if (box && box->isVisible())
-                texts << box->text();
-        }
-        return texts;
-    }
-
-    static void closeMessageBoxes()
-    {
-        for (QWidget *widget : QApplication::topLevelWidgets()) {
-            if (auto *box = qobject_cast<QMessageBox *>(widget))
-                box->close();
-        }
     }
 
     // Runs trigger, which may open a modal dialog and wait in it. The first

@@ -46,7 +46,7 @@ private slots:
         QFETCH(QString, control);
         QFETCH(QString, key);
         QFETCH(QString, command);
-        WindowFixture::writeFile(m_fixture->workFolder() + "/manual_zevras_en.pdf", "%PDF");
+        testfiles::writeFile(m_fixture->workFolder() + "/manual_zevras_en.pdf", "%PDF");
         TFormHlav &form = m_fixture->start();
         QStringList ran;
         form.setFileDialog([&ran](FileDialogKind kind, const QString &) {

@@ -162,7 +162,7 @@ private slots:
 
         action("MenuSave")->trigger();
         QCOMPARE(m_asked, QList<FileDialogKind>{FileDialogKind::Save});
-        QCOMPARE(WindowFixture::readFile(m_answer), IgnFile::parameterFileText(saved));
+        QCOMPARE(testfiles::readFile(m_answer), IgnFile::parameterFileText(saved));
         QCOMPARE(label("LabelFile2")->text(), m_answer);
         QVERIFY(!canUndo());
 
@@ -178,11 +178,11 @@ private slots:
         QCOMPARE(label("LabelFile2")->text(), m_answer);
         QCOMPARE(canUndo(), newBetween);
         checkMessageLineHidden();
-        QVERIFY(WindowFixture::messageTexts().isEmpty());
+        QVERIFY(testboxes::shownMessageTexts().isEmpty());
 
         // Both file keys go to the settings file on close.
         form.close();
-        const QByteArray settings = WindowFixture::readFile(m_fixture->settingsPath());
+        const QByteArray settings = testfiles::readFile(m_fixture->settingsPath());
         QVERIFY(settings.contains("\nFile=" + m_answer.toUtf8() + "\n"));
         QVERIFY(settings.contains("\nIniDir=" + m_answer.toUtf8() + "\n"));
     }
@@ -200,7 +200,7 @@ private slots:
 
         action("MenuSave")->trigger();
         QCOMPARE(int(form.parameters().baseAdv()), 17);
-        QVERIFY(IgnFile::parameterFileText(form.parameters()) == WindowFixture::readFile(m_answer));
+        QVERIFY(IgnFile::parameterFileText(form.parameters()) == testfiles::readFile(m_answer));
         QVERIFY(!canUndo());
     }
 
@@ -223,7 +223,7 @@ private slots:
             QVERIFY(QDir().mkpath(path));
         const QString lockedFolder = m_fixture->workFolder() + "/locked";
         if (readOnlyFolder) {
-            WindowFixture::writeFile(path, previous);
+            testfiles::writeFile(path, previous);
             QFile::setPermissions(lockedFolder, QFile::ReadOwner | QFile::ExeOwner);
             if (QFileInfo(lockedFolder).isWritable()) {
                 QFile::setPermissions(lockedFolder,
@@ -247,18 +247,18 @@ private slots:
         if (readOnlyFolder)
             QFile::setPermissions(lockedFolder,
                                   QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        QCOMPARE(WindowFixture::messageTexts(), QStringList{"Open file error!"});
+        QCOMPARE(testboxes::shownMessageTexts(), QStringList{"Open file error!"});
         QCOMPARE(form.parameters(), before);
         QCOMPARE(edit->text(), QString("17"));
         QCOMPARE(label("LabelFile2")->text(), QString("shown.ign"));
         if (readOnlyFolder)
-            QCOMPARE(WindowFixture::readFile(path), previous);
+            QCOMPARE(testfiles::readFile(path), previous);
         else
             QVERIFY(!QFileInfo(path).isFile());
         QCOMPARE(QDir(QFileInfo(path).absolutePath()).entryList(QDir::Files | QDir::Hidden),
                  readOnlyFolder ? QStringList{"set.ign"} : QStringList{});
 
-        WindowFixture::closeMessageBoxes();
+        testboxes::closeMessageBoxes();
         m_answer.clear();
         action("MenuSave")->trigger();
         QCOMPARE(m_proposed.last(), lastFile);
@@ -286,7 +286,7 @@ private slots:
         QFETCH(QStringList, messages);
         const QString path = m_fixture->workFolder() + "/old.ign";
         if (!content.isNull())
-            WindowFixture::writeFile(path, content);
+            testfiles::writeFile(path, content);
         m_fixture->writeSettings("[FORM_HLAV]\nFile=shown.ign\nIniDir=last.ign\n");
         m_fixture->writeImage(storedSet());
         TFormHlav &form = start();
@@ -295,12 +295,12 @@ private slots:
 
         action("MenuOpen")->trigger();
         QCOMPARE(m_proposed, QStringList{"last.ign"});
-        QCOMPARE(WindowFixture::messageTexts(), messages);
+        QCOMPARE(testboxes::shownMessageTexts(), messages);
         QCOMPARE(form.parameters(), storedSet());
         QVERIFY(!canUndo());
         QCOMPARE(label("LabelFile2")->text(), QString("shown.ign"));
         checkMessageLineHidden();
-        WindowFixture::closeMessageBoxes();
+        testboxes::closeMessageBoxes();
         action("MenuSave")->trigger();
         QCOMPARE(m_proposed.last(), QString("last.ign"));
     }
@@ -345,7 +345,7 @@ private slots:
         QFETCH(QString, chosen);
         const QString folder = m_fixture->workFolder();
         const QString proposed = folder + "/a.ign";
-        WindowFixture::writeFile(proposed, "KORVALEN_KEY 46");
+        testfiles::writeFile(proposed, "KORVALEN_KEY 46");
         QWidget owner;
         QString result = "not asked";
 

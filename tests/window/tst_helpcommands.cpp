@@ -15,7 +15,7 @@ class TestHelpCommands : public QObject
     {
         const QString path = folder + '/' + name;
         QVERIFY(!QFile::exists(path));
-        WindowFixture::writeFile(path, "%PDF-1.4\n");
+        testfiles::writeFile(path, "%PDF-1.4\n");
         m_placedManuals << path;
     }
 
@@ -58,7 +58,7 @@ private slots:
             QDir().mkpath(folders.last());
         }
         for (int i : holding)
-            WindowFixture::writeFile(folders[i] + '/' + name, "%PDF");
+            testfiles::writeFile(folders[i] + '/' + name, "%PDF");
         if (folderNamed >= 0)
             QDir().mkpath(folders[folderNamed] + '/' + name);
         QCOMPARE(findManual(name, folders), found < 0 ? QString() : folders[found] + '/' + name);
@@ -110,11 +110,11 @@ private slots:
         m_fixture->control<QAction>("MenuContens")->trigger();
         if (openedFrom.isEmpty()) {
             QVERIFY(m_viewer.opened.isEmpty());
-            QCOMPARE(WindowFixture::messageTexts(), QStringList{message});
+            QCOMPARE(testboxes::shownMessageTexts(), QStringList{message});
         } else {
             QCOMPARE(m_viewer.opened,
                      QList<QUrl>{QUrl::fromLocalFile(folders[openedFrom] + '/' + manual)});
-            QVERIFY(WindowFixture::messageTexts().isEmpty());
+            QVERIFY(testboxes::shownMessageTexts().isEmpty());
         }
     }
 
@@ -160,7 +160,7 @@ private slots:
         QVERIFY(!QFile::exists(m_fixture->settingsPath()));
         m_fixture->control<QAction>("MenuExit")->trigger();
         QVERIFY(!form.isVisible());
-        QVERIFY(WindowFixture::readFile(m_fixture->settingsPath()).startsWith("[FORM_HLAV]"));
+        QVERIFY(testfiles::readFile(m_fixture->settingsPath()).startsWith("[FORM_HLAV]"));
     }
 
     void comTipsNameDevice_data()
