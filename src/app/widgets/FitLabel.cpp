@@ -4,10 +4,6 @@
 
 #include <QEvent>
 
-namespace {
-constexpr int kParentEdge = 2; // keeps text off the parent's frame
-}
-
 FitLabel::FitLabel(QWidget *parent) : QLabel(parent)
 {
     watchParent();
@@ -22,7 +18,7 @@ void FitLabel::fit()
     const QMargins margins = contentsMargins();
     const int oneLine =
         fontMetrics().size(0, text()).width() + 2 * margin() + margins.left() + margins.right();
-    const int toEdge = parentWidget() ? parentWidget()->width() - x() - kParentEdge : oneLine;
+    const int toEdge = parentWidget() ? roomToParentEdge(this) : oneLine;
     const int room = qMin(toEdge, maximumWidth());
     const bool wrap = oneLine > room && room > 0;
     if (wrap != wordWrap())

@@ -1,5 +1,7 @@
 #include "SpinEdit.h"
 
+#include "TextFit.h"
+
 #include <QFontMetrics>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -8,7 +10,6 @@
 namespace {
 // QLineEdit keeps 2 px free on each side of its text and 1 px for the cursor.
 constexpr int kLineEditTextPadding = 2 * 2 + 1;
-constexpr int kSmallestTextPixels = 7;
 constexpr int kFrame = 1;
 } // namespace
 
@@ -148,16 +149,9 @@ void SpinEdit::paintEvent(QPaintEvent *event)
 void SpinEdit::fitTextSize()
 {
     const int room = lineEdit()->contentsRect().width() - kLineEditTextPadding;
-    const QString texts[] = {textFromValue(minimum()), textFromValue(maximum())};
-    QFont font = this->font();
-    int pixels = QFontInfo(font).pixelSize();
-    for (; pixels > kSmallestTextPixels; --pixels) {
-        font.setPixelSize(pixels);
-        const QFontMetrics metrics(font);
-        if (metrics.horizontalAdvance(texts[0]) <= room &&
-            metrics.horizontalAdvance(texts[1]) <= room)
-            break;
-    }
-    font.setPixelSize(pixels);
-    lineEdit()->setFont(font);
+    const QString lowest = textFromValue(minimum());
+    const QString highest = textFromValue(maximum());
+    lineEdit()->setFont(fittedFont(font(), room, [&](const QFontMetrics &metrics) {
+        return qMax(metrics.horizontalAdvance(lowest), metrics.horizontalAdvance(highest));
+    }));
 }

@@ -13,7 +13,7 @@
 namespace {
 constexpr char kDesignFont[] = "textFitDesignFont";
 constexpr char kDesignWidth[] = "textFitDesignWidth";
-constexpr int kParentEdge = 2;
+constexpr int kParentEdge = 2; // keeps text off the parent's frame
 constexpr int kSmallestTextPixels = 7;
 constexpr int kButtonFrame = 3; // frame and a pixel of air on each side of a button's text
 
@@ -22,25 +22,13 @@ int textWidth(const QFontMetrics &metrics, const QString &text)
     return metrics.size(Qt::TextShowMnemonic, text).width();
 }
 
-int roomToParentEdge(const QWidget *widget)
-{
-    return widget->parentWidget()->width() - widget->x() - kParentEdge;
-}
-
 // The largest font, up to the design font, in which the text needs no more than room.
 void shrinkToFit(QWidget *widget, int room, const std::function<int(const QFontMetrics &)> &needed)
 {
     const QVariant design = widget->property(kDesignFont);
     if (!design.isValid())
         return;
-    QFont font = design.value<QFont>();
-    int pixels = QFontInfo(font).pixelSize();
-    for (; pixels > kSmallestTextPixels; --pixels) {
-        font.setPixelSize(pixels);
-        if (needed(QFontMetrics(font)) <= room)
-            break;
-    }
-    font.setPixelSize(pixels);
+    const QFont font = fittedFont(design.value<QFont>(), room, needed);
     if (widget->font() != font)
         widget->setFont(font);
 }
@@ -89,6 +77,23 @@ bool fits(const QWidget *widget)
            qobject_cast<const QPushButton *>(widget) || qobject_cast<const QComboBox *>(widget);
 }
 } // namespace
+
+QFont fittedFont(QFont font, int room, const std::function<int(const QFontMetrics &)> &needed)
+{
+    int pixels = QFontInfo(font).pixelSize();
+    for (; pixels > kSmallestTextPixels; --pixels) {
+        font.setPixelSize(pixels);
+        if (needed(QFontMetrics(font)) <= room)
+            break;
+    }
+    font.setPixelSize(pixels);
+    return font;
+}
+
+int roomToParentEdge(const QWidget *widget)
+{
+    return widget->parentWidget()->width() - widget->x() - kParentEdge;
+}
 
 TextFitLayout *TextFitLayout::on(QWidget *container)
 {

@@ -1,6 +1,18 @@
 #pragma once
 
+#include <QFont>
 #include <QLayout>
+
+#include <functional>
+
+class QFontMetrics;
+
+// The font at the largest pixel size, from font's own size down to the
+// smallest readable one, at which needed(metrics) is no more than room.
+QFont fittedFont(QFont font, int room, const std::function<int(const QFontMetrics &)> &needed);
+
+// Width from the widget's left edge to just inside its parent's right edge.
+int roomToParentEdge(const QWidget *widget);
 
 // Keeps the texts of a container readable whatever the language, while the
 // controls keep their fixed positions. A child tells its parent's layout
