@@ -9,16 +9,28 @@
 namespace codes {
 
 // Scale factors from a stored byte to its display unit.
-constexpr int kRpmScale = 100;    // LIMITER[0..1], PILOT_LIGHT, RPM_ADV
-constexpr int kClutchScale = 10;  // CLUTCH
+constexpr int kRpmScale = 100;         // LIMITER[0..1], PILOT_LIGHT, RPM_ADV
+constexpr int kClutchScale = 10;       // CLUTCH
 constexpr int kCorrectionOffset = 100; // RPM[1] stores correction + 100
 
-inline int toDisplay(quint8 stored, int scale) { return stored * scale; }
+inline int toDisplay(quint8 stored, int scale)
+{
+    return stored * scale;
+}
 // Display to stored drops the remainder: a typed 1 550 rpm is stored as 15.
-inline quint8 toStored(int display, int scale) { return quint8(display / scale); }
+inline quint8 toStored(int display, int scale)
+{
+    return quint8(display / scale);
+}
 
-inline int correctionToDisplay(quint8 stored) { return int(stored) - kCorrectionOffset; }
-inline quint8 correctionToStored(int display) { return quint8(display + kCorrectionOffset); }
+inline int correctionToDisplay(quint8 stored)
+{
+    return int(stored) - kCorrectionOffset;
+}
+inline quint8 correctionToStored(int display)
+{
+    return quint8(display + kCorrectionOffset);
+}
 
 // ComboBoxBike lists the kinds in the order 0, 4, 1, 5, 2.
 std::optional<quint8> bikeFromListIndex(int index);

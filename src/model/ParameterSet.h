@@ -15,7 +15,8 @@ public:
     static constexpr int kCurvePoints = 15;
 
     // Image positions of page 1 fields.
-    enum Position : int {
+    enum Position : int
+    {
         BIKE = 50,
         POCET_BODU = 51,
         BASE_ADV = 52,
@@ -31,8 +32,8 @@ public:
         RPM = 66, // two bytes: pulses per revolution, correction + 100
         REV_OUT_PILOT_LIGHT = 68,
         RESERVED_69 = 69,
-        RPM_ADV = 70,  // fifteen bytes, 100 rpm
-        ADVANCE = 85,  // fifteen bytes, degrees
+        RPM_ADV = 70, // fifteen bytes, 100 rpm
+        ADVANCE = 85, // fifteen bytes, degrees
     };
 
     using Bytes = std::array<quint8, kSize>;

@@ -197,7 +197,8 @@ void TestSpinField::backgroundColourShows()
     edit.setPalette(palette);
     const QImage image = edit.grab().toImage();
     QCOMPARE(image.pixelColor(image.width() * 3 / 4, image.height() / 2).rgb(), qRgb(0, 255, 0));
-    QCOMPARE(image.pixelColor(0, image.height() / 2).rgb(), edit.palette().color(QPalette::Dark).rgb());
+    QCOMPARE(image.pixelColor(0, image.height() / 2).rgb(),
+             edit.palette().color(QPalette::Dark).rgb());
 }
 
 void TestSpinField::radioGroupSelection()
