@@ -110,11 +110,11 @@ private:
     void begin(LinkState state, quint8 command, const QString &text);
     // Fills the message line and keeps it on screen for kMessageTicks.
     void showMessage(const QString &text, LabelColour colour);
+    void setProgress(int value);
 
     // Ends of the message line's text: a step under way, a step done.
     static constexpr QLatin1String kColon{":"};
     static constexpr QLatin1String kOk{": OK"};
-    void setProgress(int value);
 
     ParameterSet &m_image;
     const lang::MessageTable &m_messages;
