@@ -1,0 +1,57 @@
+#include "PortSurvey.h"
+
+#include <QFileInfo>
+#include <QSerialPortInfo>
+
+namespace PortSurvey {
+
+namespace {
+
+constexpr int kFirstComPort = 1;
+constexpr int kLastComPort = 10;
+
+// A device under any of its names (a [PORTS] entry may be a symbolic link).
+QString identity(const QString &device)
+{
+    const QString canonical = QFileInfo(device).canonicalFilePath();
+    return canonical.isEmpty() ? device : canonical;
+}
+
+Facts factsOf(const QString &device)
+{
+    // QFileInfo asks the system (access() on Unix) for this process's read and
+    // write rights, so group memberships and ACLs count as they will at open.
+    const QFileInfo info(device);
+    Facts facts;
+    facts.device = device;
+    facts.exists = info.exists();
+    facts.mayOpen = facts.exists && info.isReadable() && info.isWritable();
+    facts.group = facts.exists ? info.group() : QString();
+    const QSerialPortInfo port(device);
+    if (!port.isNull())
+        facts.description = port.description();
+    return facts;
+}
+
+} // namespace
+
+QList<Facts> survey(const Settings &settings)
+{
+    QList<Facts> list;
+    QStringList opened;
+    for (int comPort = kFirstComPort; comPort <= kLastComPort; ++comPort) {
+        Facts facts = factsOf(SettingsFile::portDevice(settings, comPort));
+        facts.comPort = comPort;
+        facts.mapped = settings.portDevices.contains(comPort);
+        opened << identity(facts.device);
+        list.append(facts);
+    }
+    for (const QSerialPortInfo &port : QSerialPortInfo::availablePorts()) {
+        const QString device = port.systemLocation();
+        if (!opened.contains(identity(device)))
+            list.append(factsOf(device));
+    }
+    return list;
+}
+
+} // namespace PortSurvey
