@@ -15,6 +15,7 @@ class TFormHlav;
 }
 class FormBinding;
 class FormEvents;
+class LinkPresenter;
 class PollCycle;
 class QAction;
 class QTimer;
@@ -40,6 +41,7 @@ public:
     quint8 language() const { return m_language; }
     bool testMode() const { return m_testMode; }
     const PollCycle &link() const { return *m_link; }
+    const LinkPresenter &linkPresenter() const { return *m_presenter; }
 
     // Replaces the open and save dialogs, so that the file commands can run without a user.
     void setFileDialog(FileDialog dialog) { m_fileDialog = std::move(dialog); }
@@ -91,6 +93,7 @@ private:
     void connectFileCommands();
     void connectHelpCommands();
     void hideMessageLine();
+    void collectForTransfer();
     void connectPrintCommand();
     void connectLanguageCommands();
     void switchLanguage(quint8 language);
@@ -113,6 +116,7 @@ private:
     std::unique_ptr<SerialPort> m_port;
     std::unique_ptr<WindowLinkView> m_linkView;
     std::unique_ptr<PollCycle> m_link;
+    std::unique_ptr<LinkPresenter> m_presenter;
     QTimer *Timer1 = nullptr;
     TFormAbout *m_about = nullptr; // hidden until About shows it
     FileDialog m_fileDialog = [this](FileDialogKind kind, const QString &proposed) {

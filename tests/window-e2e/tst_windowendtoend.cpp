@@ -232,12 +232,16 @@ private slots:
         QCOMPARE(box->text(),
                  QStringLiteral("Unmatched version of PC and Ignition programs!  PC-46, IGN-45"));
         QVERIFY(rig.idle());
-        QVERIFY(!rig.label("LabelHlaseni")->isVisible());
-        QVERIFY(!rig.control<QProgressBar>("CGaugeProgram")->isVisible());
-        // The box blocks the user, not the link: the window keeps polling.
+        // The box blocks the user, not the link: the window keeps polling,
+        // and the message line and the gauge stay while the box is open.
         QVERIFY(rig.runTicks(PollCycle::kStatusPollTicks + 2));
         QVERIFY(rig.label("LabelVersion")->isVisible());
+        QVERIFY(rig.label("LabelHlaseni")->isVisible());
+        QVERIFY(rig.control<QProgressBar>("CGaugeProgram")->isVisible());
         box->accept();
+        QVERIFY(rig.runTicks(1));
+        QVERIFY(!rig.label("LabelHlaseni")->isVisible());
+        QVERIFY(!rig.control<QProgressBar>("CGaugeProgram")->isVisible());
     }
 
     void monitorShowsSpeedAndMarksTheCurveRow_data()
