@@ -121,5 +121,9 @@ std::variant<Invocation, EarlyExit> parseCommandLine(const QStringList &argument
         return usageError(QStringLiteral("--csv needs a file name, or \"-\""));
     if (spec->command == Invocation::Command::Diff && invocation.files.first() == kUnitWord)
         return usageError(QStringLiteral("only the second file of diff may be \"unit\""));
+    if (spec->command == Invocation::Command::Diff && invocation.files.last() == kUnitWord) {
+        invocation.command = Invocation::Command::DiffUnit;
+        invocation.files.removeLast();
+    }
     return invocation;
 }

@@ -14,7 +14,8 @@ struct Invocation
         Read,
         Program,
         Verify,
-        Diff,
+        Diff,     // two files
+        DiffUnit, // a file and the unit's set
         Monitor,
         Ports
     };
