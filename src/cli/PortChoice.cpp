@@ -8,13 +8,12 @@
 
 namespace {
 
-constexpr int kFirstComPort = 1;
-constexpr int kLastComPort = 10;
-constexpr int kDefaultComPort = 1; // the window's port before any settings
+// The window's port before any settings.
+constexpr int kDefaultComPort = SettingsFile::kFirstComPort;
 
 bool isComItem(int number)
 {
-    return number >= kFirstComPort && number <= kLastComPort;
+    return number >= SettingsFile::kFirstComPort && number <= SettingsFile::kLastComPort;
 }
 
 } // namespace

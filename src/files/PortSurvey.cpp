@@ -7,9 +7,6 @@ namespace PortSurvey {
 
 namespace {
 
-constexpr int kFirstComPort = 1;
-constexpr int kLastComPort = 10;
-
 // A device under any of its names (a [PORTS] entry may be a symbolic link).
 QString identity(const QString &device)
 {
@@ -39,7 +36,8 @@ QList<Facts> survey(const Settings &settings)
 {
     QList<Facts> list;
     QStringList opened;
-    for (int comPort = kFirstComPort; comPort <= kLastComPort; ++comPort) {
+    for (int comPort = SettingsFile::kFirstComPort; comPort <= SettingsFile::kLastComPort;
+         ++comPort) {
         Facts facts = factsOf(SettingsFile::portDevice(settings, comPort));
         facts.comPort = comPort;
         facts.mapped = settings.portDevices.contains(comPort);

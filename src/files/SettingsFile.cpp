@@ -22,7 +22,6 @@ const QString kLanguage = QStringLiteral("Language");
 const QString kFile = QStringLiteral("File");
 const QString kIniDir = QStringLiteral("IniDir");
 const QString kIgnAll = QStringLiteral("CheckBoxIgnAll->Checked");
-constexpr int kPortCount = 10;
 
 std::optional<int> readInteger(const IniDocument &ini, const QString &key)
 {
@@ -43,7 +42,7 @@ std::optional<quint8> readByte(const IniDocument &ini, const QString &key)
 QMap<int, QString> readPorts(const IniDocument &ini)
 {
     QMap<int, QString> ports;
-    for (int port = 1; port <= kPortCount; ++port) {
+    for (int port = kFirstComPort; port <= kLastComPort; ++port) {
         const auto device = ini.value(kPortsSection, QStringLiteral("COM%1").arg(port));
         if (device && !device->trimmed().isEmpty())
             ports.insert(port, device->trimmed());
