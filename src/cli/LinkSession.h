@@ -36,7 +36,6 @@ public:
     // Hands every status answer to take until it returns false.
     WatchEnd watchStatus(const std::function<bool(const MonitorValues &)> &take);
 
-    bool interrupted() const { return m_interrupted; }
     const QString &device() const { return m_device; }
 
 private:

@@ -153,6 +153,10 @@ private slots:
             << QStringList{"--silent"} << port + QStringList{"verify", "{in}"} << QString()
             << Input::Changed << false << 3 << Output::Kept << Sets::Defaults << ""
             << "no answer";
+        row("diff of two files") << QStringList{} << QStringList{"diff", "{out}", "{in}"}
+                                 << QString() << Input::Changed << false << 1 << Output::Kept
+                                 << Sets::Defaults << "ADVANCE[1] 10 25 deg"
+                                 << "";
         row("diff with the unit") << QStringList{} << port + QStringList{"diff", "{in}", "unit"}
                                   << QString() << Input::Changed << false << 1 << Output::Kept
                                   << Sets::Defaults << "BASE_ADV"
@@ -213,8 +217,10 @@ private slots:
                 in, IgnFile::parameterFileText(setOf(Sets::Changed)).replace("46", "45"));
         }
         testfiles::writeFile(out, kKeepMe.toUtf8());
-        // "verify {out}" checks the unit against the defaults.
-        if (arguments.contains(QStringLiteral("verify")) && arguments.contains("{out}"))
+        // Where verify or diff read {out}, it holds the New defaults.
+        if ((arguments.contains(QStringLiteral("verify")) ||
+             arguments.contains(QStringLiteral("diff"))) &&
+            arguments.contains("{out}"))
             QVERIFY(IgnFile::save(out, setOf(Sets::Defaults)));
         const QByteArray before = testfiles::readFile(out);
         if (!settings.isEmpty()) {
