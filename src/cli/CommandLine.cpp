@@ -26,14 +26,14 @@ const QString kCommands = QStringLiteral(
     "Exit status: 0 done and equal, 1 a difference or a failed verify, 2 bad usage\n"
     "or a file that cannot be read or written, 3 the link to the unit failed.");
 
-struct CommandSpec
+struct CommandWord
 {
     const char *name;
     Invocation::Command command;
     int files;
 };
 
-constexpr CommandSpec kCommandSpecs[] = {
+constexpr CommandWord kCommandWords[] = {
     {"read", Invocation::Command::Read, 1},       {"program", Invocation::Command::Program, 1},
     {"verify", Invocation::Command::Verify, 1},   {"diff", Invocation::Command::Diff, 2},
     {"monitor", Invocation::Command::Monitor, 0}, {"ports", Invocation::Command::Ports, 0},
@@ -86,27 +86,27 @@ std::variant<Invocation, EarlyExit> parseCommandLine(const QStringList &argument
     if (positional.isEmpty())
         return usageError(QStringLiteral("no command given"));
     const QString name = positional.takeFirst();
-    const CommandSpec *spec = nullptr;
-    for (const CommandSpec &candidate : kCommandSpecs) {
+    const CommandWord *word = nullptr;
+    for (const CommandWord &candidate : kCommandWords) {
         if (name == QLatin1String(candidate.name))
-            spec = &candidate;
+            word = &candidate;
     }
-    if (!spec)
+    if (!word)
         return usageError(QStringLiteral("unknown command \"%1\"").arg(name));
-    if (positional.size() != spec->files) {
+    if (positional.size() != word->files) {
         return usageError(QStringLiteral("%1 takes %2 file argument(s), not %3")
                               .arg(name)
-                              .arg(spec->files)
+                              .arg(word->files)
                               .arg(positional.size()));
     }
 
     Invocation invocation;
-    invocation.command = spec->command;
+    invocation.command = word->command;
     invocation.files = positional;
     invocation.port = parser.value(portOption);
     if (parser.isSet(portOption) && invocation.port.isEmpty())
         return usageError(QStringLiteral("--port needs a Com item or a device path"));
-    const bool monitor = spec->command == Invocation::Command::Monitor;
+    const bool monitor = word->command == Invocation::Command::Monitor;
     if (!monitor && (parser.isSet(countOption) || parser.isSet(csvOption)))
         return usageError(QStringLiteral("--count and --csv belong to monitor"));
     if (parser.isSet(countOption)) {
@@ -119,9 +119,9 @@ std::variant<Invocation, EarlyExit> parseCommandLine(const QStringList &argument
     invocation.csv = parser.value(csvOption);
     if (parser.isSet(csvOption) && invocation.csv.isEmpty())
         return usageError(QStringLiteral("--csv needs a file name, or \"-\""));
-    if (spec->command == Invocation::Command::Diff && invocation.files.first() == kUnitWord)
+    if (word->command == Invocation::Command::Diff && invocation.files.first() == kUnitWord)
         return usageError(QStringLiteral("only the second file of diff may be \"unit\""));
-    if (spec->command == Invocation::Command::Diff && invocation.files.last() == kUnitWord) {
+    if (word->command == Invocation::Command::Diff && invocation.files.last() == kUnitWord) {
         invocation.command = Invocation::Command::DiffUnit;
         invocation.files.removeLast();
     }

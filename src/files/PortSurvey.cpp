@@ -16,15 +16,17 @@ QString identity(const QString &device)
 
 Facts factsOf(const QString &device)
 {
-    // QFileInfo asks the system (access() on Unix) for this process's read and
-    // write rights, so group memberships and ACLs count as they will at open.
     const QFileInfo info(device);
+    const QSerialPortInfo port(device);
     Facts facts;
     facts.device = device;
-    facts.exists = info.exists();
-    facts.mayOpen = facts.exists && info.isReadable() && info.isWritable();
-    facts.group = facts.exists ? info.group() : QString();
-    const QSerialPortInfo port(device);
+    // Windows ports ("COM3") are no files: the system's port list tells that
+    // they are there, and it has no rights to check on them.
+    facts.exists = info.exists() || !port.isNull();
+    // QFileInfo asks the system (access() on Unix) for this process's read and
+    // write rights, so group memberships and ACLs count as they will at open.
+    facts.mayOpen = info.exists() ? info.isReadable() && info.isWritable() : facts.exists;
+    facts.group = info.exists() ? info.group() : QString();
     if (!port.isNull())
         facts.description = port.description();
     return facts;
