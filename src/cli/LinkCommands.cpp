@@ -156,15 +156,22 @@ int verify(const QString &path, const QString &portOption)
     const std::optional<SequenceEnd> end = session->runSequence(SequenceKind::Verify, *image);
     if (!end)
         return interruptedStatus();
-    const int status = reportFailure(*end, session->device());
-    if (status != kDifferent)
-        return status;
-    // Name what differs when the unit lets its set be read.
+    // The unit answered, but with another set: name what differs when the
+    // unit lets its set be read, then say so.
+    const bool differs = end->outcome == Outcome::Failed && end->exchange == ExchangeEnd::BadAnswer;
+    if (!differs)
+        return reportFailure(*end, session->device());
     ParameterSet unit;
     const std::optional<SequenceEnd> readEnd = session->runSequence(SequenceKind::ReadOnly, unit);
-    if (readEnd && readEnd->outcome == Outcome::Ok)
-        printDifferences(*image, unit);
-    return kDifferent;
+    if (!readEnd)
+        return interruptedStatus();
+    if (readEnd->outcome == Outcome::Ok && printDifferences(*image, unit) == kDone)
+        console::progress(QStringLiteral("They differ only in spare bytes, which a parameter file "
+                                         "does not hold."));
+    else if (readEnd->outcome == Outcome::ReadProtected)
+        console::progress(
+            QStringLiteral("The unit's read protection hides which parameters differ."));
+    return reportFailure(*end, session->device());
 }
 
 int diffUnit(const QString &path, const QString &portOption)

@@ -23,6 +23,7 @@ enum class Sets
 {
     Defaults, // the New defaults, as the simulator starts
     Changed,  // a set the simulator does not hold
+    Spare,    // the New defaults with a spare byte set, which no parameter file holds
 };
 
 ParameterSet setOf(Sets which)
@@ -35,6 +36,8 @@ ParameterSet setOf(Sets which)
         image.setRpmAdv(1, 23);
         image.setClutch(1, 50);
     }
+    if (which == Sets::Spare)
+        image.set(ParameterSet::RESERVED_57, 5);
     return image;
 }
 
@@ -149,6 +152,11 @@ private slots:
                                  << QString() << Input::Changed << false << 1 << Output::Kept
                                  << Sets::Defaults << ""
                                  << "differs";
+        row("verify, a spare byte differs")
+            << QStringList{"--page1-hex", QString::fromLatin1(page1(setOf(Sets::Spare)).toHex())}
+            << port + QStringList{"verify", "{out}"} << QString() << Input::None << false << 1
+            << Output::Kept << Sets::Spare << ""
+            << "spare bytes";
         row("verify, silent unit")
             << QStringList{"--silent"} << port + QStringList{"verify", "{in}"} << QString()
             << Input::Changed << false << 3 << Output::Kept << Sets::Defaults << ""
