@@ -42,7 +42,7 @@ struct SequenceEnd
     Phase phase = Phase::Read; // the phase the sequence ended in
     Outcome outcome = Outcome::Ok;
     ExchangeEnd exchange = ExchangeEnd::Answered; // what ended its last page request
-    int unitVersion = 0; // the unit's format version, from page 0 when read
+    int unitVersion = 0; // the unit's format version, with VersionMismatch only
 
     bool operator==(const SequenceEnd &o) const
     {

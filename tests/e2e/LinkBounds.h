@@ -16,6 +16,10 @@ constexpr int kReadPages = 3;
 constexpr int kProgramPages = 3;
 constexpr int kVerifyPages = 1;
 
+// Ticks within which a running unit's status answer comes, even on a machine
+// so busy that the simulator misses several of its own ticks.
+constexpr int kLateAnswerTicks = 3 * PollCycle::kStatusPollTicks;
+
 // A transaction of this many page requests has ended by then: the first send
 // comes within the resend period, each page then has its sends.
 constexpr int transactionTicks(int pages)

@@ -2,6 +2,8 @@
 
 #include <QtTest>
 
+#include <algorithm>
+
 namespace {
 
 // The unit stores a programmed set in 53 steps of one tick, then the next
@@ -52,6 +54,51 @@ QList<int> pageRequests(const TappedPort &port)
             codes << s.bytes[0];
     }
     return codes;
+}
+
+// A page request with its resends: the same frame sent again.
+struct Request
+{
+    int code;
+    QByteArray data;
+    int sends;
+};
+
+// The page requests that left the port, in order, each resend folded into
+// the request it repeats. How often a request went out depends on how soon
+// the simulator's answer came, which a busy machine can delay; what went out
+// does not.
+QList<Request> requestsSent(const TappedPort &port)
+{
+    QList<Request> requests;
+    QByteArray previous;
+    for (const TappedPort::Sent &s : port.sent()) {
+        if (s.bytes[0] == wire::CMD_STATUS)
+            continue;
+        const QByteArray frame = bytesOf(s.bytes);
+        if (frame == previous) {
+            ++requests.last().sends;
+            continue;
+        }
+        previous = frame;
+        requests.append({s.bytes[0], dataOf(s.bytes), 1});
+    }
+    return requests;
+}
+
+QList<int> codesOf(const QList<Request> &requests)
+{
+    QList<int> codes;
+    for (const Request &r : requests)
+        codes << r.code;
+    return codes;
+}
+
+// No request went out more often than the resend rules allow.
+bool withinResendRules(const QList<Request> &requests)
+{
+    return std::all_of(requests.begin(), requests.end(),
+                       [](const Request &r) { return r.sends <= PollCycle::kMaxSends; });
 }
 
 // Every step between the ticks equals step.
@@ -125,11 +172,12 @@ private slots:
         QCOMPARE(rig.view.unitTexts, (UnitIdentification{"SIL13", " 5.10.2023", "14:07"}));
         QCOMPARE(int(rig.image.at(wire::info::FORMAT_VERSION)), wire::PC_FORMAT_VERSION);
 
-        // Page 0 read, page 1 read with zeros, page 1 verified with the set read;
-        // each answered at the first send.
-        QCOMPARE(pageRequests(rig.port), QList<int>({0x40, 0x41, 0x41}));
-        QCOMPARE(dataOf(rig.port.sent()[1].bytes), QByteArray(wire::kFrameDataSize, '\0'));
-        QCOMPARE(dataOf(rig.port.sent()[2].bytes), unitPage);
+        // Page 0 read, page 1 read with zeros, page 1 verified with the set read.
+        const QList<Request> requests = requestsSent(rig.port);
+        QCOMPARE(codesOf(requests), QList<int>({0x40, 0x41, 0x41}));
+        QVERIFY(withinResendRules(requests));
+        QCOMPARE(requests[1].data, QByteArray(wire::kFrameDataSize, '\0'));
+        QCOMPARE(requests[2].data, unitPage);
     }
 
     void programStoresTheSet()
@@ -145,10 +193,14 @@ private slots:
         QCOMPARE(rig.view.messageHistory, QStringList({"Programing:", "Verify:", "Verify: OK",
                                                        "Saving:", "Programing: OK"}));
         QCOMPARE(rig.view.messageColour, LabelColour::Normal);
-        // The gauge rises through its three steps while the unit stores.
+        // The gauge starts again and rises to full while the unit stores;
+        // which steps it shows depends on when the status polls come.
         const QList<int> gauge = rig.view.progressHistory;
-        QCOMPARE(gauge.mid(gauge.indexOf(PollCycle::kProgressMax) + 1),
-                 QList<int>({0, 1, 2, PollCycle::kProgressMax}));
+        const QList<int> storing = gauge.mid(gauge.indexOf(PollCycle::kProgressMax) + 1);
+        QVERIFY2(storing.size() >= 2 && storing.first() == 0 &&
+                     storing.last() == PollCycle::kProgressMax &&
+                     std::is_sorted(storing.begin(), storing.end()),
+                 qPrintable(QString::number(storing.size())));
 
         QCOMPARE(pageOf(rig.image, 1), page1);
         QCOMPARE(rig.unitPage1(), page1);
@@ -156,32 +208,33 @@ private slots:
         QCOMPARE(rig.view.monitorTexts[int(MonitorLabel::LabelPocetProgramovani)],
                  QStringLiteral("Number of Programing= 8"));
 
-        QCOMPARE(pageRequests(rig.port), QList<int>({0x00, 0x01, 0x41}));
-        QCOMPARE(dataOf(rig.port.sent()[0].bytes), QByteArray(wire::kFrameDataSize, '\0'));
-        QCOMPARE(dataOf(rig.port.sent()[1].bytes), page1);
-        QCOMPARE(dataOf(rig.port.sent()[2].bytes), page1);
+        const QList<Request> requests = requestsSent(rig.port);
+        QCOMPARE(codesOf(requests), QList<int>({0x00, 0x01, 0x41}));
+        QVERIFY(withinResendRules(requests));
+        QCOMPARE(requests[0].data, QByteArray(wire::kFrameDataSize, '\0'));
+        QCOMPARE(requests[1].data, page1);
+        QCOMPARE(requests[2].data, page1);
     }
 
     void verifyComparesWithTheUnit_data()
     {
         QTest::addColumn<QByteArray>("unitPage");
         QTest::addColumn<QString>("outcome");
-        QTest::addColumn<int>("sends");
+        QTest::addColumn<bool>("equal");
 
         const ParameterSet window = parameterSet(3);
         ParameterSet protectedUnit = window;
         protectedUnit.setNoReading(1);
-        QTest::newRow("same set") << pageOf(window, 1) << "Verify: OK" << 1;
+        QTest::newRow("same set") << pageOf(window, 1) << "Verify: OK" << true;
         QTest::newRow("read protection is not compared")
-            << pageOf(protectedUnit, 1) << "Verify: OK" << 1;
-        QTest::newRow("other set")
-            << pageOf(parameterSet(4), 1) << "Verify error!" << PollCycle::kMaxSends;
+            << pageOf(protectedUnit, 1) << "Verify: OK" << true;
+        QTest::newRow("other set") << pageOf(parameterSet(4), 1) << "Verify error!" << false;
     }
 
     void verifyComparesWithTheUnit()
     {
         QFETCH(QByteArray, unitPage);
-        QFETCH(int, sends);
+        QFETCH(bool, equal);
         SimLink rig;
         QVERIFY(rig.start({"--page1-hex", hexOf(unitPage)}));
         rig.image = parameterSet(3);
@@ -191,16 +244,20 @@ private slots:
                               e2e::transactionTicks(e2e::kVerifyPages)));
 
         QTEST(rig.view.messageText, "outcome");
-        QCOMPARE(rig.view.messageColour, sends == 1 ? LabelColour::Normal : LabelColour::Red);
+        QCOMPARE(rig.view.messageColour, equal ? LabelColour::Normal : LabelColour::Red);
         QVERIFY(rig.image == before);
         const QList<int> sent = rig.port.ticksOf(wire::CMD_READ_PAGE1);
-        QCOMPARE(sent.size(), sends);
         QVERIFY(evenlySpaced(sent, PollCycle::kResendTicks));
-        // Answered before a resend was due, or given up at the sixth due time.
-        if (sends == 1)
+        // Answered before the next resend was due; or, since the unit's page
+        // never matches, sent as often as the rules allow and given up at the
+        // sixth due time.
+        if (equal) {
+            QVERIFY(sent.size() <= PollCycle::kMaxSends);
             QVERIFY(rig.ticks - sent.last() < PollCycle::kResendTicks);
-        else
+        } else {
+            QCOMPARE(sent.size(), PollCycle::kMaxSends);
             QCOMPARE(rig.ticks - sent.last(), PollCycle::kResendTicks);
+        }
     }
 
     void idlePollsEverySixTicks()
@@ -213,13 +270,14 @@ private slots:
         const auto &requestCount = rig.view.monitorTexts[int(MonitorLabel::LabelTest1)];
         QVERIFY(
             rig.tickUntil([&] { return requestCount == QStringLiteral("Test1 = %1 ").arg(polls); },
-                          PollCycle::kStatusPollTicks - 1));
+                          e2e::kLateAnswerTicks));
 
-        QList<int> expectedTicks;
-        for (int i = 1; i <= polls; ++i)
-            expectedTicks << i * PollCycle::kStatusPollTicks;
-        QCOMPARE(rig.port.ticksOf(wire::CMD_STATUS), expectedTicks);
-        QCOMPARE(rig.port.sent().size(), polls);
+        // The polls keep their period whenever the answers come.
+        const QList<int> sentTicks = rig.port.ticksOf(wire::CMD_STATUS);
+        QVERIFY(sentTicks.size() >= polls);
+        QCOMPARE(sentTicks.first(), PollCycle::kStatusPollTicks);
+        QVERIFY(evenlySpaced(sentTicks, PollCycle::kStatusPollTicks));
+        QCOMPARE(rig.port.sent().size(), sentTicks.size());
         for (const TappedPort::Sent &s : rig.port.sent())
             QCOMPARE(bytesOf(s.bytes), statusPoll());
 
@@ -258,8 +316,7 @@ private slots:
         for (int i = 0; i < 4; ++i)
             rig.image.setRpmAdv(i, quint8(20 * (i + 1)));
         const auto &speedLabel = rig.view.monitorTexts[int(MonitorLabel::LabelRpm)];
-        QVERIFY(
-            rig.tickUntil([&] { return !speedLabel.isEmpty(); }, PollCycle::kStatusPollTicks + 1));
+        QVERIFY(rig.tickUntil([&] { return !speedLabel.isEmpty(); }, e2e::kLateAnswerTicks));
 
         QTEST(speedLabel, "speedText");
         QCOMPARE(rig.view.rpmGauge, rpm / rig.image.limiter(1));
@@ -280,7 +337,9 @@ private slots:
         QCOMPARE(rig.view.messageText, QStringLiteral("No reading!"));
         QCOMPARE(pageOf(rig.image, 1), page1);
         QCOMPARE(rig.view.unitTexts.name, QStringLiteral("SIL13"));
-        QCOMPARE(pageRequests(rig.port), QList<int>({0x40}));
+        const QList<Request> requests = requestsSent(rig.port);
+        QCOMPARE(codesOf(requests), QList<int>({0x40}));
+        QVERIFY(withinResendRules(requests));
     }
 
     void otherFormatVersion_data()
@@ -312,11 +371,12 @@ private slots:
         rig.tick();
         QVERIFY(!rig.view.progressVisible);
         QCOMPARE(pageOf(rig.image, 1), page1);
-        QCOMPARE(pageRequests(rig.port), QList<int>{request});
+        const QList<Request> requests = requestsSent(rig.port);
+        QCOMPARE(codesOf(requests), QList<int>{request});
+        QVERIFY(withinResendRules(requests));
 
         // The status polls then carry the same warning into the version label.
-        QVERIFY(rig.tickUntil([&] { return rig.view.versionVisible; },
-                              PollCycle::kStatusPollTicks + 1));
+        QVERIFY(rig.tickUntil([&] { return rig.view.versionVisible; }, e2e::kLateAnswerTicks));
         QCOMPARE(rig.view.versionText, text);
         QCOMPARE(rig.view.versionBoxes.size(), 1);
     }
@@ -360,6 +420,7 @@ private slots:
         QCOMPARE(rig.ticks, sent.last() + PollCycle::kResendTicks);
         QCOMPARE(rig.port.sent().size(), PollCycle::kMaxSends);
         // Never heard from since the start: 18 silent ticks, shown on the next.
+        // Exact, since nothing answers: every tick here is the test's own.
         QCOMPARE(noConnectionTick, PollCycle::kWatchdogTicks + 1);
     }
 
@@ -368,7 +429,7 @@ private slots:
         SimLink rig;
         QVERIFY(rig.start({}));
         auto accepted = [&] { return rig.link.watchdogTicks() == 1; };
-        QVERIFY(rig.tickUntil(accepted, PollCycle::kStatusPollTicks + 1));
+        QVERIFY(rig.tickUntil(accepted, e2e::kLateAnswerTicks));
         const int lastHeard = rig.ticks;
         rig.sim.command("fault silent on");
         QVERIFY(rig.sim.takeLine("OK fault silent on", e2e::kProcessMs));
@@ -382,29 +443,30 @@ private slots:
 
         rig.sim.command("fault silent off");
         QVERIFY(rig.sim.takeLine("OK fault silent off", e2e::kProcessMs));
-        QVERIFY(rig.tickUntil([&] { return !rig.view.connectionVisible; },
-                              PollCycle::kStatusPollTicks + 1));
+        QVERIFY(rig.tickUntil([&] { return !rig.view.connectionVisible; }, e2e::kLateAnswerTicks));
         QVERIFY(accepted());
     }
 
     void firstSilentThenAnswers_data()
     {
         QTest::addColumn<int>("transaction");
-        QTest::addColumn<QList<int>>("requests");
-        // Each request code is ignored twice, so every page goes out three
-        // times; the read's verify is the fourth 0x41 and is answered at once.
-        QTest::newRow("read") << int(Transaction::Read)
-                              << QList<int>{0x40, 0x40, 0x40, 0x41, 0x41, 0x41, 0x41};
-        QTest::newRow("program") << int(Transaction::Program)
-                                 << QList<int>{0x00, 0x00, 0x00, 0x01, 0x01,
-                                               0x01, 0x41, 0x41, 0x41};
-        QTest::newRow("verify") << int(Transaction::Verify) << QList<int>{0x41, 0x41, 0x41};
+        QTest::addColumn<QList<int>>("codes");
+        QTest::addColumn<QList<int>>("fewestSends");
+        // Each request code is ignored twice, so every page goes out at least
+        // three times; the read's verify is the fourth 0x41 and is answered
+        // at its first send.
+        QTest::newRow("read") << int(Transaction::Read) << QList<int>{0x40, 0x41, 0x41}
+                              << QList<int>{3, 3, 1};
+        QTest::newRow("program") << int(Transaction::Program) << QList<int>{0x00, 0x01, 0x41}
+                                 << QList<int>{3, 3, 3};
+        QTest::newRow("verify") << int(Transaction::Verify) << QList<int>{0x41} << QList<int>{3};
     }
 
     void firstSilentThenAnswers()
     {
         QFETCH(int, transaction);
-        QFETCH(QList<int>, requests);
+        QFETCH(QList<int>, codes);
+        QFETCH(QList<int>, fewestSends);
         const ParameterSet unitSet = parameterSet(5);
         SimLink rig;
         QVERIFY(rig.start(
@@ -417,7 +479,11 @@ private slots:
                               e2e::transactionTicks(e2e::kProgramPages) + kLostPollTicks));
 
         QCOMPARE(rig.view.messageColour, LabelColour::Normal);
-        QCOMPARE(pageRequests(rig.port), requests);
+        const QList<Request> requests = requestsSent(rig.port);
+        QCOMPARE(codesOf(requests), codes);
+        QVERIFY(withinResendRules(requests));
+        for (int i = 0; i < requests.size(); ++i)
+            QVERIFY2(requests[i].sends >= fewestSends[i], qPrintable(QString::number(i)));
         QCOMPARE(rig.unitPage1(), pageOf(rig.image, 1));
     }
 

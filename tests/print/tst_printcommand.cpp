@@ -269,7 +269,8 @@ void TestPrintCommand::connectionLabelReturnsAfterPrint()
     child<QAction>("MenuPrint")->trigger();
     QVERIFY(!connection->isVisible());
 
-    QTRY_VERIFY_WITH_TIMEOUT(connection->isVisible(), 4 * PollCycle::kTickMs);
+    // The next tick; a busy machine may be late with it.
+    QTRY_VERIFY_WITH_TIMEOUT(connection->isVisible(), 20 * PollCycle::kTickMs);
     QVERIFY(child<QLabel>("LabelHlaseni")->isVisible());
     QVERIFY(m_form->linkPresenter().messageLine().ticks() < MessageLine::kHoldTicks);
 }

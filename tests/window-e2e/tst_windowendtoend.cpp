@@ -219,6 +219,27 @@ private slots:
         QCOMPARE(pageOf(rig.form->parameters(), 1), windowPage);
     }
 
+    // A read that took page 0 and then failed: from the next refresh on, the
+    // window shows the unit's identification, whatever the refresh follows.
+    void identificationStaysAfterAFailedRead()
+    {
+        WindowRig rig;
+        // Each request code is ignored five times: the first read fails at
+        // page 0, the second takes page 0 and fails at page 1.
+        QVERIFY(rig.start({"--first-silent", "5", "--name", "ABC", "--number", "7"}));
+        for (int read = 0; read < 2; ++read) {
+            QTest::keyClick(rig.form.get(), Qt::Key_F7);
+            QVERIFY(
+                rig.runUntil([&] { return ended(rig, "Read error!"); }, win::kTransactionTicks));
+        }
+        QCOMPARE(QByteArray(reinterpret_cast<const char *>(rig.form->parameters().page(0)), 3),
+                 QByteArray("ABC"));
+
+        typeValue(rig.control<QAbstractSpinBox>("EditBaseAdv"), QStringLiteral("17"));
+        QCOMPARE(int(rig.form->parameters().baseAdv()), 17);
+        QCOMPARE(rig.label("LabelVerze1")->text(), QStringLiteral("ABC07"));
+    }
+
     void otherFormatVersionShowsTheVersionBox()
     {
         WindowRig rig;

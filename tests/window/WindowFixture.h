@@ -1,6 +1,7 @@
 #pragma once
 
 #include "MessageBoxes.h"
+#include "ModalAnswer.h"
 #include "ParameterSet.h"
 #include "TFormHlav.h"
 #include "TestFiles.h"
@@ -91,33 +92,6 @@ public:
     template <typename T> T *control(const char *name)
     {
         return m_window->findChild<T *>(QLatin1String(name));
-    }
-
-    // Runs trigger, which may open a modal dialog and wait in it. The first
-    // modal widget to show goes to answer, which must close it. Returns
-    // whether one showed; polling ends after a bounded number of tries.
-    static bool withModal(const std::function<void()> &trigger,
-                          const std::function<void(QWidget *)> &answer)
-    {
-        constexpr int kPollMs = 10;
-        constexpr int kMaxPolls = 500;
-        bool seen = false;
-        int polls = 0;
-        QTimer poll;
-        poll.setInterval(kPollMs);
-        QObject::connect(&poll, &QTimer::timeout, [&] {
-            if (QWidget *modal = QApplication::activeModalWidget()) {
-                poll.stop();
-                seen = true;
-                answer(modal);
-            } else if (++polls > kMaxPolls) {
-                poll.stop();
-            }
-        });
-        poll.start();
-        trigger();
-        poll.stop();
-        return seen;
     }
 
 private:

@@ -66,7 +66,7 @@ private slots:
             QCOMPARE(action->shortcut(), QKeySequence(key));
             trigger = [&form, key] { QTest::keySequence(&form, QKeySequence(key)); };
         }
-        WindowFixture::withModal(trigger, [&ran](QWidget *modal) {
+        testmodal::withModal(trigger, [&ran](QWidget *modal) {
             auto *box = qobject_cast<QMessageBox *>(modal);
             if (box && box->text() == "Do you want default setting?") {
                 ran << "new";

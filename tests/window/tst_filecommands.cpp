@@ -7,6 +7,7 @@
 #include <QCheckBox>
 #include <QFileDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QToolButton>
 
 Q_DECLARE_METATYPE(FileDialogKind)
@@ -62,20 +63,20 @@ class TestFileCommands : public QObject
     QString answerNew(QMessageBox::StandardButton button)
     {
         QString text;
-        const bool asked = WindowFixture::withModal(
-            [this] { action("MenuNew")->trigger(); },
-            [&](QWidget *modal) {
-                auto *box = qobject_cast<QMessageBox *>(modal);
-                if (!box) {
-                    modal->close();
-                    return;
-                }
-                text = box->text();
-                QCOMPARE(box->icon(), QMessageBox::Question);
-                QCOMPARE(box->standardButtons(),
-                         QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
-                box->button(button)->click();
-            });
+        const bool asked = testmodal::withModal([this] { action("MenuNew")->trigger(); },
+                                                [&](QWidget *modal) {
+                                                    auto *box = qobject_cast<QMessageBox *>(modal);
+                                                    if (!box) {
+                                                        modal->close();
+                                                        return;
+                                                    }
+                                                    text = box->text();
+                                                    QCOMPARE(box->icon(), QMessageBox::Question);
+                                                    QCOMPARE(box->standardButtons(),
+                                                             QMessageBox::Yes | QMessageBox::No |
+                                                                 QMessageBox::Cancel);
+                                                    box->button(button)->click();
+                                                });
         return asked ? text : QString();
     }
 
@@ -349,14 +350,11 @@ private slots:
         QWidget owner;
         QString result = "not asked";
 
-        const bool shown = WindowFixture::withModal(
+        const bool shown = testmodal::withModal(
             [&] { result = askForParameterFile(&owner, kind, proposed); },
             [&](QWidget *modal) {
                 auto *dialog = qobject_cast<QFileDialog *>(modal);
-                if (!dialog) {
-                    modal->close();
-                    return;
-                }
+                QVERIFY2(dialog, testmodal::describe(modal));
                 QCOMPARE(dialog->nameFilters(), filters);
                 QCOMPARE(dialog->selectedNameFilter(), filters.first());
                 QCOMPARE(dialog->defaultSuffix(), QString("ign"));
@@ -370,10 +368,15 @@ private slots:
                     dialog->reject();
                     return;
                 }
-                dialog->selectFile(typed);
+                // Typed as a user types it: selectFile() leaves a name field
+                // that has focus as it is, so it would race with the dialog
+                // taking the focus, and the proposed name would stay.
+                auto *name = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+                QVERIFY(name);
+                name->setText(typed);
                 QMetaObject::invokeMethod(dialog, "accept");
             });
-        QVERIFY(shown);
+        QVERIFY2(shown, "no file dialog appeared");
         QCOMPARE(result, chosen.isNull() ? QString() : folder + '/' + chosen);
     }
 };

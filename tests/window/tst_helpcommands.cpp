@@ -139,13 +139,13 @@ private slots:
 
         for (int showing = 0; showing < 2; ++showing) {
             QWidget *shown = nullptr;
-            const bool modal = WindowFixture::withModal(
-                [&] { m_fixture->control<QAction>("MenuAbout")->trigger(); },
-                [&](QWidget *widget) {
-                    shown = widget;
-                    QCOMPARE(widget->windowTitle(), caption);
-                    widget->close();
-                });
+            const bool modal =
+                testmodal::withModal([&] { m_fixture->control<QAction>("MenuAbout")->trigger(); },
+                                     [&](QWidget *widget) {
+                                         shown = widget;
+                                         QCOMPARE(widget->windowTitle(), caption);
+                                         widget->close();
+                                     });
             QVERIFY(modal);
             QCOMPARE(shown, box);
             QVERIFY(box->isHidden());
