@@ -79,6 +79,8 @@ int main(int argc, char *argv[])
     }
 
     QApplication app(argc, argv);
+    // Lets Wayland desktops match the window to its menu entry and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral(ZEVRAS_APP_ID));
     parser.process(app);
     ExitAfterShow exitAfterShow;
     if (qEnvironmentVariableIsSet("ZEVRAS_EXIT_AFTER_SHOW"))
