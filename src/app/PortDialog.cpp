@@ -19,15 +19,16 @@ namespace {
 // again each second: a cheap listing of a few device files.
 constexpr int kResurveyMs = 1000;
 
+// What decides the choice first, the adapter's own details after.
 enum Column
 {
     DeviceColumn,
+    ComColumn,
+    AccessColumn,
     DescriptionColumn,
     ManufacturerColumn,
     SerialColumn,
     UsbIdColumn,
-    ComColumn,
-    AccessColumn,
     ColumnCount
 };
 
@@ -53,12 +54,12 @@ PortDialog::PortDialog(const PortSurvey &survey, const QStringList &comDevices,
     m_list->setRootIsDecorated(false);
     m_list->setColumnCount(ColumnCount);
     m_list->setHeaderLabels({lang::portText(PortText::Device, language),
+                             lang::portText(PortText::ComItems, language),
+                             lang::portText(PortText::Access, language),
                              lang::portText(PortText::Description, language),
                              lang::portText(PortText::Manufacturer, language),
                              lang::portText(PortText::SerialNumber, language),
-                             lang::portText(PortText::UsbId, language),
-                             lang::portText(PortText::ComItems, language),
-                             lang::portText(PortText::Access, language)});
+                             lang::portText(PortText::UsbId, language)});
     m_list->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
 
     m_fix->setObjectName(QStringLiteral("LabelPermissionFix"));
@@ -117,9 +118,9 @@ void PortDialog::showRows(const QList<PortFacts> &found)
 {
     QList<QStringList> rows;
     for (const PortFacts &facts : found)
-        rows << QStringList{facts.path,         facts.description,   facts.manufacturer,
-                            facts.serialNumber, facts.vendorProduct, comItemsText(facts.comItems),
-                            accessText(facts)};
+        rows << QStringList{facts.path,         comItemsText(facts.comItems), accessText(facts),
+                            facts.description,  facts.manufacturer,           facts.serialNumber,
+                            facts.vendorProduct};
     QList<QStringList> shown;
     for (int row = 0; row < m_list->topLevelItemCount(); ++row) {
         QStringList texts;

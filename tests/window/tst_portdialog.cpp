@@ -98,9 +98,20 @@ private slots:
                     list ? list->findItems(path, Qt::MatchExactly) : QList<QTreeWidgetItem *>();
                 if (rows.size() == 1 && fix && use) {
                     list->setCurrentItem(rows.first());
-                    seen = {
-                        true,        rows.first()->text(5), rows.first()->text(6), fix->isVisible(),
-                        fix->text(), use->isEnabled()};
+                    const auto column = [&](PortText heading) {
+                        const QString text = lang::portText(heading, lang::English);
+                        for (int c = 0; c < list->columnCount(); ++c) {
+                            if (list->headerItem()->text(c) == text)
+                                return rows.first()->text(c);
+                        }
+                        return QString();
+                    };
+                    seen = {true,
+                            column(PortText::ComItems),
+                            column(PortText::Access),
+                            fix->isVisible(),
+                            fix->text(),
+                            use->isEnabled()};
                 }
                 if (choose && seen.useEnabled)
                     use->click();
