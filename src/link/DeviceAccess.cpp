@@ -1,20 +1,18 @@
 #include "DeviceAccess.h"
 
-#include <QFile>
-#include <QSerialPortInfo>
-
 #ifdef Q_OS_UNIX
+
+#include <QFile>
+
 #include <grp.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <vector>
-#endif
-
-#ifdef Q_OS_UNIX
 
 namespace {
 
+// A group the system cannot name goes by its number, which usermod takes too.
 QString groupName(gid_t gid)
 {
     long size = sysconf(_SC_GETGR_R_SIZE_MAX);
@@ -31,15 +29,15 @@ QString groupName(gid_t gid)
 DeviceAccess deviceAccess(const QString &path)
 {
     const QByteArray name = QFile::encodeName(path);
-    struct stat status
-    {
-    };
+    struct stat status;
     if (stat(name.constData(), &status) != 0)
         return {};
     return {true, access(name.constData(), R_OK | W_OK) == 0, groupName(status.st_gid)};
 }
 
 #else
+
+#include <QSerialPortInfo>
 
 // Windows names ports ("COM3") rather than files, and has no groups to join.
 DeviceAccess deviceAccess(const QString &path)
