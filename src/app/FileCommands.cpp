@@ -6,6 +6,7 @@
 #include "LinkPresenter.h"
 #include "MessageBox.h"
 
+#include <QFileInfo>
 #include <QMessageBox>
 
 void TFormHlav::connectFileCommands()
@@ -43,8 +44,22 @@ void TFormHlav::MenuOpenClick()
 {
     const QString path = m_fileDialog(FileDialogKind::Open, m_lastFilePath);
     hideMessageLine();
-    if (path.isEmpty())
-        return;
+    if (!path.isEmpty())
+        openParameterFile(path);
+}
+
+// A file named on the command line after the optional language word, as a
+// desktop's file manager passes it, opens as File -> Open would open it.
+void TFormHlav::openStartFile(const QStringList &arguments)
+{
+    const bool languageFirst = !arguments.isEmpty() && isLanguageWord(arguments.first());
+    const QStringList rest = arguments.mid(languageFirst ? 1 : 0);
+    if (!rest.isEmpty())
+        openParameterFile(QFileInfo(rest.first()).absoluteFilePath());
+}
+
+void TFormHlav::openParameterFile(const QString &path)
+{
     switch (IgnFile::load(path, m_parameters)) {
     case IgnFile::LoadResult::CannotOpen:
         showMessageBox(this, m_messages.text(lang::Msg::FileError));
