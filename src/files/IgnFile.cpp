@@ -1,7 +1,7 @@
 #include "IgnFile.h"
 
 #include "FileAccess.h"
-#include "LinkProtocol.h"
+#include "FormatVersion.h"
 #include "WordReader.h"
 
 #include <QIODevice>
@@ -132,7 +132,7 @@ bool findVersion(WordReader &reader, NumberSource &numbers)
 {
     for (QByteArrayView word = reader.nextWord(); !word.isEmpty(); word = reader.nextWord()) {
         if (word == QByteArrayView(kVersionKey) &&
-            (numbers.next() & 0xFFFF) == wire::PC_FORMAT_VERSION)
+            (numbers.next() & 0xFFFF) == PC_FORMAT_VERSION)
             return true;
     }
     return false;
@@ -167,7 +167,7 @@ QList<Key> keys()
 QByteArray parameterFileText(const ParameterSet &image)
 {
     QByteArray text = QByteArray(kVersionKey) + "  ";
-    text += QByteArray::number(wire::PC_FORMAT_VERSION).rightJustified(3, ' ') + ' ';
+    text += QByteArray::number(PC_FORMAT_VERSION).rightJustified(3, ' ') + ' ';
     text += kLineEnd;
     for (const Group &group : kGroups) {
         text += kLineEnd;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ComItems.h"
+
 #include <QMap>
 #include <QString>
 #include <QtGlobal>
@@ -31,8 +33,8 @@ struct Settings
 namespace SettingsFile {
 
 // The Com items COM1..COM10 that [PORTS] may map to devices.
-constexpr int kFirstComPort = 1;
-constexpr int kLastComPort = 10;
+constexpr int kFirstComPort = comitems::kFirst;
+constexpr int kLastComPort = comitems::kLast;
 
 // A missing or unreadable file, and any value that is not a decimal integer
 // where one is expected, reads as missing.

@@ -4,6 +4,8 @@
 // the two answers that are not parameter pages. Shared by the program and the
 // unit simulator, so both speak the same bytes.
 
+#include "FormatVersion.h"
+
 #include <cstdint>
 
 namespace wire {
@@ -22,7 +24,7 @@ constexpr std::uint8_t CMD_READ_PAGE0 = 0x40;
 constexpr std::uint8_t CMD_READ_PAGE1 = 0x41;
 constexpr std::uint8_t ANSWER_STATUS = CMD_STATUS | kAnswerBit; // 0xB0
 
-constexpr int PC_FORMAT_VERSION = 46;
+constexpr int PC_FORMAT_VERSION = ::PC_FORMAT_VERSION;
 
 // Serial line.
 constexpr int kBaudRate = 57600;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ComItems.h"
 #include "LinkFrame.h"
 #include "LinkListener.h"
 #include "PageExchange.h"
@@ -34,8 +35,8 @@ public:
     static constexpr int kMaxSends = PageExchange::kMaxSends;
     static constexpr int kWatchdogTicks = 18; // silence before "no connection"
     static constexpr int kProgressMax = Sequence::kProgressMax;
-    static constexpr int kFirstComPort = 1;
-    static constexpr int kLastComPort = 10;
+    static constexpr int kFirstComPort = comitems::kFirst;
+    static constexpr int kLastComPort = comitems::kLast;
 
     explicit PollCycle(Port &port);
 
