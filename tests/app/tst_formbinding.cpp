@@ -2,6 +2,9 @@
 // bytes of the parameter image and back into the controls.
 #include "FormFixture.h"
 
+#include <QApplication>
+#include <QWheelEvent>
+
 class TestFormBinding : public QObject
 {
     Q_OBJECT
@@ -18,6 +21,8 @@ private slots:
     void arrowClick();
     void outOfRangeValueShownClampedUntilCollect();
     void pickupKindForcesIgnitionsAndPolarity();
+    void wheelTurnsListOnlyWithFocus_data();
+    void wheelTurnsListOnlyWithFocus();
     void radioChoiceTakesField();
     void checkBoxActsOnMouseReleaseOnly();
     void pointCountKeepsHiddenPoints();
@@ -212,6 +217,40 @@ void TestFormBinding::pickupKindForcesIgnitionsAndPolarity()
     QCOMPARE(int(form.image.bike()), 0);
     QVERIFY(form.ui.ComboBoxPocPalcu->isEnabled());
     QVERIFY(form.ui.RadioGroupPolarita->isEnabled());
+}
+
+void TestFormBinding::wheelTurnsListOnlyWithFocus_data()
+{
+    QTest::addColumn<QString>("list");
+    QTest::addColumn<bool>("focused");
+
+    QTest::newRow("pick-up kind, unfocused") << "ComboBoxBike" << false;
+    QTest::newRow("pick-up kind, focused") << "ComboBoxBike" << true;
+    QTest::newRow("ignitions, unfocused") << "ComboBoxPocPalcu" << false;
+    QTest::newRow("ignitions, focused") << "ComboBoxPocPalcu" << true;
+}
+
+void TestFormBinding::wheelTurnsListOnlyWithFocus()
+{
+    QFETCH(QString, list);
+    QFETCH(bool, focused);
+
+    FormFixture form;
+    auto *combo = form.window.findChild<QComboBox *>(list);
+    QVERIFY(combo);
+    if (focused)
+        combo->setFocus(Qt::MouseFocusReason);
+    else
+        form.ui.EditAdvance1->setFocus(Qt::MouseFocusReason);
+    const ParameterSet before = form.image;
+    const QPoint middle = combo->rect().center();
+    QWheelEvent down(middle, combo->mapToGlobal(middle), {}, QPoint(0, -120), Qt::NoButton, {},
+                     Qt::NoScrollPhase, false);
+    QApplication::sendEvent(combo, &down);
+
+    QCOMPARE(combo->currentIndex() != 0, focused);
+    QCOMPARE(form.image == before, !focused);
+    QCOMPARE(form.ui.SpeedButtonZpet->isEnabled(), focused);
 }
 
 void TestFormBinding::radioChoiceTakesField()
