@@ -19,6 +19,7 @@ private slots:
     void fieldWithoutExitHandlerWaitsForNextConfirmedEdit();
     void arrowClick_data();
     void arrowClick();
+    void showHidingFocusedFieldRunsNoHandler();
     void outOfRangeValueShownClampedUntilCollect();
     void pickupKindForcesIgnitionsAndPolarity();
     void wheelTurnsListOnlyWithFocus_data();
@@ -179,6 +180,28 @@ void TestFormBinding::arrowClick()
     QCOMPARE(upDown->edit()->value(), shown);
     // A click that leaves the image as it was records nothing.
     QCOMPARE(form.ui.SpeedButtonZpet->isEnabled(), stored != start);
+}
+
+// A read or undo that shows fewer points and another polarity while the user
+// is in a field about to be hidden: Qt moves the focus on mid-show.
+void TestFormBinding::showHidingFocusedFieldRunsNoHandler()
+{
+    FormFixture form([](ParameterSet &image) { image.setPocetBodu(5); });
+    form.type(form.ui.EditAdvance4, "33");
+    ParameterSet shownSet = form.image;
+    shownSet.setPocetBodu(2);
+    shownSet.setPolarita(1);
+    for (int i = 0; i < ParameterSet::kCurvePoints; ++i)
+        shownSet.setAdvance(i, quint8(30 + i));
+
+    form.image = shownSet;
+    form.binding->ShowParameterSet();
+
+    QVERIFY(!form.ui.EditAdvance4->isVisible());
+    QVERIFY(form.image == shownSet);
+    // The polarity group's click is the only step recorded.
+    form.binding->SpeedButtonZpetClick();
+    QVERIFY(!form.ui.SpeedButtonZpet->isEnabled());
 }
 
 void TestFormBinding::outOfRangeValueShownClampedUntilCollect()

@@ -5,6 +5,7 @@
 #include "RangeRule.h"
 #include "ui_TFormHlav.h"
 
+#include <QScopedValueRollback>
 #include <QSignalBlocker>
 
 namespace {
@@ -85,6 +86,7 @@ void FormBinding::CollectControls()
 void FormBinding::ShowParameterSet()
 {
     using codes::toDisplay;
+    const QScopedValueRollback updating(m_updating, m_updating + 1);
     if (const auto index = codes::listIndexFromBike(m_image.bike()))
         setListIndex(m_ui.ComboBoxBike, *index);
 
@@ -132,6 +134,7 @@ void FormBinding::CommitChange()
 
 void FormBinding::ApplyVisibilityRules()
 {
+    const QScopedValueRollback updating(m_updating, m_updating + 1);
     ::ApplyVisibilityRules(m_ui, m_tables, m_image, m_printMode, m_unitTexts);
 }
 

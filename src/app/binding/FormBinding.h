@@ -42,6 +42,11 @@ public:
     void BitBtnAdvMinusClick();
     void BitBtnAdvPlusClick();
 
+    // True while the program itself writes the controls (a show or the
+    // visibility rules). Focus that Qt moves away from a field hidden or
+    // disabled meanwhile is no edit of the user's.
+    bool updatingControls() const { return m_updating > 0; }
+
     // A radio group's selection became the field at image position.
     void takeRadioChoice(int position, int itemIndex);
 
@@ -65,6 +70,7 @@ private:
     quint8 &m_comPort;
     ControlTables m_tables;
     UndoHistory m_undo;
+    int m_updating = 0; // nesting depth of the program's own control updates
     bool m_printMode = false;
     std::optional<int> m_currentPoint;
     UnitIdentification m_unitTexts;
