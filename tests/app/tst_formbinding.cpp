@@ -19,6 +19,7 @@ private slots:
     void fieldWithoutExitHandlerWaitsForNextConfirmedEdit();
     void arrowClick_data();
     void arrowClick();
+    void arrowClickFocusesItsFieldFirst();
     void showHidingFocusedFieldRunsNoHandler();
     void outOfRangeValueShownClampedUntilCollect();
     void pickupKindForcesIgnitionsAndPolarity();
@@ -180,6 +181,17 @@ void TestFormBinding::arrowClick()
     QCOMPARE(upDown->edit()->value(), shown);
     // A click that leaves the image as it was records nothing.
     QCOMPARE(form.ui.SpeedButtonZpet->isEnabled(), stored != start);
+}
+
+void TestFormBinding::arrowClickFocusesItsFieldFirst()
+{
+    FormFixture form;
+    form.type(form.ui.EditAdvance3, "25");
+    form.clickArrow(form.ui.UpDownAdvance1, 1);
+
+    QCOMPARE(int(form.image.advance(2)), 25); // the field left is confirmed
+    QCOMPARE(int(form.image.advance(0)), 11);
+    QVERIFY(form.ui.EditAdvance1->hasFocus());
 }
 
 // A read or undo that shows fewer points and another polarity while the user
