@@ -20,6 +20,8 @@ private slots:
     void arrowClick_data();
     void arrowClick();
     void arrowClickFocusesItsFieldFirst();
+    void menuFromKeyboardConfirmsNothing_data();
+    void menuFromKeyboardConfirmsNothing();
     void showHidingFocusedFieldRunsNoHandler();
     void outOfRangeValueShownClampedUntilCollect();
     void pickupKindForcesIgnitionsAndPolarity();
@@ -192,6 +194,42 @@ void TestFormBinding::arrowClickFocusesItsFieldFirst()
     QCOMPARE(int(form.image.advance(2)), 25); // the field left is confirmed
     QCOMPARE(int(form.image.advance(0)), 11);
     QVERIFY(form.ui.EditAdvance1->hasFocus());
+}
+
+void TestFormBinding::menuFromKeyboardConfirmsNothing_data()
+{
+    QTest::addColumn<QString>("focusAfterMenu");
+    QTest::addColumn<bool>("undoFromMenu");
+    QTest::addColumn<int>("stored");
+    QTest::addColumn<QString>("shown");
+
+    // Advance 3 starts at 10; 25 is typed, then Alt takes the focus to the menu bar.
+    QTest::newRow("menu closed, back in the field") << "EditAdvance3" << false << 10 << "25";
+    QTest::newRow("menu closed, then another field") << "EditAdvance1" << false << 25 << "25";
+    QTest::newRow("undo chosen from the menu") << "EditAdvance3" << true << 10 << "10";
+}
+
+void TestFormBinding::menuFromKeyboardConfirmsNothing()
+{
+    QFETCH(QString, focusAfterMenu);
+    QFETCH(bool, undoFromMenu);
+    QFETCH(int, stored);
+    QFETCH(QString, shown);
+
+    FormFixture form;
+    form.type(form.ui.EditAdvance2, "11");
+    QTest::keyClick(form.ui.EditAdvance2, Qt::Key_Return); // one step to undo
+    form.type(form.ui.EditAdvance3, "25");
+    form.ui.MainMenu1->setFocus(Qt::MenuBarFocusReason);
+    QCOMPARE(int(form.image.advance(2)), 10);
+
+    if (undoFromMenu)
+        form.ui.MenuZpet->trigger();
+    form.window.findChild<SpinEdit *>(focusAfterMenu)->setFocus(Qt::MenuBarFocusReason);
+
+    QCOMPARE(int(form.image.advance(2)), stored);
+    QCOMPARE(form.ui.EditAdvance3->text(), shown);
+    QCOMPARE(int(form.image.advance(1)), undoFromMenu ? 10 : 11);
 }
 
 // A read or undo that shows fewer points and another polarity while the user

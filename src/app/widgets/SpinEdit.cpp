@@ -2,9 +2,11 @@
 
 #include "TextFit.h"
 
+#include <QApplication>
 #include <QFontMetrics>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QPainter>
 
 namespace {
@@ -94,8 +96,31 @@ void SpinEdit::keyPressEvent(QKeyEvent *event)
 void SpinEdit::focusOutEvent(QFocusEvent *event)
 {
     QSpinBox::focusOutEvent(event);
-    if (event->reason() != Qt::ActiveWindowFocusReason && event->reason() != Qt::PopupFocusReason)
+    switch (event->reason()) {
+    case Qt::ActiveWindowFocusReason:
+    case Qt::PopupFocusReason:
+        break;
+    case Qt::MenuBarFocusReason:
+        exitWhenFocusLeavesMenuBar();
+        break;
+    default:
         emit exited();
+    }
+}
+
+// Alt takes the focus to the menu bar, and the menu bar gives it back when it
+// is done. Only a move on to another control of this window leaves the field.
+void SpinEdit::exitWhenFocusLeavesMenuBar()
+{
+    disconnect(m_menuBarWatch);
+    m_menuBarWatch =
+        connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) {
+            if (!now || qobject_cast<QMenuBar *>(now) || now->window() != window())
+                return;
+            disconnect(m_menuBarWatch);
+            if (now != this && now != lineEdit())
+                emit exited();
+        });
 }
 
 void SpinEdit::wheelEvent(QWheelEvent *event)

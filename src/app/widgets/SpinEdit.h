@@ -28,7 +28,9 @@ public:
 
 signals:
     void enterPressed();
-    // Focus went to another control of the window (not to a menu or another window).
+    // Focus went to another control of the window (not to a menu or another
+    // window). A menu opened from the keyboard does not end the edit: only
+    // where the focus goes after the menu counts.
     void exited();
     // Up or down arrow key: +1 or -1 step, handled by the UpDown.
     void arrowKeyPressed(int steps);
@@ -49,4 +51,7 @@ private:
     std::optional<int> parse(const QString &text) const;
     void fitTextSize();
     void placeTextInsideFrame();
+    void exitWhenFocusLeavesMenuBar();
+
+    QMetaObject::Connection m_menuBarWatch;
 };
