@@ -6,9 +6,15 @@
 #include "SpinEdit.h"
 #include "UpDown.h"
 
+#include <QApplication>
+#include <QContextMenuEvent>
 #include <QLineEdit>
+#include <QMenu>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
+
+#include <memory>
 
 class TestSpinField : public QObject
 {
@@ -27,6 +33,7 @@ private slots:
     void arrowSteps();
     void arrowKeysStepLikeClicks();
     void enterIsReportedAndSwallowed();
+    void contextMenuHasTextItemsOnly();
     void backgroundColourShows();
     void radioGroupSelection();
     void labelFollowsItsText();
@@ -185,6 +192,44 @@ void TestSpinField::enterIsReportedAndSwallowed()
     QTest::keyClick(&edit, Qt::Key_Enter);
     QCOMPARE(enter.count(), 2);
     QCOMPARE(finished.count(), 0);
+}
+
+void TestSpinField::contextMenuHasTextItemsOnly()
+{
+    SpinEdit edit;
+    edit.setRange(0, 60);
+    edit.setValue(20);
+    edit.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&edit));
+    const auto itemTexts = [](const QMenu *menu) {
+        QStringList texts;
+        for (const QAction *action : menu->actions()) {
+            if (!action->isSeparator())
+                texts << action->text();
+        }
+        return texts;
+    };
+    const std::unique_ptr<QMenu> lineEditMenu(
+        edit.findChild<QLineEdit *>()->createStandardContextMenu());
+
+    // The menu runs its own loop: read it from there and close it.
+    QStringList offered;
+    QTimer poll;
+    poll.setInterval(10);
+    connect(&poll, &QTimer::timeout, [&] {
+        if (auto *popup = qobject_cast<QMenu *>(QApplication::activePopupWidget())) {
+            offered = itemTexts(popup);
+            popup->close();
+        }
+    });
+    poll.start();
+    const QPoint middle = edit.rect().center();
+    QContextMenuEvent request(QContextMenuEvent::Keyboard, middle, edit.mapToGlobal(middle));
+    QApplication::sendEvent(&edit, &request);
+
+    QVERIFY(!offered.isEmpty());
+    QCOMPARE(offered, itemTexts(lineEditMenu.get()));
+    QCOMPARE(edit.value(), 20);
 }
 
 void TestSpinField::backgroundColourShows()

@@ -3,11 +3,14 @@
 #include "TextFit.h"
 
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QFontMetrics>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
+#include <QPointer>
 
 namespace {
 // QLineEdit keeps 2 px free on each side of its text and 1 px for the cursor.
@@ -121,6 +124,21 @@ void SpinEdit::exitWhenFocusLeavesMenuBar()
             if (now != this && now != lineEdit())
                 emit exited();
         });
+}
+
+QMenu *SpinEdit::createContextMenu()
+{
+    return lineEdit()->createStandardContextMenu();
+}
+
+void SpinEdit::contextMenuEvent(QContextMenuEvent *event)
+{
+    const QPointer<QMenu> menu = createContextMenu();
+    const QPoint where = event->reason() == QContextMenuEvent::Mouse ? event->globalPos()
+                                                                     : mapToGlobal(rect().center());
+    menu->exec(where);
+    delete menu;
+    event->accept();
 }
 
 void SpinEdit::wheelEvent(QWheelEvent *event)
