@@ -29,6 +29,9 @@ public:
     const ControlTables &tables() const { return m_tables; }
 
     void CollectControls();
+    // The image that a collect and the range rule would give, with nothing
+    // touched: no control moved, no handler run, the image as it is.
+    ParameterSet collectedSet();
     void ShowParameterSet();
     void ApplyRangeRule();
     void CommitChange();
@@ -60,6 +63,14 @@ signals:
     void startProgramming();
 
 private:
+    // The pick-up rule sets the list and the polarity group to the forced
+    // values, and the group's change runs its click handler, unless kept still.
+    enum class PickupControls
+    {
+        Follow,
+        KeepStill
+    };
+    void collectInto(ParameterSet &image, PickupControls controls);
     void showRestored(bool restored);
     void shiftAdvance(int step);
     void updateUndoButtons();
