@@ -44,6 +44,8 @@ public:
     QColor lineColour;
     QColor windowColour;
     QStringList shown; // controls the sheet leaves out but were visible
+    QRect lineBounds;
+    bool lineWhole = false; // no part of the line cut off
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
@@ -54,6 +56,9 @@ protected:
             line = label->text();
             lineColour = background(label);
             windowColour = background(m_window);
+            lineBounds = label->geometry();
+            lineWhole = label->wordWrap() ? label->height() >= label->heightForWidth(label->width())
+                                          : label->width() >= label->sizeHint().width();
             for (const char *name :
                  {"UpDownBaseAdv", "UpDownRpmAdv1", "UpDownAdvance1", "GroupBoxToolBar",
                   "StatusBar1", "ImageLogo", "CGaugeRpm", "CGaugeProgram", "CheckBoxProgHned",
@@ -213,6 +218,11 @@ void TestPrintCommand::printsSheetIntoPdf()
     QCOMPARE(sheet.lineColour, kWhite);
     QCOMPARE(sheet.windowColour, kWhite);
     QCOMPARE(sheet.shown, QStringList());
+    // The line stays in its column, above the unit's version line.
+    QVERIFY(sheet.lineWhole);
+    QVERIFY2(sheet.lineBounds.right() < child("GroupBoxRpm")->x(),
+             qPrintable(QString::number(sheet.lineBounds.right())));
+    QVERIFY(sheet.lineBounds.bottom() < child("LabelVerze1")->y());
 
     QCOMPARE(child<QLabel>("LabelHlaseni")->text(), sheet.line);
     verifyScreenRestored();
