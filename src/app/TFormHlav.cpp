@@ -143,7 +143,8 @@ void TFormHlav::OpenComPort()
     const QString device = SettingsFile::portDevice(m_settings, m_comPort);
     m_link->openComPort(m_comPort, device);
     if (!m_link->portError().isEmpty())
-        statusBar()->showMessage(device + QStringLiteral(": ") + m_link->portError());
+        statusBar()->showMessage(
+            m_messages.text(lang::Msg::PortOpenFailed).arg(device, m_link->portError()));
 }
 
 void TFormHlav::checkComMenuItem()

@@ -3,6 +3,7 @@
 // when nothing could be printed.
 #include "Background.h"
 #include "MessageBoxes.h"
+#include "MessageTable.h"
 #include "PdfFile.h"
 #include "PollCycle.h"
 #include "SheetPrinter.h"
@@ -235,31 +236,46 @@ void TestPrintCommand::printsSheetIntoPdf()
 void TestPrintCommand::failingPrintRestoresScreen_data()
 {
     QTest::addColumn<QString>("pdfFile");
-    QTest::addColumn<QString>("message");
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("message"); // null: the table's text of the language
 
     const QString unwritable = m_home.filePath("missing/sheet.pdf");
-    QTest::newRow("PDF in a missing folder") << unwritable
+    QTest::newRow("PDF in a missing folder") << unwritable << QStringList()
                                              << QString("The PDF file \"%1\" cannot be written.")
                                                     .arg(QDir::toNativeSeparators(unwritable));
-    QTest::newRow("no printer installed") << QString() << "No printer is installed.";
+    QTest::newRow("no printer installed")
+        << QString() << QStringList() << "No printer is installed.";
+    QTest::newRow("PDF in a missing folder, German")
+        << unwritable << QStringList{"DEUTSCH"} << QString();
+    QTest::newRow("no printer installed, Czech") << QString() << QStringList{"CESKY"} << QString();
 }
 
 void TestPrintCommand::failingPrintRestoresScreen()
 {
     QFETCH(QString, pdfFile);
+    QFETCH(QStringList, arguments);
     QFETCH(QString, message);
 
     if (pdfFile.isEmpty() && !QPrinterInfo::defaultPrinter().isNull())
         QSKIP("a printer is installed; this would print a real sheet");
     if (!pdfFile.isEmpty())
         qputenv(print::kPdfVariable, QFile::encodeName(pdfFile));
-    openWindow({});
+    openWindow(arguments);
+    lang::MessageTable texts;
+    texts.fill(m_form->language());
+    if (message.isNull()) {
+        QVERIFY(m_form->language() != lang::English);
+        message = pdfFile.isEmpty()
+                      ? texts.text(lang::Msg::NoPrinter)
+                      : texts.text(lang::Msg::PdfNotWritten).arg(QDir::toNativeSeparators(pdfFile));
+    }
 
     child<QAction>("MenuPrint")->trigger();
 
     QCOMPARE(testboxes::shownMessageTexts(), QStringList{message});
     verifyScreenRestored();
-    QVERIFY(child<QLabel>("LabelHlaseni")->text().startsWith("Date and time of printing:  "));
+    QVERIFY(
+        child<QLabel>("LabelHlaseni")->text().startsWith(texts.text(lang::Msg::PrintTimeHeading)));
 }
 
 // With the unit silent "No Connection" shows; it is left off the sheet and

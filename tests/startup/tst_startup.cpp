@@ -1,3 +1,5 @@
+#include "MessageTable.h"
+#include "PollCycle.h"
 #include "TFormHlav.h"
 #include "TestFiles.h"
 
@@ -7,7 +9,9 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QScreen>
+#include <QStatusBar>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -107,6 +111,18 @@ private slots:
         TFormHlav form(arguments);
         QCOMPARE(int(form.language()), language);
         QCOMPARE(int(form.comPort()), comPort);
+        // A port that failed to open is named in the status line in the language chosen.
+        if (!form.link().portError().isEmpty()) {
+            lang::MessageTable texts;
+            texts.fill(quint8(language));
+            QStringList parts =
+                texts.text(lang::Msg::PortOpenFailed).split(QRegularExpression("%[12]"));
+            for (QString &part : parts)
+                part = QRegularExpression::escape(part);
+            const QRegularExpression wanted("^" + parts.join(".+") + "$");
+            const QString shown = form.statusBar()->currentMessage();
+            QVERIFY2(wanted.match(shown).hasMatch(), qPrintable(shown));
+        }
         form.close();
         QVERIFY(readFile(settingsPath()).contains("Language=" + QByteArray::number(language)));
     }
