@@ -29,6 +29,7 @@ private slots:
     void wheelTurnsListOnlyWithFocus();
     void radioChoiceTakesField();
     void checkBoxActsOnMouseReleaseOnly();
+    void tabReachesReverseOutputBox();
     void pointCountKeepsHiddenPoints();
     void advanceShiftOnCurrentPointOrAll();
 };
@@ -358,6 +359,14 @@ void TestFormBinding::checkBoxActsOnMouseReleaseOnly()
     FormFixture::clickIndicator(box);
     QCOMPARE(int(form.image.noReading()), 0);
     QVERIFY(!box->autoFillBackground());
+}
+
+void TestFormBinding::tabReachesReverseOutputBox()
+{
+    FormFixture form;
+    form.ui.EditLedRazeni->setFocus(Qt::MouseFocusReason);
+    QTest::keyClick(form.ui.EditLedRazeni, Qt::Key_Tab);
+    QVERIFY(form.ui.CheckBoxRevOutLedRazeni->hasFocus());
 }
 
 void TestFormBinding::pointCountKeepsHiddenPoints()
