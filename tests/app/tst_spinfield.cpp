@@ -2,6 +2,7 @@
 // group, label sizing, gauge.
 #include "FitLabel.h"
 #include "Gauge.h"
+#include "PathLabel.h"
 #include "RadioGroup.h"
 #include "SpinEdit.h"
 #include "UpDown.h"
@@ -37,6 +38,8 @@ private slots:
     void backgroundColourShows();
     void radioGroupSelection();
     void labelFollowsItsText();
+    void pathLabelShortensInTheMiddle_data();
+    void pathLabelShortensInTheMiddle();
     void gaugeClampsValues();
 };
 
@@ -294,6 +297,35 @@ void TestSpinField::labelFollowsItsText()
     coloured->setText("x");
     coloured->show();
     QCOMPARE(coloured->size(), QSize(174, 29));
+}
+
+void TestSpinField::pathLabelShortensInTheMiddle_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<bool>("shortened");
+
+    QTest::newRow("fits") << "/home/set.ign" << false;
+    QTest::newRow("too long") << "/home/mechanic/workshop/customers/2026/december/honda/set.ign"
+                              << true;
+    QTest::newRow("none") << "" << false;
+}
+
+void TestSpinField::pathLabelShortensInTheMiddle()
+{
+    QFETCH(QString, path);
+    QFETCH(bool, shortened);
+
+    PathLabel label;
+    label.resize(160, 14);
+    label.setText(path);
+    const QString shown = label.shownText();
+
+    QCOMPARE(label.text(), path); // the whole path stays what the label holds
+    QVERIFY(label.fontMetrics().horizontalAdvance(shown) <= label.width());
+    QCOMPARE(shown != path, shortened);
+    if (shortened) {
+        QVERIFY2(shown.startsWith("/home/") && shown.endsWith("/set.ign"), qPrintable(shown));
+    }
 }
 
 void TestSpinField::gaugeClampsValues()
