@@ -46,6 +46,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    bool event(QEvent *event) override;
 
 private slots:
     // Link: tick, port and transactions.
@@ -79,6 +80,8 @@ private:
     void FormClose();
 
     void centreOnScreen();
+    void placeOuter(const QRect &outer);
+    void fitOuterSizeToFrame();
     void keepOnSomeScreen();
     void LoadSettings();
     void SaveSettings();
@@ -106,6 +109,8 @@ private:
     quint8 m_language = lang::English;
     bool m_testMode = false;
     bool m_closed = false;
+    QRect m_outerBounds;        // frame included, as the design or the settings ask
+    bool m_frameFitted = false; // the client area allows for the frame
     QString m_lastFilePath;
     Settings m_settings;                    // also keeps the [PORTS] mapping
     std::unique_ptr<FormBinding> m_binding; // controls <-> parameters, undo history
