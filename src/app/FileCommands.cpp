@@ -75,21 +75,21 @@ void TFormHlav::openParameterFile(const QString &path)
     }
 }
 
-// The file takes the window as it stands. When it cannot be written the
-// image stays as it was, and the controls keep what was typed for another try.
+// The file takes the window as it stands. When it cannot be written nothing
+// changes: not the image, nor the controls (which keep what was typed for
+// another try), the undo history or the unit. A collect may move the polarity
+// group, which counts as a click, so it runs only once the file is written.
 void TFormHlav::MenuSaveClick()
 {
     const QString path = m_fileDialog(FileDialogKind::Save, m_lastFilePath);
     if (path.isEmpty())
         return;
-    const ParameterSet before = m_parameters;
-    m_binding->CollectControls();
-    m_binding->ApplyRangeRule();
-    if (!IgnFile::save(path, m_parameters)) {
-        m_parameters = before;
+    if (!IgnFile::save(path, m_binding->collectedSet())) {
         showMessageBox(this, m_messages.text(lang::Msg::FileError));
         return;
     }
+    m_binding->CollectControls();
+    m_binding->ApplyRangeRule();
     m_binding->ShowParameterSet();
     ui->LabelFile2->setText(path);
     m_lastFilePath = path;

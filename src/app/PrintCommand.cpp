@@ -11,6 +11,7 @@
 #include "SheetPrinter.h"
 
 #include <QDateTime>
+#include <QDir>
 #include <QLocale>
 
 void TFormHlav::connectPrintCommand()
@@ -29,11 +30,26 @@ void TFormHlav::SpeedButtonPrintClick()
 
     // The screen is restored whether the page went out or not; only then
     // does a failure show, over the normal window.
-    const QString failure = print::printSheet(*ui->centralwidget, print::defaultDestination());
+    const print::Destination destination = print::defaultDestination();
+    const print::PrintOutcome outcome = print::printSheet(*ui->centralwidget, destination);
 
     m_binding->setPrintMode(false);
     m_binding->ApplyVisibilityRules();
     m_presenter->endPrint();
-    if (!failure.isEmpty())
-        showMessageBox(this, failure);
+    switch (outcome) {
+    case print::PrintOutcome::Printed:
+        break;
+    case print::PrintOutcome::NoPrinter:
+        showMessageBox(this, m_messages.text(lang::Msg::NoPrinter));
+        break;
+    case print::PrintOutcome::PdfNotWritten:
+        showMessageBox(this, m_messages.text(lang::Msg::PdfNotWritten)
+                                 .arg(QDir::toNativeSeparators(destination.pdfFile)));
+        break;
+    case print::PrintOutcome::PrinterRefused:
+        showMessageBox(
+            this,
+            m_messages.text(lang::Msg::PrinterRefusedJob).arg(destination.printer.printerName()));
+        break;
+    }
 }

@@ -14,6 +14,7 @@
 #include "TFormAbout.h"
 #include "TerminationSignals.h"
 #include "TestSwitch.h"
+#include "WindowFrame.h"
 #include "WindowLinkView.h"
 
 #include <QCloseEvent>
@@ -159,7 +160,8 @@ void TFormHlav::OpenComPort()
     const QString device = SettingsFile::portDevice(m_settings, m_comPort);
     m_presenter->openComPort(m_comPort, device);
     if (!m_link->portError().isEmpty())
-        statusBar()->showMessage(device + QStringLiteral(": ") + m_link->portError());
+        statusBar()->showMessage(
+            m_messages.text(lang::Msg::PortOpenFailed).arg(device, m_link->portError()));
 }
 
 void TFormHlav::checkComMenuItem()
@@ -175,6 +177,32 @@ void TFormHlav::closeEvent(QCloseEvent *event)
 {
     FormClose();
     event->accept();
+}
+
+bool TFormHlav::event(QEvent *event)
+{
+    const bool handled = QMainWindow::event(event);
+    switch (event->type()) {
+    case QEvent::WinIdChange:
+    case QEvent::Show:
+    case QEvent::Move:
+        fitOuterSizeToFrame();
+        break;
+    default:
+        break;
+    }
+    return handled;
+}
+
+// The frame becomes known only once the window system has the window (for
+// some, once it has placed it on screen); until then the client area had the
+// whole outer size. Once known, the window is placed again as it was asked for.
+void TFormHlav::fitOuterSizeToFrame()
+{
+    if (m_frameFitted || windowframe::margins(this).isNull())
+        return;
+    m_frameFitted = true;
+    windowframe::setOuterBounds(this, m_outerBounds);
 }
 
 void TFormHlav::FormClose()
@@ -194,15 +222,23 @@ void TFormHlav::centreOnScreen()
     if (!screen)
         return;
     const QRect area = screen->geometry();
-    setGeometry(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 2,
-                width(), height());
+    const QSize outer = windowframe::outerBounds(this).size();
+    placeOuter(QRect(QPoint(area.x() + (area.width() - outer.width()) / 2,
+                            area.y() + (area.height() - outer.height()) / 2),
+                     outer));
+}
+
+void TFormHlav::placeOuter(const QRect &outer)
+{
+    m_outerBounds = outer;
+    windowframe::setOuterBounds(this, outer);
 }
 
 // A position stored while another monitor was attached may lie off every
 // screen now; such a window would be unreachable, so it opens centred.
 void TFormHlav::keepOnSomeScreen()
 {
-    const QRect bounds = geometry();
+    const QRect bounds = windowframe::outerBounds(this);
     for (const QScreen *screen : QGuiApplication::screens()) {
         if (screen->geometry().intersects(bounds))
             return;
@@ -238,9 +274,9 @@ void TFormHlav::LoadSettings()
 {
     m_settings = SettingsFile::load(ConfigPaths::settingsFile());
     const Settings &s = m_settings;
-    const QRect now = geometry();
-    setGeometry(s.left.value_or(now.x()), s.top.value_or(now.y()), s.width.value_or(now.width()),
-                s.height.value_or(now.height()));
+    const QRect now = windowframe::outerBounds(this);
+    placeOuter(QRect(s.left.value_or(now.x()), s.top.value_or(now.y()),
+                     s.width.value_or(now.width()), s.height.value_or(now.height())));
     m_comPort = s.comPort.value_or(m_comPort);
     m_language = s.language.value_or(m_language);
     ui->LabelFile2->setText(s.file.value_or(QString()));
@@ -254,9 +290,8 @@ void TFormHlav::LoadSettings()
 void TFormHlav::SaveSettings()
 {
     Settings &s = m_settings;
-    // Client-area bounds on both ways: the frame is unknown until the window
-    // is shown, and mixing the two would move the window a little every run.
-    const QRect bounds = geometry();
+    fitOuterSizeToFrame();
+    const QRect bounds = windowframe::outerBounds(this);
     s.left = bounds.x();
     s.top = bounds.y();
     s.height = bounds.height();

@@ -51,6 +51,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    bool event(QEvent *event) override;
 
 private slots:
     // Link: tick, port and transactions.
@@ -85,6 +86,8 @@ private:
     void FormClose();
 
     void centreOnScreen();
+    void placeOuter(const QRect &outer);
+    void fitOuterSizeToFrame();
     void keepOnSomeScreen();
     void LoadSettings();
     void SaveSettings();
@@ -117,6 +120,8 @@ private:
     quint8 m_language = lang::English;
     bool m_testMode = false;
     bool m_closed = false;
+    QRect m_outerBounds;        // frame included, as the design or the settings ask
+    bool m_frameFitted = false; // the client area allows for the frame
     QString m_lastFilePath;
     Settings m_settings; // also keeps the [PORTS] mapping
     PortSurvey m_portSurvey;

@@ -65,6 +65,20 @@ const Entry kEntries[] = {
     {Msg::No, {"No", "Nein", "Non", "Ne"}},
     {Msg::Input, {"Input", "Eingang", "Entrée", "Vstup"}},
     {Msg::Basic, {"Basic", "Grund", "De base", "Základní"}},
+    {Msg::PortOpenFailed,
+     {"%1 cannot be opened: %2", "%1 kann nicht geöffnet werden: %2", "Impossible d'ouvrir %1 : %2",
+      "%1 nelze otevřít: %2"}},
+    {Msg::PdfNotWritten,
+     {"The PDF file \"%1\" cannot be written.", "Die PDF-Datei „%1“ kann nicht geschrieben werden.",
+      "Le fichier PDF « %1 » ne peut pas être écrit.", "Soubor PDF „%1“ nelze zapsat."}},
+    {Msg::PrinterRefusedJob,
+     {"The printer \"%1\" did not take the print job.",
+      "Der Drucker „%1“ hat den Druckauftrag nicht angenommen.",
+      "L'imprimante « %1 » n'a pas accepté l'impression.",
+      "Tiskárna „%1“ nepřijala tiskovou úlohu."}},
+    {Msg::NoPrinter,
+     {"No printer is installed.", "Es ist kein Drucker installiert.",
+      "Aucune imprimante n'est installée.", "Není nainstalována žádná tiskárna."}},
 };
 
 const char *const kFileErrorWord[kLanguageCount] = {

@@ -51,6 +51,11 @@ enum class Msg : int
     No,
     Input,
     Basic,
+    // The program's own additions; %1 and %2 are filled in where they are shown.
+    PortOpenFailed,    // status line: %1 the device, %2 the system's reason
+    PdfNotWritten,     // %1 the PDF file
+    PrinterRefusedJob, // %1 the printer
+    NoPrinter,
     FileError, // composed: the file-error word + "!"
     HelpError, // composed: the file-error word + " " + help file + " !"
     Count

@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <cmath>
 
-#include <QDir>
 #include <QImage>
 #include <QPainter>
 #include <QPrinter>
@@ -31,18 +30,10 @@ QImage sheetImage(QWidget &sheet, qreal pixelRatio)
     return image;
 }
 
-QString cannotWrite(const QString &pdfFile)
+PrintOutcome jobFailed(const Destination &destination)
 {
-    return QStringLiteral("The PDF file \"%1\" cannot be written.")
-        .arg(QDir::toNativeSeparators(pdfFile));
-}
-
-QString jobFailed(const Destination &destination)
-{
-    if (!destination.pdfFile.isEmpty())
-        return cannotWrite(destination.pdfFile);
-    return QStringLiteral("The printer \"%1\" did not take the print job.")
-        .arg(destination.printer.printerName());
+    return destination.pdfFile.isEmpty() ? PrintOutcome::PrinterRefused
+                                         : PrintOutcome::PdfNotWritten;
 }
 
 } // namespace
@@ -56,10 +47,10 @@ Destination defaultDestination()
     return destination;
 }
 
-QString printSheet(QWidget &sheet, const Destination &destination)
+PrintOutcome printSheet(QWidget &sheet, const Destination &destination)
 {
     if (destination.pdfFile.isEmpty() && destination.printer.isNull())
-        return QStringLiteral("No printer is installed.");
+        return PrintOutcome::NoPrinter;
 
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(QStringLiteral("ZEVRA-S2"));
@@ -84,7 +75,7 @@ QString printSheet(QWidget &sheet, const Destination &destination)
     }
     if (!painter.end() || printer.printerState() == QPrinter::Error)
         return jobFailed(destination);
-    return QString();
+    return PrintOutcome::Printed;
 }
 
 } // namespace print

@@ -20,9 +20,17 @@ struct Destination
 // The PDF file named by ZEVRAS_PRINT_PDF, else the system's default printer.
 Destination defaultDestination();
 
+// What became of a sheet; the window says it in the user's language.
+enum class PrintOutcome
+{
+    Printed,
+    NoPrinter,
+    PdfNotWritten,  // destination.pdfFile
+    PrinterRefused, // destination.printer
+};
+
 // Draws the widget as it shows now onto one page, scaled to fit with its
-// proportions kept, without a dialog. Returns an empty string when the page
-// went out, else a sentence saying why it did not.
-QString printSheet(QWidget &sheet, const Destination &destination);
+// proportions kept, without a dialog.
+PrintOutcome printSheet(QWidget &sheet, const Destination &destination);
 
 } // namespace print

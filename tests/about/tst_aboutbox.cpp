@@ -20,6 +20,8 @@ private slots:
     void okClosesModalBox();
     void stampTextsHaveCompilerForm_data();
     void stampTextsHaveCompilerForm();
+    void compilerStampReadsAsLocalTime_data();
+    void compilerStampReadsAsLocalTime();
     void labelsShowBuildStamp();
     void logoIsDrawn();
 
@@ -137,6 +139,45 @@ void TestAboutBox::stampTextsHaveCompilerForm()
     QCOMPARE(about::buildTimeText(moment), time);
 }
 
+void TestAboutBox::compilerStampReadsAsLocalTime_data()
+{
+    QTest::addColumn<QByteArray>("date");
+    QTest::addColumn<QByteArray>("time");
+    QTest::addColumn<QDateTime>("moment"); // invalid: not a compiler stamp
+
+    const auto local = [](int y, int m, int d, int h, int min, int s) {
+        return QDateTime(QDate(y, m, d), QTime(h, min, s), Qt::LocalTime);
+    };
+    QTest::newRow("two-digit day")
+        << QByteArray("Sep 29 2006") << QByteArray("06:36:13") << local(2006, 9, 29, 6, 36, 13);
+    QTest::newRow("day padded with a space")
+        << QByteArray("Jan  9 2027") << QByteArray("23:59:59") << local(2027, 1, 9, 23, 59, 59);
+    QTest::newRow("December") << QByteArray("Dec 31 2026") << QByteArray("00:00:00")
+                              << local(2026, 12, 31, 0, 0, 0);
+    QTest::newRow("unknown month")
+        << QByteArray("Sept 29 2006") << QByteArray("06:36:13") << QDateTime();
+    QTest::newRow("no such day") << QByteArray("Feb 30 2026") << QByteArray("06:36:13")
+                                 << QDateTime();
+    QTest::newRow("bad time") << QByteArray("Sep 29 2006") << QByteArray("6:36") << QDateTime();
+}
+
+void TestAboutBox::compilerStampReadsAsLocalTime()
+{
+    QFETCH(QByteArray, date);
+    QFETCH(QByteArray, time);
+    QFETCH(QDateTime, moment);
+
+    const QDateTime stamp = about::compilerStamp(date.constData(), time.constData());
+    QCOMPARE(stamp.isValid(), moment.isValid());
+    if (!moment.isValid())
+        return;
+    QCOMPARE(stamp, moment);
+    QCOMPARE(stamp.timeSpec(), Qt::LocalTime);
+    // The box shows the compiler's own texts.
+    QCOMPARE(about::buildDateText(stamp), QString::fromLatin1(date));
+    QCOMPARE(about::buildTimeText(stamp), QString::fromLatin1(time));
+}
+
 void TestAboutBox::labelsShowBuildStamp()
 {
     TFormAbout box([] { return quint8(0); });
@@ -151,6 +192,7 @@ void TestAboutBox::labelsShowBuildStamp()
 
     const QDateTime built = about::buildMoment();
     QVERIFY(built.isValid());
+    QVERIFY(built <= QDateTime::currentDateTime()); // compiled, not some later moment
     QCOMPARE(date, about::buildDateText(built));
     QCOMPARE(time, about::buildTimeText(built));
 }

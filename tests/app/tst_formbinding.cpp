@@ -2,6 +2,9 @@
 // bytes of the parameter image and back into the controls.
 #include "FormFixture.h"
 
+#include <QApplication>
+#include <QWheelEvent>
+
 class TestFormBinding : public QObject
 {
     Q_OBJECT
@@ -16,10 +19,17 @@ private slots:
     void fieldWithoutExitHandlerWaitsForNextConfirmedEdit();
     void arrowClick_data();
     void arrowClick();
+    void arrowClickFocusesItsFieldFirst();
+    void menuFromKeyboardConfirmsNothing_data();
+    void menuFromKeyboardConfirmsNothing();
+    void showHidingFocusedFieldRunsNoHandler();
     void outOfRangeValueShownClampedUntilCollect();
     void pickupKindForcesIgnitionsAndPolarity();
+    void wheelTurnsListOnlyWithFocus_data();
+    void wheelTurnsListOnlyWithFocus();
     void radioChoiceTakesField();
     void checkBoxActsOnMouseReleaseOnly();
+    void tabReachesReverseOutputBox();
     void pointCountKeepsHiddenPoints();
     void advanceShiftOnCurrentPointOrAll();
 };
@@ -176,6 +186,75 @@ void TestFormBinding::arrowClick()
     QCOMPARE(form.ui.SpeedButtonZpet->isEnabled(), stored != start);
 }
 
+void TestFormBinding::arrowClickFocusesItsFieldFirst()
+{
+    FormFixture form;
+    form.type(form.ui.EditAdvance3, "25");
+    form.clickArrow(form.ui.UpDownAdvance1, 1);
+
+    QCOMPARE(int(form.image.advance(2)), 25); // the field left is confirmed
+    QCOMPARE(int(form.image.advance(0)), 11);
+    QVERIFY(form.ui.EditAdvance1->hasFocus());
+}
+
+void TestFormBinding::menuFromKeyboardConfirmsNothing_data()
+{
+    QTest::addColumn<QString>("focusAfterMenu");
+    QTest::addColumn<bool>("undoFromMenu");
+    QTest::addColumn<int>("stored");
+    QTest::addColumn<QString>("shown");
+
+    // Advance 3 starts at 10; 25 is typed, then Alt takes the focus to the menu bar.
+    QTest::newRow("menu closed, back in the field") << "EditAdvance3" << false << 10 << "25";
+    QTest::newRow("menu closed, then another field") << "EditAdvance1" << false << 25 << "25";
+    QTest::newRow("undo chosen from the menu") << "EditAdvance3" << true << 10 << "10";
+}
+
+void TestFormBinding::menuFromKeyboardConfirmsNothing()
+{
+    QFETCH(QString, focusAfterMenu);
+    QFETCH(bool, undoFromMenu);
+    QFETCH(int, stored);
+    QFETCH(QString, shown);
+
+    FormFixture form;
+    form.type(form.ui.EditAdvance2, "11");
+    QTest::keyClick(form.ui.EditAdvance2, Qt::Key_Return); // one step to undo
+    form.type(form.ui.EditAdvance3, "25");
+    form.ui.MainMenu1->setFocus(Qt::MenuBarFocusReason);
+    QCOMPARE(int(form.image.advance(2)), 10);
+
+    if (undoFromMenu)
+        form.ui.MenuZpet->trigger();
+    form.window.findChild<SpinEdit *>(focusAfterMenu)->setFocus(Qt::MenuBarFocusReason);
+
+    QCOMPARE(int(form.image.advance(2)), stored);
+    QCOMPARE(form.ui.EditAdvance3->text(), shown);
+    QCOMPARE(int(form.image.advance(1)), undoFromMenu ? 10 : 11);
+}
+
+// A read or undo that shows fewer points and another polarity while the user
+// is in a field about to be hidden: Qt moves the focus on mid-show.
+void TestFormBinding::showHidingFocusedFieldRunsNoHandler()
+{
+    FormFixture form([](ParameterSet &image) { image.setPocetBodu(5); });
+    form.type(form.ui.EditAdvance4, "33");
+    ParameterSet shownSet = form.image;
+    shownSet.setPocetBodu(2);
+    shownSet.setPolarita(1);
+    for (int i = 0; i < ParameterSet::kCurvePoints; ++i)
+        shownSet.setAdvance(i, quint8(30 + i));
+
+    form.image = shownSet;
+    form.binding->ShowParameterSet();
+
+    QVERIFY(!form.ui.EditAdvance4->isVisible());
+    QVERIFY(form.image == shownSet);
+    // The polarity group's click is the only step recorded.
+    form.binding->SpeedButtonZpetClick();
+    QVERIFY(!form.ui.SpeedButtonZpet->isEnabled());
+}
+
 void TestFormBinding::outOfRangeValueShownClampedUntilCollect()
 {
     FormFixture form;
@@ -214,6 +293,40 @@ void TestFormBinding::pickupKindForcesIgnitionsAndPolarity()
     QVERIFY(form.ui.RadioGroupPolarita->isEnabled());
 }
 
+void TestFormBinding::wheelTurnsListOnlyWithFocus_data()
+{
+    QTest::addColumn<QString>("list");
+    QTest::addColumn<bool>("focused");
+
+    QTest::newRow("pick-up kind, unfocused") << "ComboBoxBike" << false;
+    QTest::newRow("pick-up kind, focused") << "ComboBoxBike" << true;
+    QTest::newRow("ignitions, unfocused") << "ComboBoxPocPalcu" << false;
+    QTest::newRow("ignitions, focused") << "ComboBoxPocPalcu" << true;
+}
+
+void TestFormBinding::wheelTurnsListOnlyWithFocus()
+{
+    QFETCH(QString, list);
+    QFETCH(bool, focused);
+
+    FormFixture form;
+    auto *combo = form.window.findChild<QComboBox *>(list);
+    QVERIFY(combo);
+    if (focused)
+        combo->setFocus(Qt::MouseFocusReason);
+    else
+        form.ui.EditAdvance1->setFocus(Qt::MouseFocusReason);
+    const ParameterSet before = form.image;
+    const QPoint middle = combo->rect().center();
+    QWheelEvent down(middle, combo->mapToGlobal(middle), {}, QPoint(0, -120), Qt::NoButton, {},
+                     Qt::NoScrollPhase, false);
+    QApplication::sendEvent(combo, &down);
+
+    QCOMPARE(combo->currentIndex() != 0, focused);
+    QCOMPARE(form.image == before, !focused);
+    QCOMPARE(form.ui.SpeedButtonZpet->isEnabled(), focused);
+}
+
 void TestFormBinding::radioChoiceTakesField()
 {
     FormFixture form;
@@ -246,6 +359,14 @@ void TestFormBinding::checkBoxActsOnMouseReleaseOnly()
     FormFixture::clickIndicator(box);
     QCOMPARE(int(form.image.noReading()), 0);
     QVERIFY(!box->autoFillBackground());
+}
+
+void TestFormBinding::tabReachesReverseOutputBox()
+{
+    FormFixture form;
+    form.ui.EditLedRazeni->setFocus(Qt::MouseFocusReason);
+    QTest::keyClick(form.ui.EditLedRazeni, Qt::Key_Tab);
+    QVERIFY(form.ui.CheckBoxRevOutLedRazeni->hasFocus());
 }
 
 void TestFormBinding::pointCountKeepsHiddenPoints()

@@ -100,6 +100,7 @@ void TestFormUndo::programmingAfterChange()
     QTest::keyClick(form.ui.EditAdvance1, Qt::Key_Return);
     QVERIFY(programs.count() >= 1); // armed: even an unchanged commit programs
 
+    form.ui.EditAdvance1->setFocus(); // the click alone, not the exit of another field
     const int before = int(programs.count());
     form.clickArrow(form.ui.UpDownAdvance1, 1);
     QCOMPARE(programs.count(), before + 1);

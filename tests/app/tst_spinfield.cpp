@@ -2,13 +2,20 @@
 // group, label sizing, gauge.
 #include "FitLabel.h"
 #include "Gauge.h"
+#include "PathLabel.h"
 #include "RadioGroup.h"
 #include "SpinEdit.h"
 #include "UpDown.h"
 
+#include <QApplication>
+#include <QContextMenuEvent>
 #include <QLineEdit>
+#include <QMenu>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
+
+#include <memory>
 
 class TestSpinField : public QObject
 {
@@ -27,9 +34,12 @@ private slots:
     void arrowSteps();
     void arrowKeysStepLikeClicks();
     void enterIsReportedAndSwallowed();
+    void contextMenuHasTextItemsOnly();
     void backgroundColourShows();
     void radioGroupSelection();
     void labelFollowsItsText();
+    void pathLabelShortensInTheMiddle_data();
+    void pathLabelShortensInTheMiddle();
     void gaugeClampsValues();
 };
 
@@ -187,6 +197,44 @@ void TestSpinField::enterIsReportedAndSwallowed()
     QCOMPARE(finished.count(), 0);
 }
 
+void TestSpinField::contextMenuHasTextItemsOnly()
+{
+    SpinEdit edit;
+    edit.setRange(0, 60);
+    edit.setValue(20);
+    edit.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&edit));
+    const auto itemTexts = [](const QMenu *menu) {
+        QStringList texts;
+        for (const QAction *action : menu->actions()) {
+            if (!action->isSeparator())
+                texts << action->text();
+        }
+        return texts;
+    };
+    const std::unique_ptr<QMenu> lineEditMenu(
+        edit.findChild<QLineEdit *>()->createStandardContextMenu());
+
+    // The menu runs its own loop: read it from there and close it.
+    QStringList offered;
+    QTimer poll;
+    poll.setInterval(10);
+    connect(&poll, &QTimer::timeout, [&] {
+        if (auto *popup = qobject_cast<QMenu *>(QApplication::activePopupWidget())) {
+            offered = itemTexts(popup);
+            popup->close();
+        }
+    });
+    poll.start();
+    const QPoint middle = edit.rect().center();
+    QContextMenuEvent request(QContextMenuEvent::Keyboard, middle, edit.mapToGlobal(middle));
+    QApplication::sendEvent(&edit, &request);
+
+    QVERIFY(!offered.isEmpty());
+    QCOMPARE(offered, itemTexts(lineEditMenu.get()));
+    QCOMPARE(edit.value(), 20);
+}
+
 void TestSpinField::backgroundColourShows()
 {
     SpinEdit edit; // the current curve point is shown in lime
@@ -249,6 +297,35 @@ void TestSpinField::labelFollowsItsText()
     coloured->setText("x");
     coloured->show();
     QCOMPARE(coloured->size(), QSize(174, 29));
+}
+
+void TestSpinField::pathLabelShortensInTheMiddle_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<bool>("shortened");
+
+    QTest::newRow("fits") << "/home/set.ign" << false;
+    QTest::newRow("too long") << "/home/mechanic/workshop/customers/2026/december/honda/set.ign"
+                              << true;
+    QTest::newRow("none") << "" << false;
+}
+
+void TestSpinField::pathLabelShortensInTheMiddle()
+{
+    QFETCH(QString, path);
+    QFETCH(bool, shortened);
+
+    PathLabel label;
+    label.resize(160, 14);
+    label.setText(path);
+    const QString shown = label.shownText();
+
+    QCOMPARE(label.text(), path); // the whole path stays what the label holds
+    QVERIFY(label.fontMetrics().horizontalAdvance(shown) <= label.width());
+    QCOMPARE(shown != path, shortened);
+    if (shortened) {
+        QVERIFY2(shown.startsWith("/home/") && shown.endsWith("/set.ign"), qPrintable(shown));
+    }
 }
 
 void TestSpinField::gaugeClampsValues()

@@ -4,6 +4,7 @@
 #include "Background.h"
 #include "LinkPresenter.h"
 #include "MessageBoxes.h"
+#include "MessageTable.h"
 #include "PdfFile.h"
 #include "PollCycle.h"
 #include "SheetPrinter.h"
@@ -45,6 +46,8 @@ public:
     QColor lineColour;
     QColor windowColour;
     QStringList shown; // controls the sheet leaves out but were visible
+    QRect lineBounds;
+    bool lineWhole = false; // no part of the line cut off
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
@@ -55,6 +58,9 @@ protected:
             line = label->text();
             lineColour = background(label);
             windowColour = background(m_window);
+            lineBounds = label->geometry();
+            lineWhole = label->wordWrap() ? label->height() >= label->heightForWidth(label->width())
+                                          : label->width() >= label->sizeHint().width();
             for (const char *name :
                  {"UpDownBaseAdv", "UpDownRpmAdv1", "UpDownAdvance1", "GroupBoxToolBar",
                   "StatusBar1", "ImageLogo", "CGaugeRpm", "CGaugeProgram", "CheckBoxProgHned",
@@ -214,6 +220,11 @@ void TestPrintCommand::printsSheetIntoPdf()
     QCOMPARE(sheet.lineColour, kWhite);
     QCOMPARE(sheet.windowColour, kWhite);
     QCOMPARE(sheet.shown, QStringList());
+    // The line stays in its column, above the unit's version line.
+    QVERIFY(sheet.lineWhole);
+    QVERIFY2(sheet.lineBounds.right() < child("GroupBoxRpm")->x(),
+             qPrintable(QString::number(sheet.lineBounds.right())));
+    QVERIFY(sheet.lineBounds.bottom() < child("LabelVerze1")->y());
 
     QCOMPARE(child<QLabel>("LabelHlaseni")->text(), sheet.line);
     verifyScreenRestored();
@@ -226,31 +237,46 @@ void TestPrintCommand::printsSheetIntoPdf()
 void TestPrintCommand::failingPrintRestoresScreen_data()
 {
     QTest::addColumn<QString>("pdfFile");
-    QTest::addColumn<QString>("message");
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("message"); // null: the table's text of the language
 
     const QString unwritable = m_home.filePath("missing/sheet.pdf");
-    QTest::newRow("PDF in a missing folder") << unwritable
+    QTest::newRow("PDF in a missing folder") << unwritable << QStringList()
                                              << QString("The PDF file \"%1\" cannot be written.")
                                                     .arg(QDir::toNativeSeparators(unwritable));
-    QTest::newRow("no printer installed") << QString() << "No printer is installed.";
+    QTest::newRow("no printer installed")
+        << QString() << QStringList() << "No printer is installed.";
+    QTest::newRow("PDF in a missing folder, German")
+        << unwritable << QStringList{"DEUTSCH"} << QString();
+    QTest::newRow("no printer installed, Czech") << QString() << QStringList{"CESKY"} << QString();
 }
 
 void TestPrintCommand::failingPrintRestoresScreen()
 {
     QFETCH(QString, pdfFile);
+    QFETCH(QStringList, arguments);
     QFETCH(QString, message);
 
     if (pdfFile.isEmpty() && !QPrinterInfo::defaultPrinter().isNull())
         QSKIP("a printer is installed; this would print a real sheet");
     if (!pdfFile.isEmpty())
         qputenv(print::kPdfVariable, QFile::encodeName(pdfFile));
-    openWindow({});
+    openWindow(arguments);
+    lang::MessageTable texts;
+    texts.fill(m_form->language());
+    if (message.isNull()) {
+        QVERIFY(m_form->language() != lang::English);
+        message = pdfFile.isEmpty()
+                      ? texts.text(lang::Msg::NoPrinter)
+                      : texts.text(lang::Msg::PdfNotWritten).arg(QDir::toNativeSeparators(pdfFile));
+    }
 
     child<QAction>("MenuPrint")->trigger();
 
     QCOMPARE(testboxes::shownMessageTexts(), QStringList{message});
     verifyScreenRestored();
-    QVERIFY(child<QLabel>("LabelHlaseni")->text().startsWith("Date and time of printing:  "));
+    QVERIFY(
+        child<QLabel>("LabelHlaseni")->text().startsWith(texts.text(lang::Msg::PrintTimeHeading)));
 }
 
 // With the unit silent "No Connection" shows; it is left off the sheet and

@@ -1,4 +1,6 @@
 #include "IgnFile.h"
+#include "MessageTable.h"
+#include "PollCycle.h"
 #include "TFormHlav.h"
 #include "TestFiles.h"
 
@@ -8,7 +10,9 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QScreen>
+#include <QStatusBar>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -108,6 +112,18 @@ private slots:
         TFormHlav form(arguments);
         QCOMPARE(int(form.language()), language);
         QCOMPARE(int(form.comPort()), comPort);
+        // A port that failed to open is named in the status line in the language chosen.
+        if (!form.link().portError().isEmpty()) {
+            lang::MessageTable texts;
+            texts.fill(quint8(language));
+            QStringList parts =
+                texts.text(lang::Msg::PortOpenFailed).split(QRegularExpression("%[12]"));
+            for (QString &part : parts)
+                part = QRegularExpression::escape(part);
+            const QRegularExpression wanted("^" + parts.join(".+") + "$");
+            const QString shown = form.statusBar()->currentMessage();
+            QVERIFY2(wanted.match(shown).hasMatch(), qPrintable(shown));
+        }
         form.close();
         QVERIFY(readFile(settingsPath()).contains("Language=" + QByteArray::number(language)));
     }
@@ -201,16 +217,37 @@ private slots:
         QCOMPARE(form.size(), QSize(900, 700));
     }
 
-    void positionStaysOverRuns()
+    // The settings keep the window's outer bounds, frame included: the
+    // design size is that of the whole window, and nothing drifts over runs.
+    void outerBoundsStayOverRuns_data()
     {
-        writeFile(settingsPath(), "[FORM_HLAV]\nLeft=120\nTop=80\n");
+        QTest::addColumn<QByteArray>("settings");
+        QTest::addColumn<QRect>("outer");
+        QTest::newRow("design size")
+            << QByteArray("[FORM_HLAV]\nLeft=30\nTop=20\n") << QRect(30, 20, 834, 758);
+        QTest::newRow("stored size")
+            << QByteArray("[FORM_HLAV]\nLeft=120\nTop=80\nHeight=800\nWidth=900\n")
+            << QRect(120, 80, 900, 800);
+    }
+
+    void outerBoundsStayOverRuns()
+    {
+        QFETCH(QByteArray, settings);
+        QFETCH(QRect, outer);
+        writeFile(settingsPath(), settings);
         for (int run = 0; run < 2; ++run) {
             TFormHlav form({});
             form.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&form));
+            QCOMPARE(form.frameGeometry(), outer);
             form.close();
         }
-        const QByteArray text = readFile(settingsPath());
-        QVERIFY2(text.contains("Left=120\n") && text.contains("Top=80\n"), text);
+        const QByteArray text = readFile(settingsPath()).replace("\r\n", "\n");
+        const QByteArray stored = "Left=" + QByteArray::number(outer.x()) +
+                                  "\nTop=" + QByteArray::number(outer.y()) +
+                                  "\nHeight=" + QByteArray::number(outer.height()) +
+                                  "\nWidth=" + QByteArray::number(outer.width()) + "\n";
+        QVERIFY2(text.contains(stored), text);
     }
 
     void testSwitch_data()

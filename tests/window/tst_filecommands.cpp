@@ -1,6 +1,7 @@
 #include "FileDialog.h"
 #include "IgnFile.h"
 #include "PollCycle.h"
+#include "RadioGroup.h"
 #include "SpinEdit.h"
 #include "WindowFixture.h"
 
@@ -209,15 +210,20 @@ private slots:
     {
         QTest::addColumn<QString>("target"); // below the work folder
         QTest::addColumn<bool>("readOnlyFolder");
-        QTest::newRow("missing folder") << "missing/set.ign" << false;
-        QTest::newRow("target is a folder") << "folder.ign" << false;
-        QTest::newRow("read-only folder") << "locked/set.ign" << true;
+        // Pick-up kind 1 with polarity 1: a collect would move the polarity group.
+        QTest::addColumn<bool>("forcedPickup");
+        QTest::newRow("missing folder") << "missing/set.ign" << false << false;
+        QTest::newRow("target is a folder") << "folder.ign" << false << false;
+        QTest::newRow("read-only folder") << "locked/set.ign" << true << false;
+        QTest::newRow("polarity to be forced, programming after change")
+            << "missing/set.ign" << false << true;
     }
 
     void failedSaveChangesNothing()
     {
         QFETCH(QString, target);
         QFETCH(bool, readOnlyFolder);
+        QFETCH(bool, forcedPickup);
         const QString path = m_fixture->workFolder() + '/' + target;
         const QByteArray previous = "KORVALEN_KEY   46 \r\n\r\nBIKE            3 ";
         if (target == "folder.ign")
@@ -235,11 +241,22 @@ private slots:
 
         const QString lastFile = m_fixture->workFolder() + "/last.ign";
         m_fixture->writeSettings("[FORM_HLAV]\nFile=shown.ign\nIniDir=" + lastFile.toUtf8() + "\n");
+        if (forcedPickup) {
+            ParameterSet image = storedSet();
+            image.setBike(1);
+            image.setPolarita(1);
+            m_fixture->writeImage(image);
+        }
         TFormHlav &form = start();
         QVERIFY(m_fixture->showActive());
+        auto *polarity = m_fixture->control<RadioGroup>("RadioGroupPolarita");
+        const int shownPolarity = polarity->itemIndex();
+        if (forcedPickup)
+            QCOMPARE(shownPolarity, 1);
+        m_fixture->control<QCheckBox>("CheckBoxProgHned")->setChecked(forcedPickup);
         const ParameterSet before = form.parameters();
         auto *edit = m_fixture->control<SpinEdit>("EditBaseAdv");
-        edit->setFocus();
+        // Typed without moving the focus: leaving the focused field would commit.
         edit->selectAll();
         QTest::keyClicks(edit, "17");
         m_answer = path;
@@ -250,6 +267,9 @@ private slots:
                                   QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         QCOMPARE(testboxes::shownMessageTexts(), QStringList{"Open file error!"});
         QCOMPARE(form.parameters(), before);
+        QCOMPARE(polarity->itemIndex(), shownPolarity);
+        QVERIFY(!canUndo());
+        QCOMPARE(form.link().linkState(), PollCycle::LinkState::Idle);
         QCOMPARE(edit->text(), QString("17"));
         QCOMPARE(label("LabelFile2")->text(), QString("shown.ign"));
         if (readOnlyFolder)

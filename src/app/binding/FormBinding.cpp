@@ -5,6 +5,7 @@
 #include "RangeRule.h"
 #include "ui_TFormHlav.h"
 
+#include <QScopedValueRollback>
 #include <QSignalBlocker>
 
 namespace {
@@ -43,48 +44,64 @@ FormBinding::FormBinding(Ui::TFormHlav &ui, ParameterSet &image, quint8 &languag
 
 void FormBinding::CollectControls()
 {
+    collectInto(m_image, PickupControls::Follow);
+}
+
+ParameterSet FormBinding::collectedSet()
+{
+    ParameterSet collected = m_image;
+    collectInto(collected, PickupControls::KeepStill);
+    collected.NormaliseParameterSet();
+    return collected;
+}
+
+void FormBinding::collectInto(ParameterSet &image, PickupControls controls)
+{
     using codes::toStored;
     if (const auto bike = codes::bikeFromListIndex(m_ui.ComboBoxBike->currentIndex()))
-        m_image.setBike(*bike);
+        image.setBike(*bike);
 
-    m_image.setPocetBodu(quint8(m_ui.EditPocetBodu->position()));
-    m_image.setBaseAdv(quint8(m_ui.EditBaseAdv->position()));
-    m_image.setLimiter(0, toStored(m_ui.EditOmez1->position(), codes::kRpmScale));
-    m_image.setLimiter(1, toStored(m_ui.EditOmez2->position(), codes::kRpmScale));
-    m_image.setLimiter(2, quint8(m_ui.EditRetard->position()));
+    image.setPocetBodu(quint8(m_ui.EditPocetBodu->position()));
+    image.setBaseAdv(quint8(m_ui.EditBaseAdv->position()));
+    image.setLimiter(0, toStored(m_ui.EditOmez1->position(), codes::kRpmScale));
+    image.setLimiter(1, toStored(m_ui.EditOmez2->position(), codes::kRpmScale));
+    image.setLimiter(2, quint8(m_ui.EditRetard->position()));
 
     // The pick-up kind decides ignitions per revolution and polarity. Setting
     // the polarity group counts as a click on it, so its handler runs.
-    if (m_image.bike() == 0) {
-        m_image.setGeberNr(codes::geberNrFromListIndex(m_ui.ComboBoxPocPalcu->currentIndex()));
-        m_image.setPolarita(quint8(m_ui.RadioGroupPolarita->itemIndex()));
-    } else if (const auto forced = codes::forcedPickup(m_image.bike())) {
-        m_image.setGeberNr(forced->geberNr);
-        setListIndex(m_ui.ComboBoxPocPalcu, codes::listIndexFromGeberNr(forced->geberNr));
-        m_image.setPolarita(forced->polarita);
-        m_ui.RadioGroupPolarita->setItemIndex(forced->polarita);
+    if (image.bike() == 0) {
+        image.setGeberNr(codes::geberNrFromListIndex(m_ui.ComboBoxPocPalcu->currentIndex()));
+        image.setPolarita(quint8(m_ui.RadioGroupPolarita->itemIndex()));
+    } else if (const auto forced = codes::forcedPickup(image.bike())) {
+        image.setGeberNr(forced->geberNr);
+        image.setPolarita(forced->polarita);
+        if (controls == PickupControls::Follow) {
+            setListIndex(m_ui.ComboBoxPocPalcu, codes::listIndexFromGeberNr(forced->geberNr));
+            m_ui.RadioGroupPolarita->setItemIndex(forced->polarita);
+        }
     }
 
-    m_image.setPilotLight(toStored(m_ui.EditLedRazeni->position(), codes::kRpmScale));
-    m_image.setClutch(0, toStored(m_ui.EditClutch1->position(), codes::kClutchScale));
-    m_image.setClutch(1, toStored(m_ui.EditClutch2->position(), codes::kClutchScale));
-    m_image.setInput(0, quint8(m_ui.RadioGroupInput1->itemIndex()));
-    m_image.setInput(1, quint8(m_ui.RadioGroupInput2->itemIndex()));
-    m_image.setNoReading(checkFlag(m_ui.CheckBoxZakazCteni));
-    m_image.setRpm(0, quint8(m_ui.EditRpmPulsu->position()));
-    m_image.setRpm(1, codes::correctionToStored(m_ui.EditRpmKorekce->position()));
-    m_image.setRevOutPilotLight(checkFlag(m_ui.CheckBoxRevOutLedRazeni));
+    image.setPilotLight(toStored(m_ui.EditLedRazeni->position(), codes::kRpmScale));
+    image.setClutch(0, toStored(m_ui.EditClutch1->position(), codes::kClutchScale));
+    image.setClutch(1, toStored(m_ui.EditClutch2->position(), codes::kClutchScale));
+    image.setInput(0, quint8(m_ui.RadioGroupInput1->itemIndex()));
+    image.setInput(1, quint8(m_ui.RadioGroupInput2->itemIndex()));
+    image.setNoReading(checkFlag(m_ui.CheckBoxZakazCteni));
+    image.setRpm(0, quint8(m_ui.EditRpmPulsu->position()));
+    image.setRpm(1, codes::correctionToStored(m_ui.EditRpmKorekce->position()));
+    image.setRevOutPilotLight(checkFlag(m_ui.CheckBoxRevOutLedRazeni));
 
     // Hidden points too: they stay in the image beyond POCET_BODU.
     for (int i = 0; i < ParameterSet::kCurvePoints; ++i) {
-        m_image.setRpmAdv(i, toStored(m_tables.RpmAdvEdits[i]->position(), codes::kRpmScale));
-        m_image.setAdvance(i, quint8(m_tables.AdvanceEdits[i]->position()));
+        image.setRpmAdv(i, toStored(m_tables.RpmAdvEdits[i]->position(), codes::kRpmScale));
+        image.setAdvance(i, quint8(m_tables.AdvanceEdits[i]->position()));
     }
 }
 
 void FormBinding::ShowParameterSet()
 {
     using codes::toDisplay;
+    const QScopedValueRollback updating(m_updating, m_updating + 1);
     if (const auto index = codes::listIndexFromBike(m_image.bike()))
         setListIndex(m_ui.ComboBoxBike, *index);
 
@@ -132,6 +149,7 @@ void FormBinding::CommitChange()
 
 void FormBinding::ApplyVisibilityRules()
 {
+    const QScopedValueRollback updating(m_updating, m_updating + 1);
     ::ApplyVisibilityRules(m_ui, m_tables, m_image, m_printMode, m_unitTexts);
 }
 

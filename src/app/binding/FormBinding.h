@@ -29,6 +29,9 @@ public:
     const ControlTables &tables() const { return m_tables; }
 
     void CollectControls();
+    // The image that a collect and the range rule would give, with nothing
+    // touched: no control moved, no handler run, the image as it is.
+    ParameterSet collectedSet();
     void ShowParameterSet();
     void ApplyRangeRule();
     void CommitChange();
@@ -41,6 +44,11 @@ public:
 
     void BitBtnAdvMinusClick();
     void BitBtnAdvPlusClick();
+
+    // True while the program itself writes the controls (a show or the
+    // visibility rules). Focus that Qt moves away from a field hidden or
+    // disabled meanwhile is no edit of the user's.
+    bool updatingControls() const { return m_updating > 0; }
 
     // A radio group's selection became the field at image position.
     void takeRadioChoice(int position, int itemIndex);
@@ -59,6 +67,14 @@ signals:
     void startProgramming();
 
 private:
+    // The pick-up rule sets the list and the polarity group to the forced
+    // values, and the group's change runs its click handler, unless kept still.
+    enum class PickupControls
+    {
+        Follow,
+        KeepStill
+    };
+    void collectInto(ParameterSet &image, PickupControls controls);
     void showRestored(bool restored);
     void shiftAdvance(int step);
     void updateUndoButtons();
@@ -69,6 +85,7 @@ private:
     quint8 &m_comPort;
     ControlTables m_tables;
     UndoHistory m_undo;
+    int m_updating = 0; // nesting depth of the program's own control updates
     bool m_printMode = false;
     std::optional<int> m_currentPoint;
     UnitIdentification m_unitTexts;

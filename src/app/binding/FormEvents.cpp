@@ -49,12 +49,16 @@ void FormEvents::connectControls()
 
 void FormEvents::UpDownClick()
 {
+    if (m_binding.updatingControls())
+        return;
     m_binding.CollectControls();
     m_binding.CommitChange();
 }
 
 void FormEvents::EditExit()
 {
+    if (m_binding.updatingControls())
+        return;
     m_binding.CollectControls();
     m_binding.CommitChange();
 }
@@ -68,6 +72,8 @@ void FormEvents::FormKeyPress(SpinEdit *edit)
 
 void FormEvents::CheckBoxProgHnedMouseUp()
 {
+    if (m_binding.updatingControls())
+        return;
     m_binding.CollectControls();
     m_binding.ApplyVisibilityRules();
     m_binding.CommitChange();

@@ -12,7 +12,9 @@ class TFormHlav;
 // a field, an arrow click, a list, radio or check-box choice with the mouse)
 // commits the whole window. The clutch times and the shift-light speed have no
 // exit or arrow handler: they are taken along by the next confirmed edit.
-// Also attaches the buttons and menu items of Advance -/+, Undo and Redo.
+// The program's own updates of the controls run no handler but the radio
+// groups' clicks. Also attaches the buttons and menu items of Advance -/+,
+// Undo and Redo.
 class FormEvents : public QObject
 {
     Q_OBJECT

@@ -3,6 +3,7 @@
 #include "LanguageTexts.h"
 #include "TextFit.h"
 #include "UpDown.h"
+#include "WheelNeedsFocus.h"
 
 #include <QApplication>
 #include <QWidget>
@@ -44,4 +45,5 @@ void applyDesignExtras(QWidget *window)
     applyDesignHints(window);
     UpDown::pairWithEdits(window);
     TextFitLayout::installBelow(window);
+    WheelNeedsFocus::installBelow(window);
 }

@@ -2,10 +2,15 @@
 
 #include "TextFit.h"
 
+#include <QApplication>
+#include <QContextMenuEvent>
 #include <QFontMetrics>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPainter>
+#include <QPointer>
 
 namespace {
 // QLineEdit keeps 2 px free on each side of its text and 1 px for the cursor.
@@ -94,8 +99,46 @@ void SpinEdit::keyPressEvent(QKeyEvent *event)
 void SpinEdit::focusOutEvent(QFocusEvent *event)
 {
     QSpinBox::focusOutEvent(event);
-    if (event->reason() != Qt::ActiveWindowFocusReason && event->reason() != Qt::PopupFocusReason)
+    switch (event->reason()) {
+    case Qt::ActiveWindowFocusReason:
+    case Qt::PopupFocusReason:
+        break;
+    case Qt::MenuBarFocusReason:
+        exitWhenFocusLeavesMenuBar();
+        break;
+    default:
         emit exited();
+    }
+}
+
+// Alt takes the focus to the menu bar, and the menu bar gives it back when it
+// is done. Only a move on to another control of this window leaves the field.
+void SpinEdit::exitWhenFocusLeavesMenuBar()
+{
+    disconnect(m_menuBarWatch);
+    m_menuBarWatch =
+        connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) {
+            if (!now || qobject_cast<QMenuBar *>(now) || now->window() != window())
+                return;
+            disconnect(m_menuBarWatch);
+            if (now != this && now != lineEdit())
+                emit exited();
+        });
+}
+
+QMenu *SpinEdit::createContextMenu()
+{
+    return lineEdit()->createStandardContextMenu();
+}
+
+void SpinEdit::contextMenuEvent(QContextMenuEvent *event)
+{
+    const QPointer<QMenu> menu = createContextMenu();
+    const QPoint where = event->reason() == QContextMenuEvent::Mouse ? event->globalPos()
+                                                                     : mapToGlobal(rect().center());
+    menu->exec(where);
+    delete menu;
+    event->accept();
 }
 
 void SpinEdit::wheelEvent(QWheelEvent *event)

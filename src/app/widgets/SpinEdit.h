@@ -2,6 +2,8 @@
 
 #include <QSpinBox>
 
+class QMenu;
+
 #include <optional>
 
 // The edit half of a spin field. It has no arrows of its own (its UpDown sits
@@ -26,9 +28,16 @@ public:
     // Enter moves on like Tab does.
     void moveFocusToNext() { focusNextChild(); }
 
+    // The edit's own context menu: the clipboard items of a text field. The
+    // spin box's "step up/down" items are left out: they would step from the
+    // last number taken, past the UpDown and its click.
+    QMenu *createContextMenu();
+
 signals:
     void enterPressed();
-    // Focus went to another control of the window (not to a menu or another window).
+    // Focus went to another control of the window (not to a menu or another
+    // window). A menu opened from the keyboard does not end the edit: only
+    // where the focus goes after the menu counts.
     void exited();
     // Up or down arrow key: +1 or -1 step, handled by the UpDown.
     void arrowKeyPressed(int steps);
@@ -40,6 +49,7 @@ protected:
     bool event(QEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void focusOutEvent(QFocusEvent *event) override;
+    void contextMenuEvent(QContextMenuEvent *event) override;
     void wheelEvent(QWheelEvent *event) override;
     void changeEvent(QEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
@@ -49,4 +59,7 @@ private:
     std::optional<int> parse(const QString &text) const;
     void fitTextSize();
     void placeTextInsideFrame();
+    void exitWhenFocusLeavesMenuBar();
+
+    QMetaObject::Connection m_menuBarWatch;
 };

@@ -66,6 +66,15 @@ void UpDown::mousePressEvent(QMouseEvent *event)
 {
     if (event->button() != Qt::LeftButton)
         return;
+    // The field takes the focus first, as with a native up-down control: a
+    // value pending in the field left is confirmed, and typing goes on where
+    // the arrows were used.
+    if (m_edit && !m_edit->hasFocus()) {
+        m_edit->setFocus(Qt::MouseFocusReason);
+        // That confirmation may have hidden or disabled these arrows.
+        if (isHidden() || !isEnabled())
+            return;
+    }
     m_pressed = directionAt(event->position().toPoint());
     update();
     m_repeat.start(kRepeatDelayMs, this);

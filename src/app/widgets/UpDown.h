@@ -8,7 +8,7 @@
 
 // The arrow pair of a spin field. It steps its edit by the edit's single step
 // within the edit's range, never wrapping, and reports every step as a click.
-// Holding an arrow repeats the step.
+// Holding an arrow repeats the step. A click puts the focus into the edit.
 class UpDown : public QWidget
 {
     Q_OBJECT
