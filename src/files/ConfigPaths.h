@@ -14,4 +14,8 @@ QString settingsFile();   // "zevras.ini"
 QString imageFile();      // "_" + the settings file name
 QString testSwitchFile(); // "test_pelmar.txt"
 
+// The sets read from and programmed into units: "zevras/history" in the
+// user's data folder. Created by the first write.
+QString historyFolder();
+
 } // namespace ConfigPaths
