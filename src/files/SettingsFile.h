@@ -6,6 +6,18 @@
 
 #include <optional>
 
+// Where a tool window stood and whether it was open, in a section of its own.
+struct ToolWindowSettings
+{
+    std::optional<int> left;
+    std::optional<int> top;
+    std::optional<int> width;
+    std::optional<int> height;
+    std::optional<bool> open;
+
+    bool isEmpty() const { return !left && !top && !width && !height && !open; }
+};
+
 // What the settings file holds. Every key is present or missing, so that the
 // caller keeps its own value for each missing one.
 struct Settings
@@ -22,6 +34,8 @@ struct Settings
     // Section [PORTS]: COMn -> device path. Read only; the section is kept as
     // it is in the file when the settings are written.
     QMap<int, QString> portDevices;
+    // Section [CURVE_GRAPH]: the advance curve graph window.
+    ToolWindowSettings curveGraph;
 };
 
 // The settings file "zevras.ini", section [FORM_HLAV]. Written by hand
@@ -35,11 +49,11 @@ namespace SettingsFile {
 Settings fromText(const QString &text);
 Settings load(const QString &path);
 
-// Writes the present keys in their fixed order at the head of [FORM_HLAV];
-// other sections, unknown keys and comments in an existing file are kept.
-// Atomic, creating the folder if needed; false keeps the earlier file whole.
-// A file there that cannot be read whole (unreadable, or larger than any
-// settings file) is not rewritten.
+// Writes the present keys in their fixed order at the head of [FORM_HLAV]
+// (and of [CURVE_GRAPH] when its window has settings); other sections, unknown keys and comments in
+// an existing file are kept. Atomic, creating the folder if needed; false keeps the earlier file
+// whole. A file there that cannot be read whole (unreadable, or larger than any settings file) is
+// not rewritten.
 bool save(const QString &path, const Settings &settings);
 
 // The device to open for COMn: the [PORTS] entry, else the platform default.
