@@ -43,8 +43,13 @@ void TFormHlav::MenuOpenClick()
 {
     const QString path = m_fileDialog(FileDialogKind::Open, m_lastFilePath);
     hideMessageLine();
-    if (path.isEmpty())
-        return;
+    if (!path.isEmpty())
+        openParameterFile(path);
+}
+
+// Open's second half, shared with the history of sets.
+void TFormHlav::openParameterFile(const QString &path)
+{
     switch (IgnFile::load(path, m_parameters)) {
     case IgnFile::LoadResult::CannotOpen:
         showMessageBox(this, m_messages.text(lang::Msg::FileError));

@@ -9,6 +9,7 @@
 #include "LanguageTexts.h"
 #include "PollCycle.h"
 #include "SerialPort.h"
+#include "SetHistory.h"
 #include "SettingsFile.h"
 #include "TFormAbout.h"
 #include "TerminationSignals.h"
@@ -44,6 +45,7 @@ TFormHlav::TFormHlav(const QStringList &arguments, QWidget *parent)
     connectHelpCommands();
     connectPrintCommand();
     connectLanguageCommands();
+    connectToolCommands();
     auto *terminationSignals = new TerminationSignals(this);
     connect(terminationSignals, &TerminationSignals::terminationRequested, this, &QWidget::close);
     FormCreate(arguments);
@@ -221,6 +223,7 @@ void TFormHlav::LoadSettings()
     ui->LabelFile2->setText(s.file.value_or(QString()));
     m_lastFilePath = s.iniDir.value_or(QString());
     ui->CheckBoxIgnAll->setChecked(s.ignAll.value_or(ui->CheckBoxIgnAll->isChecked()));
+    restoreCurveGraph(s.curveGraph);
     ImageFile::load(ConfigPaths::imageFile(), m_parameters);
 }
 
@@ -241,6 +244,7 @@ void TFormHlav::SaveSettings()
     s.file = ui->LabelFile2->text();
     s.iniDir = m_lastFilePath;
     s.ignAll = ui->CheckBoxIgnAll->isChecked();
+    s.curveGraph = curveGraphSettings();
     SettingsFile::save(ConfigPaths::settingsFile(), s);
     ImageFile::save(ConfigPaths::imageFile(), m_parameters);
 }

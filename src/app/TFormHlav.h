@@ -1,6 +1,7 @@
 #pragma once
 
 #include "FileDialog.h"
+#include "HistoryFolder.h"
 #include "MessageTable.h"
 #include "ParameterSet.h"
 #include "SettingsFile.h"
@@ -13,12 +14,14 @@
 namespace Ui {
 class TFormHlav;
 }
+class CurveGraphWindow;
 class FormBinding;
 class FormEvents;
 class PollCycle;
 class QAction;
 class QTimer;
 class SerialPort;
+class SetHistory;
 class TFormAbout;
 class WindowLinkView;
 
@@ -74,6 +77,10 @@ private slots:
     void MenuAboutClick();
     void MenuExitClick();
 
+    // Tools: the advance curve graph and the history of sets.
+    void MenuCurveGraphClick();
+    void MenuHistoryClick();
+
 private:
     void FormCreate(const QStringList &arguments);
     void FormClose();
@@ -93,6 +100,12 @@ private:
     void hideMessageLine();
     void connectPrintCommand();
     void connectLanguageCommands();
+    void connectToolCommands();
+    void openParameterFile(const QString &path);
+    // Keeps the image as the unit now holds it in the history of sets.
+    void recordHistory(HistoryEvent event);
+    void restoreCurveGraph(const ToolWindowSettings &settings);
+    ToolWindowSettings curveGraphSettings() const;
     void switchLanguage(quint8 language);
     void OpenComPort();
     void checkComMenuItem();
@@ -114,7 +127,9 @@ private:
     std::unique_ptr<WindowLinkView> m_linkView;
     std::unique_ptr<PollCycle> m_link;
     QTimer *Timer1 = nullptr;
-    TFormAbout *m_about = nullptr; // hidden until About shows it
+    TFormAbout *m_about = nullptr;            // hidden until About shows it
+    CurveGraphWindow *m_curveGraph = nullptr; // hidden until Tools shows it
+    std::unique_ptr<SetHistory> m_history;
     FileDialog m_fileDialog = [this](FileDialogKind kind, const QString &proposed) {
         return askForParameterFile(this, kind, proposed);
     };

@@ -116,6 +116,7 @@ void FormBinding::ShowParameterSet()
     }
 
     ApplyVisibilityRules();
+    emit parameterSetShown();
 }
 
 void FormBinding::ApplyRangeRule()

@@ -53,6 +53,8 @@ public:
 signals:
     // "Programming after change": the committed image is to be sent to the unit.
     void startProgramming();
+    // The whole image has just been shown in the controls.
+    void parameterSetShown();
 
 private:
     void showRestored(bool restored);
