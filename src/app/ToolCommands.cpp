@@ -6,8 +6,8 @@
 #include "FormBinding.h"
 #include "FormEvents.h"
 #include "HistoryDialog.h"
-#include "PollCycle.h"
 #include "SetHistory.h"
+#include "UnitInfo.h"
 
 #include <QStatusBar>
 
@@ -56,9 +56,10 @@ void TFormHlav::MenuHistoryClick()
     openParameterFile(dialog.chosenPath());
 }
 
+// Page 0 of the image is the unit's own after a Read or a Program.
 void TFormHlav::recordHistory(HistoryEvent event)
 {
-    m_history->record(m_parameters, m_link->identification().name, event, m_language);
+    m_history->record(m_parameters, decodeUnitInfo(m_parameters.page(0)).name, event, m_language);
 }
 
 // Opened once the event loop runs, so that it comes up after the main window.
