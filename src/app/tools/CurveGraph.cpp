@@ -48,7 +48,6 @@ int roundToStep(double value, int step)
 CurveGraph::CurveGraph(const ParameterSet &image, QWidget *parent) : QWidget(parent), m_image(image)
 {
     setFocusPolicy(Qt::StrongFocus);
-    setMouseTracking(false);
     setBackgroundRole(QPalette::Base);
     setAutoFillBackground(true);
 }
