@@ -1,9 +1,10 @@
 #pragma once
 
+#include "LinkPresenter.h"
 #include "MessageTable.h"
 #include "ParameterSet.h"
 #include "PollCycle.h"
-#include "RecordingView.h"
+#include "RecordingDisplay.h"
 #include "SerialPort.h"
 #include "TappedPort.h"
 
@@ -14,7 +15,8 @@
 #include <functional>
 #include <vector>
 
-// The link as the window runs it: a precise timer calls tick() every kTickMs.
+// The link and its presenter as the window runs them: a precise timer calls
+// tick() every kTickMs.
 // Several can run side by side on one event loop.
 class TimedLink
 {
@@ -22,7 +24,7 @@ public:
     explicit TimedLink(const QString &device)
     {
         m_image.SetDefaults();
-        m_link.openComPort(PollCycle::kFirstComPort, device);
+        m_presenter.openComPort(PollCycle::kFirstComPort, device);
         m_timer.setTimerType(Qt::PreciseTimer);
         m_timer.setInterval(PollCycle::kTickMs);
         QObject::connect(&m_timer, &QTimer::timeout, [this] { onTick(); });
@@ -32,8 +34,9 @@ public:
 
     bool isOpen() const { return m_port.isOpen(); }
     PollCycle &link() { return m_link; }
+    LinkPresenter &presenter() { return m_presenter; }
     ParameterSet &image() { return m_image; }
-    const RecordingView &view() const { return m_view; }
+    const RecordingDisplay &view() const { return m_view; }
     const TappedPort &port() const { return m_port; }
     int ticks() const { return int(m_tickNs.size()); }
     // When tick number n (from 1) began, in ns since the start.
@@ -84,8 +87,9 @@ private:
     lang::MessageTable m_messages;
     SerialPort m_serial;
     TappedPort m_port{m_serial};
-    RecordingView m_view;
-    PollCycle m_link{m_image, m_messages, m_port, m_view};
+    RecordingDisplay m_view;
+    PollCycle m_link{m_port};
+    LinkPresenter m_presenter{m_link, m_image, m_messages, m_view};
     QTimer m_timer;
     QElapsedTimer m_clock;
     std::vector<qint64> m_tickNs;

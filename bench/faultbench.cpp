@@ -133,7 +133,7 @@ private:
         m_messagesBefore = int(m_link->view().messageHistory.size());
         ParameterSet &image = m_link->image();
         image.setAdvance(0, quint8(10 + m_cycle % 30));
-        m_link->link().startProgram();
+        m_link->presenter().startProgram();
         m_startTick = m_link->ticks();
         m_running = true;
     }
@@ -141,11 +141,11 @@ private:
     // Success: "Verify: OK", then the unit's store in the normal colour.
     void judge()
     {
-        const RecordingView &view = m_link->view();
+        const RecordingDisplay &view = m_link->view();
         const QByteArray window = pageOf(m_link->image(), 1);
         const bool verified =
             view.messageHistory.mid(m_messagesBefore).contains(QStringLiteral("Verify: OK"));
-        if (verified && m_link->link().programmedOk() &&
+        if (verified && m_link->presenter().programmedOk() &&
             view.messageColour == LabelColour::Normal) {
             const QByteArray unit = m_sim.storedPage1(e2e::kProcessMs);
             if (unit != window) {

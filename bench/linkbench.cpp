@@ -74,13 +74,13 @@ ProgramRun programOnce(TimedLink &run, int variant, bool waitForStore)
     image.setBaseAdv(quint8(10 + variant));
     const int sentBefore = int(run.port().sent().size());
     const int startTick = run.ticks();
-    run.link().startProgram();
+    run.presenter().startProgram();
 
     ProgramRun result;
     const bool verified = run.runUntil(
         [&] { return run.link().linkState() == PollCycle::LinkState::Idle; }, kProgramLimitTicks);
     // Verify's success ends the transaction with page 1 confirmed; a failure clears the mark.
-    if (!verified || !run.link().programmedOk())
+    if (!verified || !run.presenter().programmedOk())
         return result;
     const int endTick = run.ticks();
     const int firstSendTick = run.port().sent()[sentBefore].tick;

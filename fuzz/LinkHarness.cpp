@@ -53,7 +53,7 @@ void CheckingView::setMonitorColour(MonitorLabel label, LabelColour)
 
 void CheckingView::setRpmGauge(int percent)
 {
-    require(percent >= 0 && percent <= MonitorDecoder::kRpmGaugeMax, "speed gauge out of range");
+    require(percent >= 0 && percent <= MonitorText::kRpmGaugeMax, "speed gauge out of range");
 }
 
 void CheckingView::setCurrentPoint(std::optional<int> row)
@@ -69,26 +69,63 @@ void CheckingView::showParameterSet()
     require(normal == m_image, "the link shows an image that is not normalised");
 }
 
+void CheckingListener::unitInfoTaken()
+{
+    require(m_link.sequence() == SequenceKind::Read || m_link.sequence() == SequenceKind::Program,
+            "page 0 taken outside a read or a programming");
+    m_next.unitInfoTaken();
+}
+
+void CheckingListener::phaseChanged(Phase phase)
+{
+    require(phase == Phase::Verify && m_link.linkState() == PollCycle::LinkState::Verifying,
+            "a phase other than the verify follows the first");
+    m_next.phaseChanged(phase);
+}
+
+void CheckingListener::progressChanged(int value)
+{
+    require(value >= 0 && value <= PollCycle::kProgressMax, "progress out of range");
+    m_next.progressChanged(value);
+}
+
+void CheckingListener::sequenceEnded(const SequenceEnd &end)
+{
+    require(m_link.linkState() == PollCycle::LinkState::Idle, "a sequence ends while it runs");
+    require(end.outcome != Outcome::Failed || end.exchange != ExchangeEnd::Answered,
+            "a failure without a failed exchange");
+    m_next.sequenceEnded(end);
+}
+
+void CheckingListener::idleStep()
+{
+    require(m_link.linkState() == PollCycle::LinkState::Idle, "an idle step while a sequence runs");
+    m_next.idleStep();
+}
+
 LinkHarness::LinkHarness()
 {
     m_image.SetDefaults();
-    m_link.openComPort(PollCycle::kFirstComPort, QStringLiteral("fuzz"));
+    m_link.setListener(&m_checks);
+    m_presenter.openComPort(PollCycle::kFirstComPort, QStringLiteral("fuzz"));
 }
 
 void LinkHarness::start(quint8 selector)
 {
     switch (selector % 5) {
     case 1:
-        m_link.startRead();
+        m_presenter.startRead();
         break;
     case 2:
-        m_link.startProgram();
+        m_image.NormaliseParameterSet();
+        m_presenter.startProgram();
         break;
     case 3:
-        m_link.startVerify();
+        m_image.NormaliseParameterSet();
+        m_presenter.startVerify();
         break;
     case 4:
-        m_link.startProgramAtOnce();
+        m_presenter.startProgramAtOnce();
         break;
     default:
         break;
@@ -103,17 +140,17 @@ void LinkHarness::windowCommand(quint8 selector)
         m_link.closeComPort();
         break;
     case 1:
-        m_link.openComPort(PollCycle::kFirstComPort, QStringLiteral("fuzz"));
+        m_presenter.openComPort(PollCycle::kFirstComPort, QStringLiteral("fuzz"));
         break;
     case 2:
         m_port.failNextOpen();
-        m_link.openComPort(PollCycle::kLastComPort, QStringLiteral("fuzz"));
+        m_presenter.openComPort(PollCycle::kLastComPort, QStringLiteral("fuzz"));
         break;
     case 3:
-        m_link.setPrintMode(true);
+        m_view.printing = true;
         break;
     case 4:
-        m_link.setPrintMode(false);
+        m_view.printing = false;
         break;
     }
     checkState();
@@ -131,7 +168,8 @@ void LinkHarness::checkState() const
 {
     require(m_link.sendCount() >= 0 && m_link.sendCount() <= PollCycle::kMaxSends + 1,
             "send count out of range");
-    require(m_link.messageTicks() >= 0 && m_link.messageTicks() <= PollCycle::kMessageTicks,
+    const int messageTicks = m_presenter.messageLine().ticks();
+    require(messageTicks >= 0 && messageTicks <= MessageLine::kHoldTicks,
             "message time out of range");
     require(m_link.linkState() == PollCycle::LinkState::Idle ||
                 (m_link.commandByte() & wire::kPageMask) <= 1,

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "LinkView.h"
+#include "LinkDisplay.h"
+#include "LinkPresenter.h"
 #include "MessageTable.h"
 #include "ParameterSet.h"
 #include "PollCycle.h"
@@ -55,8 +56,8 @@ private:
     LinkFrame::Bytes m_lastWrite{};
 };
 
-// A window that shows nothing but checks what the link asks it to show.
-class CheckingView : public LinkView
+// A window that shows nothing but checks what the presenter asks it to show.
+class CheckingView : public LinkDisplay
 {
 public:
     explicit CheckingView(const ParameterSet &image) : m_image(image) {}
@@ -74,17 +75,41 @@ public:
     void setMonitorColour(MonitorLabel label, LabelColour) override;
     void setRpmGauge(int percent) override;
     void setCurrentPoint(std::optional<int> row) override;
-    void collectControls() override {}
+    void setUnitTexts(const UnitIdentification &) override {}
     void showParameterSet() override;
-    void clearFileName() override {}
-    void showVersionMismatch(const QString &) override {}
+    bool printMode() const override { return printing; }
+    // The box is closed at once, as a user quick to click would.
+    void showVersionMismatch(const QString &, std::function<void()> closed) override { closed(); }
     void showComOpeningError(const QString &) override {}
+
+    bool printing = false;
 
 private:
     const ParameterSet &m_image;
 };
 
-// A poll cycle with its port open and the window's image at the New defaults.
+// Checks what the link reports before the presenter takes it.
+class CheckingListener : public LinkListener
+{
+public:
+    CheckingListener(const PollCycle &link, LinkListener &next) : m_link(link), m_next(next) {}
+
+    void statusTaken(const MonitorValues &values) override { m_next.statusTaken(values); }
+    void unitInfoTaken() override;
+    void setChanged() override { m_next.setChanged(); }
+    void phaseChanged(Phase phase) override;
+    void progressChanged(int value) override;
+    void sequenceEnded(const SequenceEnd &end) override;
+    void idleStep() override;
+    void tickEnded() override { m_next.tickEnded(); }
+
+private:
+    const PollCycle &m_link;
+    LinkListener &m_next;
+};
+
+// A poll cycle and its presenter, the port open and the window's image at
+// the New defaults.
 class LinkHarness
 {
 public:
@@ -108,7 +133,9 @@ private:
     lang::MessageTable m_messages;
     FuzzPort m_port;
     CheckingView m_view{m_image};
-    PollCycle m_link{m_image, m_messages, m_port, m_view};
+    PollCycle m_link{m_port};
+    LinkPresenter m_presenter{m_link, m_image, m_messages, m_view};
+    CheckingListener m_checks{m_link, m_presenter};
 };
 
 // The common head of the link inputs: the transaction to start and how many

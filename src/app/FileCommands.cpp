@@ -3,6 +3,7 @@
 
 #include "FormBinding.h"
 #include "IgnFile.h"
+#include "LinkPresenter.h"
 #include "MessageBox.h"
 
 #include <QMessageBox>
@@ -21,8 +22,7 @@ void TFormHlav::connectFileCommands()
 // programming a committed change may start keeps its own line in view.
 void TFormHlav::hideMessageLine()
 {
-    ui->LabelHlaseni->hide();
-    ui->CGaugeProgram->hide();
+    m_presenter->messageLine().hide();
 }
 
 void TFormHlav::MenuNewClick()

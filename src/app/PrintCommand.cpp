@@ -4,13 +4,11 @@
 #include "TFormHlav.h"
 #include "ui_TFormHlav.h"
 
-#include "Background.h"
 #include "FormBinding.h"
+#include "LinkPresenter.h"
 #include "MessageBox.h"
-#include "PollCycle.h"
 #include "PrintTimeLine.h"
 #include "SheetPrinter.h"
-#include "WindowLinkView.h"
 
 #include <QDateTime>
 #include <QLocale>
@@ -23,16 +21,9 @@ void TFormHlav::connectPrintCommand()
 
 void TFormHlav::SpeedButtonPrintClick()
 {
-    ui->LabelHlaseni->setText(print::printTimeLine(m_messages.text(lang::Msg::PrintTimeHeading),
-                                                   QDateTime::currentDateTime(),
-                                                   QLocale::system()));
-    setBackground(ui->LabelHlaseni, QColor(255, 255, 255));
-    ui->LabelHlaseni->show();
-    ui->LabelSpojeni->hide();
-    m_link->holdMessage();
-    ui->CGaugeProgram->hide();
+    m_presenter->beginPrint(print::printTimeLine(m_messages.text(lang::Msg::PrintTimeHeading),
+                                                 QDateTime::currentDateTime(), QLocale::system()));
     m_binding->setPrintMode(true);
-    m_link->setPrintMode(true);
     ui->RadioGroupInput1->setFocus(Qt::OtherFocusReason);
     m_binding->ApplyVisibilityRules();
 
@@ -41,9 +32,8 @@ void TFormHlav::SpeedButtonPrintClick()
     const QString failure = print::printSheet(*ui->centralwidget, print::defaultDestination());
 
     m_binding->setPrintMode(false);
-    m_link->setPrintMode(false);
     m_binding->ApplyVisibilityRules();
-    m_linkView->setMessageColour(LabelColour::Normal);
+    m_presenter->endPrint();
     if (!failure.isEmpty())
         showMessageBox(this, failure);
 }

@@ -7,6 +7,7 @@
 #include "FormEvents.h"
 #include "ImageFile.h"
 #include "LanguageTexts.h"
+#include "LinkPresenter.h"
 #include "PollCycle.h"
 #include "SerialPort.h"
 #include "SetHistory.h"
@@ -37,8 +38,8 @@ TFormHlav::TFormHlav(const QStringList &arguments, QWidget *parent)
     m_events = std::make_unique<FormEvents>(*ui, *m_binding);
     m_port = std::make_unique<SerialPort>();
     m_linkView = std::make_unique<WindowLinkView>(*ui, *m_binding);
-    m_link = std::make_unique<PollCycle>(m_parameters, m_messages, *m_port, *m_linkView);
-    m_linkView->setLink(m_link.get());
+    m_link = std::make_unique<PollCycle>(*m_port);
+    m_presenter = std::make_unique<LinkPresenter>(*m_link, m_parameters, m_messages, *m_linkView);
     m_about = new TFormAbout([this] { return m_language; }, this);
     connectCommands();
     connectFileCommands();
@@ -98,7 +99,7 @@ void TFormHlav::connectCommands()
     connect(ui->MenuProgram, &QAction::triggered, this, &TFormHlav::MenuProgramClick);
     connect(ui->ButtonProgram, &QPushButton::clicked, this, &TFormHlav::MenuProgramClick);
     connect(m_binding.get(), &FormBinding::startProgramming, this,
-            [this] { m_link->startProgramAtOnce(); });
+            [this] { m_presenter->startProgramAtOnce(); });
 }
 
 void TFormHlav::Timer1Timer()
@@ -106,19 +107,31 @@ void TFormHlav::Timer1Timer()
     m_link->tick();
 }
 
+// A read replaces the file's set, so the file name goes even if it fails.
 void TFormHlav::MenuReadClick()
 {
-    m_link->startRead();
+    m_presenter->startRead();
+    ui->LabelFile2->clear();
 }
 
 void TFormHlav::MenuVerifyClick()
 {
-    m_link->startVerify();
+    collectForTransfer();
+    m_presenter->startVerify();
 }
 
 void TFormHlav::MenuProgramClick()
 {
-    m_link->startProgram();
+    collectForTransfer();
+    m_presenter->startProgram();
+}
+
+// Program and Verify send the window as it stands, normalised and shown.
+void TFormHlav::collectForTransfer()
+{
+    m_binding->CollectControls();
+    m_parameters.NormaliseParameterSet();
+    m_binding->ShowParameterSet();
 }
 
 QList<QAction *> TFormHlav::comMenuItems() const
@@ -138,12 +151,12 @@ void TFormHlav::MenuCom1Click()
     OpenComPort();
 }
 
-// A failed open shows its message box from the link; the status line adds
+// A failed open shows its message box from the presenter; the status line adds
 // which device it was and why, which is what a user needs to fix it.
 void TFormHlav::OpenComPort()
 {
     const QString device = SettingsFile::portDevice(m_settings, m_comPort);
-    m_link->openComPort(m_comPort, device);
+    m_presenter->openComPort(m_comPort, device);
     if (!m_link->portError().isEmpty())
         statusBar()->showMessage(device + QStringLiteral(": ") + m_link->portError());
 }

@@ -17,6 +17,7 @@ class TFormHlav;
 class CurveGraphWindow;
 class FormBinding;
 class FormEvents;
+class LinkPresenter;
 class PollCycle;
 class QAction;
 class QTimer;
@@ -43,6 +44,7 @@ public:
     quint8 language() const { return m_language; }
     bool testMode() const { return m_testMode; }
     const PollCycle &link() const { return *m_link; }
+    const LinkPresenter &linkPresenter() const { return *m_presenter; }
 
     // Replaces the open and save dialogs, so that the file commands can run without a user.
     void setFileDialog(FileDialog dialog) { m_fileDialog = std::move(dialog); }
@@ -98,6 +100,7 @@ private:
     void connectFileCommands();
     void connectHelpCommands();
     void hideMessageLine();
+    void collectForTransfer();
     void connectPrintCommand();
     void connectLanguageCommands();
     void connectToolCommands();
@@ -126,6 +129,7 @@ private:
     std::unique_ptr<SerialPort> m_port;
     std::unique_ptr<WindowLinkView> m_linkView;
     std::unique_ptr<PollCycle> m_link;
+    std::unique_ptr<LinkPresenter> m_presenter;
     QTimer *Timer1 = nullptr;
     TFormAbout *m_about = nullptr;            // hidden until About shows it
     CurveGraphWindow *m_curveGraph = nullptr; // hidden until Tools shows it

@@ -4,7 +4,6 @@
 #include "Background.h"
 #include "FormBinding.h"
 #include "MessageBox.h"
-#include "PollCycle.h"
 
 namespace {
 
@@ -21,6 +20,8 @@ QColor labelColour(LabelColour colour)
         return QColor(0, 255, 255);
     case LabelColour::Lime:
         return QColor(0, 255, 0);
+    case LabelColour::White:
+        return QColor(255, 255, 255);
     case LabelColour::Normal:
         break;
     }
@@ -100,12 +101,14 @@ void WindowLinkView::setRpmGauge(int percent)
     m_ui.CGaugeRpm->setValue(percent);
 }
 
-// Repainting only the rows that change keeps the tick cheap.
+// Repainting only the rows that change keeps the tick cheap; the binding
+// keeps the one copy of the current point.
 void WindowLinkView::setCurrentPoint(std::optional<int> row)
 {
-    m_binding.setCurrentPoint(row);
-    if (row == m_markedRow)
+    const std::optional<int> marked = m_binding.currentPoint();
+    if (row == marked)
         return;
+    m_binding.setCurrentPoint(row);
     const ControlTables &tables = m_binding.tables();
     auto paintRow = [&](std::optional<int> r, const QColor &colour) {
         if (!r)
@@ -113,31 +116,28 @@ void WindowLinkView::setCurrentPoint(std::optional<int> row)
         setEditBackground(tables.RpmAdvEdits[*r], colour);
         setEditBackground(tables.AdvanceEdits[*r], colour);
     };
-    paintRow(m_markedRow, editFace());
+    paintRow(marked, editFace());
     paintRow(row, labelColour(LabelColour::Lime));
-    m_markedRow = row;
 }
 
-void WindowLinkView::collectControls()
+void WindowLinkView::setUnitTexts(const UnitIdentification &texts)
 {
-    m_binding.CollectControls();
+    m_binding.setUnitTexts(texts);
 }
 
 void WindowLinkView::showParameterSet()
 {
-    if (m_link)
-        m_binding.setUnitTexts(m_link->identification());
     m_binding.ShowParameterSet();
 }
 
-void WindowLinkView::clearFileName()
+bool WindowLinkView::printMode() const
 {
-    m_ui.LabelFile2->clear();
+    return m_binding.printMode();
 }
 
-void WindowLinkView::showVersionMismatch(const QString &text)
+void WindowLinkView::showVersionMismatch(const QString &text, std::function<void()> closed)
 {
-    showMessageBox(m_ui.centralwidget->window(), text);
+    showMessageBox(m_ui.centralwidget->window(), text, std::move(closed));
 }
 
 void WindowLinkView::showComOpeningError(const QString &text)

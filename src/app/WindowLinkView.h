@@ -1,25 +1,20 @@
 #pragma once
 
-#include "LinkView.h"
+#include "LinkDisplay.h"
 
 #include <array>
 
 class FormBinding;
-class PollCycle;
 class QLabel;
-class QWidget;
 namespace Ui {
 class TFormHlav;
 }
 
-// Shows what the link reports in the main window's controls.
-class WindowLinkView : public LinkView
+// Shows what the link presenter reports in the main window's controls.
+class WindowLinkView : public LinkDisplay
 {
 public:
     WindowLinkView(Ui::TFormHlav &ui, FormBinding &binding);
-
-    // The link whose identification texts a refresh shows.
-    void setLink(const PollCycle *link) { m_link = link; }
 
     void setMessageText(const QString &text) override;
     void setMessageColour(LabelColour colour) override;
@@ -34,16 +29,14 @@ public:
     void setMonitorColour(MonitorLabel label, LabelColour colour) override;
     void setRpmGauge(int percent) override;
     void setCurrentPoint(std::optional<int> row) override;
-    void collectControls() override;
+    void setUnitTexts(const UnitIdentification &texts) override;
     void showParameterSet() override;
-    void clearFileName() override;
-    void showVersionMismatch(const QString &text) override;
+    bool printMode() const override;
+    void showVersionMismatch(const QString &text, std::function<void()> closed) override;
     void showComOpeningError(const QString &text) override;
 
 private:
     Ui::TFormHlav &m_ui;
     FormBinding &m_binding;
-    const PollCycle *m_link = nullptr;
     std::array<QLabel *, kMonitorLabelCount> m_monitorLabels;
-    std::optional<int> m_markedRow;
 };

@@ -156,6 +156,14 @@ bool loadText(QByteArrayView text, ParameterSet &image)
 
 } // namespace
 
+QList<Key> keys()
+{
+    QList<Key> list;
+    for (const Group &group : kGroups)
+        list.append({group.key, group.position, group.count});
+    return list;
+}
+
 QByteArray parameterFileText(const ParameterSet &image)
 {
     QByteArray text = QByteArray(kVersionKey) + "  ";

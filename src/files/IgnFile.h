@@ -3,6 +3,7 @@
 #include "ParameterSet.h"
 
 #include <QByteArray>
+#include <QList>
 #include <QString>
 
 class QIODevice;
@@ -16,6 +17,17 @@ namespace IgnFile {
 // line ends (the files are exchanged with the Windows program), no line
 // break after the last field.
 QByteArray parameterFileText(const ParameterSet &image);
+
+// A key of the file and the image bytes its numbers hold, from position on.
+struct Key
+{
+    const char *name;
+    int position;
+    int count;
+};
+
+// Every key, in the order the file holds them.
+QList<Key> keys();
 
 // Writes the file text to an open, empty device; false if the device refuses.
 bool SaveParameterFile(QIODevice &file, const ParameterSet &image);

@@ -24,7 +24,6 @@ const QString kIniDir = QStringLiteral("IniDir");
 const QString kIgnAll = QStringLiteral("CheckBoxIgnAll->Checked");
 const QString kCurveGraphSection = QStringLiteral("CURVE_GRAPH");
 const QString kOpen = QStringLiteral("Open");
-constexpr int kPortCount = 10;
 
 std::optional<int> readInteger(const IniDocument &ini, const QString &key,
                                const QString &section = kSection)
@@ -46,7 +45,7 @@ std::optional<quint8> readByte(const IniDocument &ini, const QString &key)
 QMap<int, QString> readPorts(const IniDocument &ini)
 {
     QMap<int, QString> ports;
-    for (int port = 1; port <= kPortCount; ++port) {
+    for (int port = kFirstComPort; port <= kLastComPort; ++port) {
         const auto device = ini.value(kPortsSection, QStringLiteral("COM%1").arg(port));
         if (device && !device->trimmed().isEmpty())
             ports.insert(port, device->trimmed());

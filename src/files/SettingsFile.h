@@ -44,6 +44,10 @@ struct Settings
 // as they stand.
 namespace SettingsFile {
 
+// The Com items COM1..COM10 that [PORTS] may map to devices.
+constexpr int kFirstComPort = 1;
+constexpr int kLastComPort = 10;
+
 // A missing or unreadable file, and any value that is not a decimal integer
 // where one is expected, reads as missing.
 Settings fromText(const QString &text);

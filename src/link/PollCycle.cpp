@@ -1,29 +1,25 @@
 #include "PollCycle.h"
 
-#include "CurvePoint.h"
-#include "LinkView.h"
-#include "MessageTable.h"
+#include "MonitorValues.h"
 #include "ParameterSet.h"
 #include "Port.h"
 
 #include <algorithm>
 
-using lang::Msg;
+PollCycle::PollCycle(Port &port) : m_port(port) {}
 
-PollCycle::PollCycle(ParameterSet &image, const lang::MessageTable &messages, Port &port,
-                     LinkView &view)
-    : m_image(image), m_messages(messages), m_port(port), m_view(view), m_monitor(messages)
+void PollCycle::setListener(LinkListener *listener)
 {
+    m_listener = listener ? listener : &m_silent;
 }
 
-void PollCycle::openComPort(int comPort, const QString &devicePath)
+bool PollCycle::openComPort(int comPort, const QString &devicePath)
 {
     closeComPort();
     if (comPort < kFirstComPort || comPort > kLastComPort)
-        return;
+        return true;
     m_portError.clear();
-    if (!m_port.open(devicePath, &m_portError))
-        m_view.showComOpeningError(m_messages.text(Msg::ComOpeningError));
+    return m_port.open(devicePath, &m_portError);
 }
 
 void PollCycle::closeComPort()
@@ -35,11 +31,58 @@ void PollCycle::closeComPort()
 void PollCycle::tick()
 {
     readComPort();
-    stepTransaction();
-    countDownMessage();
+    stepSequence();
     runWatchdog();
-    highlightCurvePoint();
-    deliverVersionBox();
+    m_listener->tickEnded();
+}
+
+void PollCycle::startRead(ParameterSet &image)
+{
+    start(SequenceKind::Read, image);
+}
+
+void PollCycle::startProgram(ParameterSet &image)
+{
+    start(SequenceKind::Program, image);
+}
+
+void PollCycle::startVerify(ParameterSet &image)
+{
+    start(SequenceKind::Verify, image);
+}
+
+void PollCycle::startReadOnly(ParameterSet &into)
+{
+    start(SequenceKind::ReadOnly, into);
+}
+
+// The tick counter is left alone, so the first request goes out 1 to 4 ticks later.
+void PollCycle::start(SequenceKind kind, ParameterSet &set)
+{
+    m_sequence.emplace(kind, set);
+    m_exchange.begin(m_sequence->firstCommand(), set, m_sequence->carriesZeros());
+}
+
+PollCycle::LinkState PollCycle::linkState() const
+{
+    if (!m_sequence)
+        return LinkState::Idle;
+    switch (m_sequence->phase()) {
+    case Phase::Program:
+        return LinkState::Programming;
+    case Phase::Verify:
+        return LinkState::Verifying;
+    case Phase::Read:
+        break;
+    }
+    return LinkState::Reading;
+}
+
+std::optional<SequenceKind> PollCycle::sequence() const
+{
+    if (!m_sequence)
+        return std::nullopt;
+    return m_sequence->kind();
 }
 
 void PollCycle::readComPort()
@@ -62,143 +105,76 @@ void PollCycle::dispatch(const LinkFrame &frame)
             takeStatus(frame);
         return;
     }
-    if (m_linkState == LinkState::Idle || !frame.answers(m_commandByte))
+    if (!m_sequence || !m_exchange.isAnsweredBy(frame))
         return;
     m_watchdogTicks = 0;
-    takeAnswer(m_commandByte & wire::kPageMask, frame.data());
+    takeAnswer(frame);
 }
 
 void PollCycle::takeStatus(const LinkFrame &frame)
 {
     m_watchdogTicks = 0;
-    const StatusRecord status(frame.bytes().data());
-    m_engineSpeed = status.currentSpeed();
-    m_saveCountdown = status.saveCountdown();
-
-    const MonitorDisplay display = m_monitor.decode(status, m_image.limiter(1));
-    for (int i = 0; i < kMonitorLabelCount; ++i) {
-        const auto label = MonitorLabel(i);
-        const MonitorDisplay::Line &line = display.line(label);
-        m_view.setMonitorText(label, line.text);
-        if (line.colour)
-            m_view.setMonitorColour(label, *line.colour);
-    }
-    m_view.setRpmGauge(display.rpmGauge);
-    if (!display.versionMatches)
-        m_view.setVersionLabelText(display.versionText);
-    m_view.setVersionLabelVisible(!display.versionMatches);
-    m_view.setEeDataErrorVisible(display.eeDataError);
+    const MonitorValues values = MonitorValues::fromStatus(StatusRecord(frame.bytes().data()));
+    m_engineSpeed = values.engineSpeed;
+    m_saveCountdown = values.saveCountdown;
+    m_listener->statusTaken(values);
 }
 
-void PollCycle::stepTransaction()
+void PollCycle::takeAnswer(const LinkFrame &frame)
 {
-    const LinkState state = m_linkState;
+    const Sequence::Step step = m_sequence->take(m_exchange.page(), frame.data(), *m_listener);
+    switch (step.kind) {
+    case Sequence::Step::Kind::Refused:
+        m_exchange.refuse();
+        break;
+    case Sequence::Step::Kind::Next:
+        m_exchange.beginNow(step.command, m_sequence->set(), m_sequence->carriesZeros());
+        m_tickCount = 0;
+        break;
+    case Sequence::Step::Kind::Ended:
+        finish(step.end);
+        break;
+    }
+}
+
+void PollCycle::stepSequence()
+{
     ++m_tickCount;
-    if (state == LinkState::Idle) {
+    if (!m_sequence) {
         if (m_tickCount >= kStatusPollTicks) {
             m_tickCount = 0;
             sendStatusRequest();
         }
-        // A store still reported belongs to an earlier programming; it must
-        // not hide that the transaction since then failed.
-        if (m_saveCountdown > 0 && !m_failureShown) {
-            showMessage(m_messages.text(Msg::Saving), LabelColour::Normal);
-            const int done = wire::status::kSaveFullCount - int(m_saveCountdown);
-            setProgress(std::max(0, kProgressMax * done / wire::status::kSaveFullCount));
-        } else if (m_programmedOk) {
-            m_view.setMessageText(m_messages.text(Msg::Programing) + kOk);
-            setProgress(kProgressMax);
-        }
+        m_listener->idleStep();
         return;
     }
     if (m_tickCount >= kResendTicks) {
         m_tickCount = 0;
-        ++m_sendCount;
-        if (m_sendCount > kMaxSends)
-            failTransaction();
-        else
-            sendRequest();
+        if (const auto end = m_exchange.due())
+            finish(m_sequence->failed(*end));
     }
-    if (state == LinkState::Reading)
-        m_programmedOk = false;
 }
 
-void PollCycle::failTransaction()
+// The unit has been storing since it took page 1, but no status has come
+// during the sequence: the store counts as just begun, so success waits for
+// the unit to report it done.
+void PollCycle::finish(const SequenceEnd &end)
 {
-    Msg text = Msg::ReadError;
-    if (m_linkState == LinkState::Programming) {
-        text = Msg::ProgramError;
-    } else if (m_linkState == LinkState::Verifying) {
-        text = Msg::VerifyError;
-        m_programmedOk = false;
-    }
-    showMessage(m_messages.text(text), LabelColour::Red);
-    m_linkState = LinkState::Idle;
-}
-
-void PollCycle::countDownMessage()
-{
-    if (m_messageTicks > 0) {
-        --m_messageTicks;
-        m_view.setMessageVisible(!m_printMode);
-        return;
-    }
-    m_view.setMessageVisible(false);
-    m_view.setProgressVisible(false);
-    m_programmedOk = false;
+    m_sequence.reset();
+    if (end.sequence == SequenceKind::Program && end.outcome == Outcome::Ok)
+        m_saveCountdown = wire::status::kSaveFullCount;
+    m_listener->sequenceEnded(end);
 }
 
 void PollCycle::runWatchdog()
 {
-    if (m_watchdogTicks >= kWatchdogTicks) {
-        const bool shown = !m_printMode;
-        m_view.setConnectionLabelVisible(shown);
-        if (shown)
-            m_view.setVersionLabelVisible(false);
-        return;
-    }
-    ++m_watchdogTicks;
-    m_view.setConnectionLabelVisible(false);
-}
-
-void PollCycle::highlightCurvePoint()
-{
-    m_currentPoint = nearestCurvePoint(m_image, m_engineSpeed);
-    m_view.setCurrentPoint(m_currentPoint);
-}
-
-void PollCycle::deliverVersionBox()
-{
-    if (!m_pendingVersionBox)
-        return;
-    const QString text = *m_pendingVersionBox;
-    m_pendingVersionBox.reset();
-    m_view.showVersionMismatch(text);
-}
-
-void PollCycle::sendRequest()
-{
-    m_tickCount = 0;
-    const bool zeros = m_linkState == LinkState::Reading;
-    m_port.write(LinkFrame::pageRequest(m_commandByte, zeros, m_image).bytes());
+    m_noConnection = m_watchdogTicks >= kWatchdogTicks;
+    if (!m_noConnection)
+        ++m_watchdogTicks;
 }
 
 void PollCycle::sendStatusRequest()
 {
     m_port.write(LinkFrame::statusRequest().bytes());
     m_port.waitSent();
-}
-
-void PollCycle::showMessage(const QString &text, LabelColour colour)
-{
-    m_failureShown = colour == LabelColour::Red;
-    m_view.setMessageColour(colour);
-    m_view.setMessageText(text);
-    m_messageTicks = kMessageTicks;
-}
-
-void PollCycle::setProgress(int value)
-{
-    m_progress = value;
-    m_view.setProgress(value);
 }

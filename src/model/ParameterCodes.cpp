@@ -43,4 +43,83 @@ std::optional<PickupForced> forcedPickup(quint8 bike)
     return std::nullopt;
 }
 
+namespace {
+
+enum class Display
+{
+    Plain,
+    Degrees,
+    Rpm,
+    Ms,
+    Correction,
+    Flag
+};
+
+Display displayOf(int position)
+{
+    using P = ParameterSet;
+    if (position >= P::RPM_ADV && position < P::RPM_ADV + P::kCurvePoints)
+        return Display::Rpm;
+    if (position >= P::ADVANCE && position < P::ADVANCE + P::kCurvePoints)
+        return Display::Degrees;
+    switch (position) {
+    case P::BASE_ADV:
+    case P::LIMITER + 2: // the retard is an angle, unlike the two limiter speeds
+        return Display::Degrees;
+    case P::LIMITER:
+    case P::LIMITER + 1:
+    case P::PILOT_LIGHT:
+        return Display::Rpm;
+    case P::CLUTCH:
+    case P::CLUTCH + 1:
+        return Display::Ms;
+    case P::RPM + 1:
+        return Display::Correction;
+    case P::NO_READING:
+    case P::REV_OUT_PILOT_LIGHT:
+        return Display::Flag;
+    default:
+        return Display::Plain;
+    }
+}
+
+} // namespace
+
+int displayValue(const ParameterSet &image, int position)
+{
+    const quint8 stored = image.at(position);
+    switch (displayOf(position)) {
+    case Display::Rpm:
+        return toDisplay(stored, kRpmScale);
+    case Display::Ms:
+        return toDisplay(stored, kClutchScale);
+    case Display::Correction:
+        return correctionToDisplay(stored);
+    case Display::Flag:
+        return stored != 0 ? 1 : 0;
+    case Display::Plain:
+    case Display::Degrees:
+        break;
+    }
+    return stored;
+}
+
+const char *displayUnit(int position)
+{
+    switch (displayOf(position)) {
+    case Display::Rpm:
+        return "rpm";
+    case Display::Ms:
+        return "ms";
+    case Display::Correction:
+        return "%";
+    case Display::Degrees:
+        return "deg";
+    case Display::Plain:
+    case Display::Flag:
+        break;
+    }
+    return "";
+}
+
 } // namespace codes

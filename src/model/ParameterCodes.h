@@ -48,4 +48,13 @@ struct PickupForced
 };
 std::optional<PickupForced> forcedPickup(quint8 bike);
 
+// A page-1 byte as the window shows it: speeds in rpm, times in ms, the
+// tachometer correction in percent, flags as 0 or 1, angles, counts and
+// codes as stored. The spare bytes read as stored.
+int displayValue(const ParameterSet &image, int position);
+
+// The unit of that display value: "rpm", "deg", "ms", "%", or "" for counts,
+// codes and flags.
+const char *displayUnit(int position);
+
 } // namespace codes

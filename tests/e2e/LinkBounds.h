@@ -1,12 +1,13 @@
 #pragma once
 
+#include "MessageLine.h"
 #include "PollCycle.h"
 
 // Bounds in the link's own time, for driving it against the simulator.
 namespace e2e {
 
 // Start-up of the simulator and its replies on standard input; far quicker in practice.
-constexpr int kProcessMs = PollCycle::kMessageTicks * PollCycle::kTickMs;
+constexpr int kProcessMs = MessageLine::kHoldTicks * PollCycle::kTickMs;
 // A page request has 5 sends, 4 ticks apart; the sixth due time ends it.
 constexpr int kPageTicks = PollCycle::kMaxSends * PollCycle::kResendTicks;
 // Page requests of each transaction: Read reads two pages and verifies one;

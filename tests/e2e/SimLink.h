@@ -2,10 +2,11 @@
 
 #include "FrameBytes.h"
 #include "LinkBounds.h"
+#include "LinkPresenter.h"
 #include "MessageTable.h"
 #include "ParameterSet.h"
 #include "PollCycle.h"
-#include "RecordingView.h"
+#include "RecordingDisplay.h"
 #include "SerialPort.h"
 #include "SimProcess.h"
 #include "TappedPort.h"
@@ -14,8 +15,9 @@
 
 #include <functional>
 
-// The program's link, as the window owns it, on a real serial port to a
-// running simulator. The window's image starts at the New defaults.
+// The program's link and its presenter, as the window owns them, on a real
+// serial port to a running simulator. The window's image starts at the New
+// defaults.
 struct SimLink
 {
     SimProcess sim{QStringLiteral(ZEVRAS_SIM_PATH)};
@@ -23,8 +25,9 @@ struct SimLink
     lang::MessageTable messages;
     SerialPort serial;
     TappedPort port{serial};
-    RecordingView view;
-    PollCycle link{image, messages, port, view};
+    RecordingDisplay view;
+    PollCycle link{port};
+    LinkPresenter presenter{link, image, messages, view};
     int ticks = 0;
 
     SimLink() { image.SetDefaults(); }
@@ -36,7 +39,7 @@ struct SimLink
         const QString device = sim.start(arguments, e2e::kProcessMs);
         if (device.isEmpty())
             return false;
-        link.openComPort(PollCycle::kFirstComPort, device);
+        presenter.openComPort(PollCycle::kFirstComPort, device);
         return port.isOpen() && view.comErrorBoxes.isEmpty();
     }
 

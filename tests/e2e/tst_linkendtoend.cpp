@@ -122,13 +122,13 @@ void start(SimLink &rig, Transaction transaction)
 {
     switch (transaction) {
     case Transaction::Read:
-        rig.link.startRead();
+        rig.presenter.startRead();
         break;
     case Transaction::Program:
-        rig.link.startProgram();
+        rig.presenter.startProgram();
         break;
     case Transaction::Verify:
-        rig.link.startVerify();
+        rig.presenter.startVerify();
         break;
     }
 }
@@ -161,16 +161,15 @@ private slots:
         const QByteArray unitPage = pageOf(parameterSet(1), 1);
         SimLink rig;
         QVERIFY(rig.start({"--page1-hex", hexOf(unitPage)}));
-        rig.link.startRead();
+        rig.presenter.startRead();
         QVERIFY(rig.tickUntil([&] { return verifyEnded(rig); },
                               e2e::transactionTicks(e2e::kReadPages)));
 
         QCOMPARE(rig.view.messageHistory, QStringList({"Read:", "Verify:", "Verify: OK"}));
         QCOMPARE(rig.view.messageColour, LabelColour::Normal);
-        QCOMPARE(rig.view.clearFileNameCalls, 1);
         QCOMPARE(pageOf(rig.image, 1), unitPage);
         QCOMPARE(rig.unitPage1(), unitPage);
-        QCOMPARE(rig.link.identification(), (UnitIdentification{"SIL13", " 5.10.2023", "14:07"}));
+        QCOMPARE(rig.view.unitTexts, (UnitIdentification{"SIL13", " 5.10.2023", "14:07"}));
         QCOMPARE(int(rig.image.at(wire::info::FORMAT_VERSION)), wire::PC_FORMAT_VERSION);
 
         // Page 0 read, page 1 read with zeros, page 1 verified with the set read.
@@ -187,7 +186,7 @@ private slots:
         QVERIFY(rig.start({"--prog-count", "7"}));
         rig.image = parameterSet(2);
         const QByteArray page1 = pageOf(rig.image, 1);
-        rig.link.startProgram();
+        rig.presenter.startProgram();
         QVERIFY(rig.tickUntil([&] { return programEnded(rig); },
                               e2e::transactionTicks(e2e::kProgramPages) + kSaveTicks));
 
@@ -205,7 +204,7 @@ private slots:
 
         QCOMPARE(pageOf(rig.image, 1), page1);
         QCOMPARE(rig.unitPage1(), page1);
-        QCOMPARE(rig.link.identification().name, QStringLiteral("SIL13"));
+        QCOMPARE(rig.view.unitTexts.name, QStringLiteral("SIL13"));
         QCOMPARE(rig.view.monitorTexts[int(MonitorLabel::LabelPocetProgramovani)],
                  QStringLiteral("Number of Programing= 8"));
 
@@ -240,7 +239,7 @@ private slots:
         QVERIFY(rig.start({"--page1-hex", hexOf(unitPage)}));
         rig.image = parameterSet(3);
         const ParameterSet before = rig.image;
-        rig.link.startVerify();
+        rig.presenter.startVerify();
         QVERIFY(rig.tickUntil([&] { return verifyEnded(rig); },
                               e2e::transactionTicks(e2e::kVerifyPages)));
 
@@ -332,12 +331,12 @@ private slots:
         SimLink rig;
         QVERIFY(rig.start({"--read-protected"}));
         const QByteArray page1 = pageOf(rig.image, 1);
-        rig.link.startRead();
+        rig.presenter.startRead();
         QVERIFY(rig.tickUntil([&] { return failed(rig); }, e2e::transactionTicks(1)));
 
         QCOMPARE(rig.view.messageText, QStringLiteral("No reading!"));
         QCOMPARE(pageOf(rig.image, 1), page1);
-        QCOMPARE(rig.link.identification().name, QStringLiteral("SIL13"));
+        QCOMPARE(rig.view.unitTexts.name, QStringLiteral("SIL13"));
         const QList<Request> requests = requestsSent(rig.port);
         QCOMPARE(codesOf(requests), QList<int>({0x40}));
         QVERIFY(withinResendRules(requests));
@@ -360,12 +359,16 @@ private slots:
         SimLink rig;
         QVERIFY(rig.start({"--format-version", "45"}));
         const QByteArray page1 = pageOf(rig.image, 1);
-        program ? rig.link.startProgram() : rig.link.startRead();
+        program ? rig.presenter.startProgram() : rig.presenter.startRead();
         QVERIFY(rig.tickUntil([&] { return !rig.view.versionBoxes.isEmpty(); },
                               e2e::transactionTicks(1)));
 
         QCOMPARE(rig.view.versionBoxes, QStringList{text});
         QVERIFY(rig.idle());
+        // The line and the gauge stay while the box is open, and go after it.
+        QVERIFY(rig.view.progressVisible);
+        rig.view.closeVersionBox();
+        rig.tick();
         QVERIFY(!rig.view.progressVisible);
         QCOMPARE(pageOf(rig.image, 1), page1);
         const QList<Request> requests = requestsSent(rig.port);
@@ -410,7 +413,7 @@ private slots:
 
         QTEST(rig.view.messageText, "error");
         QVERIFY(rig.image == before);
-        QVERIFY(!rig.link.programmedOk());
+        QVERIFY(!rig.presenter.programmedOk());
         const QList<int> sent = rig.port.ticksOf(quint8(request));
         QCOMPARE(sent.size(), PollCycle::kMaxSends);
         QVERIFY(evenlySpaced(sent, PollCycle::kResendTicks));
@@ -508,7 +511,7 @@ private slots:
         for (int round = 0; round < kFaultyRounds; ++round) {
             rig.image = parameterSet(10 + round);
             const QByteArray programmed = pageOf(rig.image, 1);
-            rig.link.startProgram();
+            rig.presenter.startProgram();
             QVERIFY2(rig.tickUntil([&] { return programEnded(rig); }, programTicks),
                      qPrintable(rig.view.messageText));
             QCOMPARE(pageOf(rig.image, 1), programmed);
@@ -527,7 +530,7 @@ private slots:
             const QByteArray unitPage = rig.unitPage1();
             const QByteArray other = pageOf(parameterSet(40 + round), 1);
             rig.image.setPage(1, reinterpret_cast<const quint8 *>(other.constData()));
-            rig.link.startRead();
+            rig.presenter.startRead();
             QVERIFY2(rig.tickUntil([&] { return verifyEnded(rig); },
                                    e2e::transactionTicks(e2e::kReadPages)),
                      qPrintable(rig.view.messageText));
@@ -542,7 +545,7 @@ private slots:
                 QCOMPARE(pageOf(rig.image, 1), unitPage);
             }
 
-            rig.link.startVerify();
+            rig.presenter.startVerify();
             QVERIFY2(rig.tickUntil([&] { return verifyEnded(rig); },
                                    e2e::transactionTicks(e2e::kVerifyPages)),
                      qPrintable(rig.view.messageText));

@@ -1,4 +1,5 @@
 #include "IgnFile.h"
+#include "ParameterComparison.h"
 
 #include <QBuffer>
 #include <QRandomGenerator>
@@ -252,6 +253,84 @@ private slots:
         loadText(text, image);
         for (int pos = 0; pos < ParameterSet::kPageSize; ++pos)
             QCOMPARE(image.at(pos), startImage().at(pos));
+    }
+
+    // Differences as the command line lists them: the file's key, the number's
+    // place on its line, display values, the unit.
+    void differences_data()
+    {
+        QTest::addColumn<Expected>("changesA");
+        QTest::addColumn<Expected>("changesB");
+        QTest::addColumn<QStringList>("lines");
+        using P = ParameterSet;
+        QTest::newRow("start limiter in rpm")
+            << Expected{} << Expected{{P::LIMITER, 90}} << QStringList{"LIMITER[1] 10000 9000 rpm"};
+        QTest::newRow("retard in degrees")
+            << Expected{} << Expected{{P::LIMITER + 2, 8}} << QStringList{"LIMITER[3] 6 8 deg"};
+        QTest::newRow("last curve point") << Expected{} << Expected{{P::RPM_ADV + 14, 160}}
+                                          << QStringList{"RPM_ADV[15] 15000 16000 rpm"};
+        QTest::newRow("negative correction")
+            << Expected{} << Expected{{P::RPM + 1, 40}} << QStringList{"RPM[2] 0 -60 %"};
+        QTest::newRow("clutch pause in ms")
+            << Expected{} << Expected{{P::CLUTCH + 1, 50}} << QStringList{"CLUTCH[2] 1000 500 ms"};
+        QTest::newRow("read protection differs")
+            << Expected{} << Expected{{P::NO_READING, 1}} << QStringList{"NO_READING 0 1"};
+        QTest::newRow("a flag set alike") << Expected{{P::REV_OUT_PILOT_LIGHT, 1}}
+                                          << Expected{{P::REV_OUT_PILOT_LIGHT, 2}} << QStringList{};
+        QTest::newRow("spare bytes and page 0")
+            << Expected{} << Expected{{P::RESERVED_57, 9}, {P::RESERVED_69, 9}, {3, 7}}
+            << QStringList{};
+        QTest::newRow("in file order")
+            << Expected{} << Expected{{P::ADVANCE, 20}, {P::INPUT + 1, 3}, {P::BIKE, 4}}
+            << QStringList{"BIKE 0 4", "ADVANCE[1] 10 20 deg", "INPUT[2] 0 3"};
+    }
+
+    void differences()
+    {
+        QFETCH(Expected, changesA);
+        QFETCH(Expected, changesB);
+        QFETCH(QStringList, lines);
+        ParameterSet a = newDefaults();
+        ParameterSet b = newDefaults();
+        for (auto it = changesA.cbegin(); it != changesA.cend(); ++it)
+            a.set(it.key(), quint8(it.value()));
+        for (auto it = changesB.cbegin(); it != changesB.cend(); ++it)
+            b.set(it.key(), quint8(it.value()));
+        QStringList listed;
+        for (const auto &difference : ParameterComparison::compare(a, b))
+            listed << ParameterComparison::differenceLine(difference).simplified();
+        QCOMPARE(listed, lines);
+    }
+
+    // Every byte the file holds is named once, and the columns line up
+    // whatever the key's length.
+    void everyFileByteIsNamedOnceInColumns()
+    {
+        const ParameterSet a = newDefaults();
+        ParameterSet b;
+        for (int pos = ParameterSet::kPageSize; pos < ParameterSet::kSize; ++pos)
+            b.set(pos, quint8(a.at(pos) + 1));
+        const auto differences = ParameterComparison::compare(a, b);
+        QSet<int> positions;
+        QSet<QString> names;
+        qsizetype valuesEnd = -1;
+        for (const auto &difference : differences) {
+            positions.insert(difference.position);
+            names.insert(difference.name);
+            const QString line = ParameterComparison::differenceLine(difference);
+            // Units hold no digits: the last digit ends the second value.
+            qsizetype end = line.size();
+            while (end > 0 && !line[end - 1].isDigit())
+                --end;
+            if (valuesEnd < 0)
+                valuesEnd = end;
+            QVERIFY2(end == valuesEnd, qPrintable(line));
+            QVERIFY2(line.indexOf(QLatin1String("  ")) > 0, qPrintable(line));
+        }
+        QCOMPARE(differences.size(), ParameterSet::kPageSize - 3);
+        QCOMPARE(positions.size(), differences.size());
+        QCOMPARE(names.size(), differences.size());
+        QVERIFY(!positions.contains(ParameterSet::RESERVED_57));
     }
 
     void pathSaveAndLoad()

@@ -2,25 +2,24 @@
 
 #include "FakePort.h"
 #include "FrameBytes.h"
-#include "MessageTable.h"
 #include "ParameterSet.h"
 #include "PollCycle.h"
-#include "RecordingView.h"
+#include "RecordingListener.h"
 #include "TestFrames.h"
 
-// A poll cycle on a fake port with a recording view, its port open and the
-// window's image at the New defaults.
+// A poll cycle on a fake port with a recording listener, its port open and
+// the window's image at the New defaults.
 struct LinkRig
 {
     ParameterSet image;
-    lang::MessageTable messages;
     FakePort port;
-    RecordingView view;
-    PollCycle link{image, messages, port, view};
+    RecordingListener listener;
+    PollCycle link{port};
 
     LinkRig()
     {
         image.SetDefaults();
+        link.setListener(&listener);
         link.openComPort(1, QStringLiteral("/dev/ttyS0"));
     }
 

@@ -17,17 +17,17 @@ enum class Start
     Verify
 };
 
-void start(PollCycle &link, Start which)
+void start(LinkRig &rig, Start which)
 {
     switch (which) {
     case Start::Read:
-        link.startRead();
+        rig.link.startRead(rig.image);
         break;
     case Start::Program:
-        link.startProgram();
+        rig.link.startProgram(rig.image);
         break;
     case Start::Verify:
-        link.startVerify();
+        rig.link.startVerify(rig.image);
         break;
     case Start::None:
         break;
@@ -37,6 +37,7 @@ void start(PollCycle &link, Start which)
 } // namespace
 
 Q_DECLARE_METATYPE(Start)
+Q_DECLARE_METATYPE(Phase)
 
 class TestPollCycle : public QObject
 {
@@ -48,13 +49,13 @@ private slots:
         QTest::addColumn<int>("comPort");
         QTest::addColumn<bool>("failOpen");
         QTest::addColumn<bool>("opened");
-        QTest::addColumn<int>("boxes");
+        QTest::addColumn<bool>("failed");
 
-        QTest::newRow("COM1") << 1 << false << true << 0;
-        QTest::newRow("COM10") << 10 << false << true << 0;
-        QTest::newRow("port 0 opens nothing silently") << 0 << false << false << 0;
-        QTest::newRow("port 11 opens nothing silently") << 11 << false << false << 0;
-        QTest::newRow("busy device shows the box") << 3 << true << false << 1;
+        QTest::newRow("COM1") << 1 << false << true << false;
+        QTest::newRow("COM10") << 10 << false << true << false;
+        QTest::newRow("port 0 opens nothing silently") << 0 << false << false << false;
+        QTest::newRow("port 11 opens nothing silently") << 11 << false << false << false;
+        QTest::newRow("busy device fails") << 3 << true << false << true;
     }
 
     void openComPort()
@@ -62,24 +63,20 @@ private slots:
         QFETCH(int, comPort);
         QFETCH(bool, failOpen);
         QFETCH(bool, opened);
-        QFETCH(int, boxes);
+        QFETCH(bool, failed);
         LinkRig rig;
         rig.port.failOpen = failOpen;
         const int opensBefore = rig.port.openCalls;
-        rig.link.openComPort(comPort, QStringLiteral("/dev/ttyUSB4"));
+        QCOMPARE(rig.link.openComPort(comPort, QStringLiteral("/dev/ttyUSB4")), !failed);
         QCOMPARE(rig.port.isOpen(), opened);
         QCOMPARE(rig.port.openCalls - opensBefore, (comPort >= 1 && comPort <= 10) ? 1 : 0);
-        QCOMPARE(rig.view.comErrorBoxes.size(), boxes);
-        if (boxes) {
-            QCOMPARE(rig.view.comErrorBoxes.first(), QStringLiteral("Com opening error!"));
+        if (failed)
             QCOMPARE(rig.link.portError(), QStringLiteral("device busy"));
-        }
         // Whatever the outcome, the port that was open before is closed.
         QCOMPARE(rig.port.closeCalls, 1);
-        // A closed port only leads to "No Connection".
+        // A closed port only leads to "no connection".
         rig.ticks(PollCycle::kWatchdogTicks + 1);
-        QVERIFY(rig.view.connectionVisible);
-        QCOMPARE(rig.view.comErrorBoxes.size(), boxes);
+        QVERIFY(rig.link.noConnection());
     }
 
     void idleStatusPoll()
@@ -122,7 +119,7 @@ private slots:
         rig.port.feed(incoming);
         rig.ticks(2);
         QCOMPARE(rig.port.reads, reads);
-        QCOMPARE(rig.view.monitorTexts[int(MonitorLabel::LabelRpm)].isEmpty(), !monitorShown);
+        QCOMPARE(rig.listener.statuses, monitorShown ? 1 : 0);
         if (junk < 0)
             QCOMPARE(rig.port.incoming.size(), 51);
     }
@@ -159,7 +156,7 @@ private slots:
         QFETCH(State, stateAfter);
         LinkRig rig;
         rig.ticks(3);
-        ::start(rig.link, start);
+        ::start(rig, start);
         const ParameterSet before = rig.image;
 
         QByteArray frame;
@@ -196,7 +193,7 @@ private slots:
         QFETCH(int, ticksToSend);
         LinkRig rig;
         rig.ticks(idleTicks);
-        rig.link.startVerify();
+        rig.link.startVerify(rig.image);
         QCOMPARE(rig.ticksUntilWrite(PollCycle::kResendTicks), ticksToSend);
         QCOMPARE(int(rig.port.lastWrite()[0]), 0x41);
     }
@@ -205,21 +202,21 @@ private slots:
     {
         QTest::addColumn<Start>("start");
         QTest::addColumn<int>("code");
-        QTest::addColumn<QString>("error");
+        QTest::addColumn<Phase>("phase");
 
-        QTest::newRow("read") << Start::Read << 0x40 << "Read error!";
-        QTest::newRow("program") << Start::Program << 0x00 << "Program error!";
-        QTest::newRow("verify") << Start::Verify << 0x41 << "Verify error!";
+        QTest::newRow("read") << Start::Read << 0x40 << Phase::Read;
+        QTest::newRow("program") << Start::Program << 0x00 << Phase::Program;
+        QTest::newRow("verify") << Start::Verify << 0x41 << Phase::Verify;
     }
 
     void resendsThenError()
     {
         QFETCH(Start, start);
         QFETCH(int, code);
-        QFETCH(QString, error);
+        QFETCH(Phase, phase);
         LinkRig rig;
         rig.ticks(2);
-        ::start(rig.link, start);
+        ::start(rig, start);
         QVERIFY(rig.ticksUntilWrite(PollCycle::kResendTicks) > 0);
         const LinkFrame::Bytes first = rig.port.lastWrite();
         QCOMPARE(int(first[0]), code);
@@ -233,72 +230,47 @@ private slots:
 
         rig.ticks(PollCycle::kResendTicks - 1);
         QVERIFY(rig.link.linkState() != State::Idle);
-        QCOMPARE(rig.view.messageColour, LabelColour::Normal);
+        QVERIFY(!rig.listener.ended());
         rig.link.tick();
         QCOMPARE(rig.link.linkState(), State::Idle);
-        QCOMPARE(rig.view.messageText, error);
-        QCOMPARE(rig.view.messageColour, LabelColour::Red);
-        QVERIFY(rig.view.messageVisible);
+        QCOMPARE(int(rig.listener.ends.size()), 1);
+        QCOMPARE(rig.listener.lastEnd().outcome, Outcome::Failed);
+        QCOMPARE(rig.listener.lastEnd().phase, phase);
+        QCOMPARE(rig.listener.lastEnd().exchange, ExchangeEnd::TimedOut);
         QCOMPARE(int(rig.port.writes.size()), PollCycle::kMaxSends);
 
         QCOMPARE(rig.ticksUntilWrite(PollCycle::kStatusPollTicks), PollCycle::kStatusPollTicks);
         QCOMPARE(int(rig.port.lastWrite()[0]), 0x30);
     }
 
-    void watchdog_data()
-    {
-        QTest::addColumn<bool>("printMode");
-        QTest::newRow("window") << false;
-        QTest::newRow("printing") << true;
-    }
-
     void watchdog()
     {
-        QFETCH(bool, printMode);
         LinkRig rig;
-        rig.link.setPrintMode(printMode);
-        rig.port.feed(testframes::Status().set(st::FORMAT_VERSION, 45).frame());
-        rig.link.tick();
-        QVERIFY(rig.view.versionVisible);
-        for (int i = 1; i < PollCycle::kWatchdogTicks; ++i) {
-            rig.link.tick();
-            QVERIFY(!rig.view.connectionVisible);
-        }
-        QVERIFY(rig.view.versionVisible);
-        rig.link.tick();
-        QCOMPARE(rig.view.connectionVisible, !printMode);
-        QCOMPARE(rig.view.versionVisible, printMode);
-
-        rig.ticks(PollCycle::kWatchdogTicks);
-        QCOMPARE(rig.view.connectionVisible, !printMode);
         rig.port.feed(testframes::Status().frame());
         rig.link.tick();
-        QVERIFY(!rig.view.connectionVisible);
-    }
-
-    void messageTimeout_data()
-    {
-        QTest::addColumn<bool>("printMode");
-        QTest::newRow("window") << false;
-        QTest::newRow("printing") << true;
-    }
-
-    void messageTimeout()
-    {
-        QFETCH(bool, printMode);
-        LinkRig rig;
-        rig.link.startVerify();
-        rig.link.setPrintMode(printMode);
-        QVERIFY(rig.answerNext(0xC1, rig.image.page(1)));
-        QCOMPARE(rig.view.messageText, QStringLiteral("Verify: OK"));
-        for (int i = 1; i < PollCycle::kMessageTicks; ++i) {
+        for (int i = 1; i < PollCycle::kWatchdogTicks; ++i) {
             rig.link.tick();
-            QCOMPARE(rig.view.messageVisible, !printMode);
+            QVERIFY(!rig.link.noConnection());
         }
-        QVERIFY(rig.view.progressVisible);
         rig.link.tick();
-        QVERIFY(!rig.view.messageVisible);
-        QVERIFY(!rig.view.progressVisible);
+        QVERIFY(rig.link.noConnection());
+
+        rig.ticks(PollCycle::kWatchdogTicks);
+        QVERIFY(rig.link.noConnection());
+        rig.port.feed(testframes::Status().frame());
+        rig.link.tick();
+        QVERIFY(!rig.link.noConnection());
+    }
+
+    // A transaction answer keeps the connection as a status answer does.
+    void answerFeedsWatchdog()
+    {
+        LinkRig rig;
+        rig.ticks(PollCycle::kWatchdogTicks + 1);
+        QVERIFY(rig.link.noConnection());
+        rig.link.startVerify(rig.image);
+        QVERIFY(rig.answerNext(0xC1, rig.image.page(1)));
+        QVERIFY(!rig.link.noConnection());
     }
 
     void statusThroughLink()
@@ -313,17 +285,27 @@ private slots:
         rig.link.tick();
         QCOMPARE(rig.link.engineSpeed(), quint16(1600));
         QCOMPARE(rig.link.saveCountdown(), quint16(7));
-        QCOMPARE(rig.view.monitorTexts[int(MonitorLabel::LabelRpm)], QStringLiteral("RPM = 1600 "));
-        QCOMPARE(rig.view.monitorColours[int(MonitorLabel::LabelSnimac)], LabelColour::Lime);
-        QCOMPARE(rig.view.rpmGauge, 1600 / 150);
-        QVERIFY(rig.view.eeDataErrorVisible);
-        QVERIFY(!rig.view.versionVisible);
-        QCOMPARE(rig.view.currentPoint, std::optional<int>(1));
+        QCOMPARE(rig.listener.statuses, 1);
+        QCOMPARE(rig.listener.lastStatus->engineSpeed, quint16(1600));
+        QVERIFY(rig.listener.lastStatus->pickup);
+        QVERIFY(rig.listener.lastStatus->eeDataError);
+        QVERIFY(rig.listener.lastStatus->versionMatches());
 
-        // When answers stop the marked row stays.
+        // When answers stop the speed stays.
         rig.ticks(PollCycle::kWatchdogTicks + 1);
-        QCOMPARE(rig.view.currentPoint, std::optional<int>(1));
-        QCOMPARE(rig.link.currentPoint(), std::optional<int>(1));
+        QCOMPARE(rig.link.engineSpeed(), quint16(1600));
+    }
+
+    // The listener hears every tick, and the idle step only while nothing runs.
+    void tickSteps()
+    {
+        LinkRig rig;
+        rig.ticks(2);
+        QCOMPARE(rig.listener.idleSteps, 2);
+        rig.link.startRead(rig.image);
+        rig.ticks(3);
+        QCOMPARE(rig.listener.idleSteps, 2);
+        QCOMPARE(rig.listener.ticks, 5);
     }
 };
 

@@ -1,10 +1,9 @@
 #include "FrameBytes.h"
 #include "LinkFrame.h"
-#include "MessageTable.h"
 #include "ParameterSet.h"
 #include "PollCycle.h"
 #include "PseudoTerminal.h"
-#include "RecordingView.h"
+#include "RecordingListener.h"
 #include "SerialPort.h"
 #include "TestFrames.h"
 
@@ -96,14 +95,11 @@ private slots:
     // The poll cycle over the real port: polls, takes the answer on a later tick.
     void pollCycleOverPty()
     {
-        ParameterSet image;
-        image.SetDefaults();
-        lang::MessageTable messages;
         SerialPort port;
-        RecordingView view;
-        PollCycle link(image, messages, port, view);
-        link.openComPort(1, m_pty.devicePath());
-        QVERIFY(view.comErrorBoxes.isEmpty());
+        RecordingListener listener;
+        PollCycle link(port);
+        link.setListener(&listener);
+        QVERIFY(link.openComPort(1, m_pty.devicePath()));
 
         for (int tick = 0; tick < PollCycle::kStatusPollTicks; ++tick)
             link.tick();
@@ -118,7 +114,8 @@ private slots:
             link.tick();
         }
         QCOMPARE(link.engineSpeed(), quint16(2500));
-        QCOMPARE(view.monitorTexts[int(MonitorLabel::LabelRpm)], QStringLiteral("RPM = 2500 "));
+        QCOMPARE(listener.statuses, 1);
+        QVERIFY(listener.lastStatus->pickup);
         link.closeComPort();
     }
 

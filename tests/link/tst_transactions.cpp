@@ -1,8 +1,11 @@
 #include "LinkRig.h"
+#include "UnitInfo.h"
 
 #include <QtTest>
 
 using State = PollCycle::LinkState;
+
+Q_DECLARE_METATYPE(Outcome)
 
 namespace {
 
@@ -35,47 +38,44 @@ private slots:
     void readThenVerify_data()
     {
         QTest::addColumn<bool>("normalisationChanges");
-        QTest::addColumn<QString>("outcome");
-        QTest::newRow("unit set already normal") << false << "Verify: OK";
-        QTest::newRow("normalisation changes the set") << true << "Verify error!";
+        QTest::addColumn<Outcome>("outcome");
+        QTest::newRow("unit set already normal") << false << Outcome::Ok;
+        QTest::newRow("normalisation changes the set") << true << Outcome::Failed;
     }
 
     void readThenVerify()
     {
         QFETCH(bool, normalisationChanges);
-        QFETCH(QString, outcome);
+        QFETCH(Outcome, outcome);
         LinkRig rig;
         ParameterSet unit = unitSet();
         if (normalisationChanges)
             unit.setRpmAdv(1, unit.rpmAdv(0)); // a tie the range rule raises
         const QByteArray unitPage1 = pageOf(unit, 1);
 
-        rig.link.startRead();
-        QCOMPARE(rig.view.clearFileNameCalls, 1);
-        QCOMPARE(rig.view.messageText, QStringLiteral("Read:"));
-        QCOMPARE(rig.view.collectCalls, 0);
+        rig.link.startRead(rig.image);
+        QCOMPARE(rig.link.linkState(), State::Reading);
 
         QVERIFY(rig.answerNext(0xC0, bytes(unitPage0())));
         QCOMPARE(pageOf(rig.image, 0), unitPage0());
-        QCOMPARE(rig.link.identification().name, QStringLiteral("SIL13"));
-        QCOMPARE(rig.link.identification().date, QStringLiteral("25. 1.2003"));
-        QCOMPARE(rig.link.identification().time, QStringLiteral("16:21"));
-        QCOMPARE(rig.view.progress, 1);
+        QCOMPARE(rig.listener.unitInfos, 1);
+        QCOMPARE(decodeUnitInfo(rig.image.page(0)).name, QStringLiteral("SIL13"));
+        QCOMPARE(rig.listener.progress, QList<int>({1}));
         // The page-1 read went out at once and carries zeros.
         QCOMPARE(int(rig.port.lastWrite()[0]), 0x41);
         QCOMPARE(dataOf(rig.port.lastWrite()), QByteArray(50, '\0'));
         QCOMPARE(rig.link.sendCount(), 1);
 
-        const int showsBefore = rig.view.showCalls;
+        const int changesBefore = rig.listener.setChanges;
         rig.port.feed(testframes::frame(0xC1, bytes(unitPage1)));
         rig.link.tick();
         ParameterSet expected = unit;
         expected.NormaliseParameterSet();
         QCOMPARE(pageOf(rig.image, 1), pageOf(expected, 1));
-        QCOMPARE(rig.view.showCalls, showsBefore + 1);
+        QCOMPARE(rig.listener.setChanges, changesBefore + 1);
         QCOMPARE(rig.link.linkState(), State::Verifying);
-        QCOMPARE(rig.view.messageText, QStringLiteral("Verify:"));
-        QCOMPARE(rig.view.progress, 0);
+        QCOMPARE(rig.listener.phases, QList<Phase>({Phase::Verify}));
+        QCOMPARE(rig.listener.progress.last(), 0);
         // The verify carries page 1 as read and normalised.
         QCOMPARE(int(rig.port.lastWrite()[0]), 0x41);
         QCOMPARE(dataOf(rig.port.lastWrite()), pageOf(expected, 1));
@@ -88,69 +88,94 @@ private slots:
             rig.link.tick();
         }
         QCOMPARE(rig.link.linkState(), State::Idle);
-        QCOMPARE(rig.view.messageText, outcome);
-        QCOMPARE(rig.link.programmedOk(), false);
+        QCOMPARE(int(rig.listener.ends.size()), 1);
+        const SequenceEnd &end = rig.listener.lastEnd();
+        QCOMPARE(end.sequence, SequenceKind::Read);
+        QCOMPARE(end.outcome, outcome);
+        QCOMPARE(end.phase, Phase::Verify);
+        if (outcome == Outcome::Failed)
+            QCOMPARE(end.exchange, ExchangeEnd::BadAnswer);
+        QCOMPARE(rig.link.saveCountdown(), quint16(0));
     }
 
-    void readStopsAtVersion()
+    // The unit's set goes into a separate set: the window's image, the
+    // normalisation and the page reports are left alone.
+    void readOnly()
     {
         LinkRig rig;
+        ParameterSet unit = unitSet();
+        unit.setRpmAdv(1, unit.rpmAdv(0)); // a set the normalisation would change
         const ParameterSet before = rig.image;
-        State stateAtBox = State::Reading;
-        int ticksAtBox = -1;
-        int nestedBoxes = -1;
-        rig.view.onVersionBox = [&] {
-            stateAtBox = rig.link.linkState();
-            ticksAtBox = rig.link.messageTicks();
-            // A modal box keeps the timer running: the link must take further ticks.
-            rig.ticks(PollCycle::kStatusPollTicks);
-            nestedBoxes = int(rig.view.versionBoxes.size());
-        };
-        rig.link.startRead();
-        QVERIFY(rig.answerNext(0xC0, bytes(unitPage0(45))));
+        ParameterSet into;
+        rig.link.startReadOnly(into);
+        QVERIFY(rig.answerNext(0xC0, bytes(unitPage0())));
+        QCOMPARE(rig.link.linkState(), State::Reading);
+        QVERIFY(rig.answerNext(0xC1, unit.page(1)));
+        QCOMPARE(rig.link.linkState(), State::Verifying);
+        QCOMPARE(dataOf(rig.port.lastWrite()), pageOf(unit, 1));
+        rig.port.feed(testframes::frame(0xC1, unit.page(1)));
+        rig.link.tick();
 
-        QCOMPARE(rig.view.versionBoxes,
-                 QStringList("Unmatched version of PC and Ignition programs!  PC-46, IGN-45"));
-        QCOMPARE(stateAtBox, State::Idle);
-        QCOMPARE(ticksAtBox, 0);
-        QCOMPARE(nestedBoxes, 1);
-        QCOMPARE(pageOf(rig.image, 0), unitPage0(45));
-        QCOMPARE(pageOf(rig.image, 1), pageOf(before, 1));
-        QCOMPARE(rig.link.identification().name, QStringLiteral("SIL13"));
-        QVERIFY(rig.view.showCalls > 0);
-        QVERIFY(!rig.view.progressVisible);
-        QVERIFY(!rig.view.messageVisible);
-        QCOMPARE(rig.writesWithCode(0x41), 0);
+        QCOMPARE(int(rig.listener.ends.size()), 1);
+        QCOMPARE(rig.listener.lastEnd().sequence, SequenceKind::ReadOnly);
+        QCOMPARE(rig.listener.lastEnd().outcome, Outcome::Ok);
+        QCOMPARE(pageOf(into, 0), unitPage0());
+        QCOMPARE(pageOf(into, 1), pageOf(unit, 1));
+        QCOMPARE(rig.image, before);
+        QCOMPARE(rig.listener.unitInfos, 0);
+        QCOMPARE(rig.listener.setChanges, 0);
     }
 
-    void readStopsAtNoReading()
+    void readStops_data()
     {
+        QTest::addColumn<bool>("readOnly");
+        QTest::addColumn<int>("version");
+        QTest::addColumn<int>("readAllowed");
+        QTest::addColumn<Outcome>("outcome");
+        QTest::newRow("other version") << false << 45 << 1 << Outcome::VersionMismatch;
+        QTest::newRow("no reading") << false << 46 << 0 << Outcome::ReadProtected;
+        QTest::newRow("read-only, other version") << true << 45 << 1 << Outcome::VersionMismatch;
+        QTest::newRow("read-only, no reading") << true << 46 << 0 << Outcome::ReadProtected;
+    }
+
+    void readStops()
+    {
+        QFETCH(bool, readOnly);
+        QFETCH(int, version);
+        QFETCH(int, readAllowed);
+        QFETCH(Outcome, outcome);
         LinkRig rig;
         const ParameterSet before = rig.image;
-        rig.link.startRead();
-        QVERIFY(rig.answerNext(0xC0, bytes(unitPage0(46, 0))));
+        ParameterSet separate = before;
+        ParameterSet &target = readOnly ? separate : rig.image;
+        readOnly ? rig.link.startReadOnly(separate) : rig.link.startRead(rig.image);
+        QVERIFY(rig.answerNext(0xC0, bytes(unitPage0(version, readAllowed))));
+
         QCOMPARE(rig.link.linkState(), State::Idle);
-        QCOMPARE(rig.view.messageText, QStringLiteral("No reading!"));
-        QCOMPARE(rig.view.messageColour, LabelColour::Red);
-        QVERIFY(rig.view.messageVisible);
-        QCOMPARE(rig.link.messageTicks(), PollCycle::kMessageTicks - 1);
-        QCOMPARE(pageOf(rig.image, 0), unitPage0(46, 0));
-        QCOMPARE(pageOf(rig.image, 1), pageOf(before, 1));
-        QVERIFY(rig.view.versionBoxes.isEmpty());
+        QCOMPARE(int(rig.listener.ends.size()), 1);
+        QCOMPARE(rig.listener.lastEnd().outcome, outcome);
+        QCOMPARE(rig.listener.lastEnd().unitVersion,
+                 outcome == Outcome::VersionMismatch ? version : 0);
+        QCOMPARE(pageOf(target, 0), unitPage0(version, readAllowed));
+        QCOMPARE(pageOf(target, 1), pageOf(before, 1));
+        QCOMPARE(rig.listener.unitInfos, readOnly ? 0 : 1);
+        QCOMPARE(rig.listener.setChanges, readOnly ? 0 : 1);
         rig.ticks(PollCycle::kResendTicks * PollCycle::kMaxSends);
         QCOMPARE(rig.writesWithCode(0x41), 0);
+        QCOMPARE(int(rig.listener.ends.size()), 1);
     }
 
     void readFailsAfterPage0()
     {
         LinkRig rig;
         const ParameterSet before = rig.image;
-        rig.link.startRead();
+        rig.link.startRead(rig.image);
         QVERIFY(rig.answerNext(0xC0, bytes(unitPage0())));
         rig.ticks(PollCycle::kResendTicks * PollCycle::kMaxSends);
         QCOMPARE(rig.writesWithCode(0x41), PollCycle::kMaxSends);
-        QCOMPARE(rig.view.messageText, QStringLiteral("Read error!"));
-        QCOMPARE(rig.view.messageColour, LabelColour::Red);
+        QCOMPARE(rig.listener.lastEnd().outcome, Outcome::Failed);
+        QCOMPARE(rig.listener.lastEnd().phase, Phase::Read);
+        QCOMPARE(rig.listener.lastEnd().exchange, ExchangeEnd::TimedOut);
         QCOMPARE(pageOf(rig.image, 0), unitPage0());
         QCOMPARE(pageOf(rig.image, 1), pageOf(before, 1));
     }
@@ -160,10 +185,7 @@ private slots:
         LinkRig rig;
         rig.image.setPage(0, bytes(withByte(unitPage0(), 3, 7))); // an older unit
         rig.image.setBaseAdv(17);
-        rig.link.startProgram();
-        QCOMPARE(rig.view.collectCalls, 1);
-        QCOMPARE(rig.view.showCalls, 1);
-        QCOMPARE(rig.view.messageText, QStringLiteral("Programing:"));
+        rig.link.startProgram(rig.image);
         QCOMPARE(rig.link.commandByte(), quint8(0x00));
 
         QVERIFY(rig.ticksUntilWrite(PollCycle::kResendTicks) > 0);
@@ -174,166 +196,80 @@ private slots:
         rig.port.feed(testframes::frame(0x80, bytes(unitPage0())));
         rig.link.tick();
         QCOMPARE(pageOf(rig.image, 0), unitPage0());
-        QCOMPARE(rig.link.identification().name, QStringLiteral("SIL13"));
-        QCOMPARE(rig.view.progress, 1);
+        QCOMPARE(rig.listener.unitInfos, 1);
+        QCOMPARE(rig.listener.setChanges, 1);
+        QCOMPARE(rig.listener.progress, QList<int>({1}));
         QCOMPARE(int(rig.port.lastWrite()[0]), 0x01);
         QCOMPARE(dataOf(rig.port.lastWrite()), page1);
 
         rig.port.feed(testframes::frame(0x81, bytes(page1)));
         rig.link.tick();
-        QVERIFY(rig.link.programmedOk());
         QCOMPARE(rig.link.linkState(), State::Verifying);
+        QCOMPARE(rig.listener.phases, QList<Phase>({Phase::Verify}));
         QCOMPARE(int(rig.port.lastWrite()[0]), 0x41);
         QCOMPARE(dataOf(rig.port.lastWrite()), page1);
-        QCOMPARE(rig.view.messageText, QStringLiteral("Verify:"));
 
         rig.port.feed(testframes::frame(0xC1, bytes(page1)));
         rig.link.tick();
         QCOMPARE(rig.link.linkState(), State::Idle);
-
-        // The unit stores the set and counts down from 53.
-        const QList<int> countdown{53, 40, 27, 10, 1, 0};
-        const QList<int> gauge{0, 0, 1, 2, 2, 3};
-        for (int i = 0; i < countdown.size(); ++i) {
-            rig.port.feed(testframes::Status()
-                              .word(wire::status::SAVE_COUNTDOWN, quint16(countdown[i]))
-                              .frame());
-            rig.link.tick();
-            QCOMPARE(rig.view.progress, gauge[i]);
-            QCOMPARE(rig.view.messageText, QString(countdown[i] ? "Saving:" : "Programing: OK"));
-        }
-        const QStringList history = rig.view.messageHistory;
-        QVERIFY(history.indexOf("Verify:") < history.indexOf("Saving:"));
-        QCOMPARE(history.last(), QStringLiteral("Programing: OK"));
+        QCOMPARE(rig.listener.lastEnd(),
+                 (SequenceEnd{SequenceKind::Program, Phase::Verify, Outcome::Ok}));
+        QCOMPARE(rig.listener.progress, QList<int>({1, 0, PollCycle::kProgressMax}));
         QCOMPARE(pageOf(rig.image, 1), page1);
-
-        // "Programing: OK" stays with a full gauge until the message time runs out.
-        QCOMPARE(rig.link.messageTicks(), PollCycle::kMessageTicks - 2);
-        rig.ticks(rig.link.messageTicks());
-        QVERIFY(rig.view.messageVisible);
-        QCOMPARE(rig.view.progress, PollCycle::kProgressMax);
-        rig.link.tick();
-        QVERIFY(!rig.view.messageVisible);
-        QVERIFY(!rig.link.programmedOk());
     }
 
-    // No status comes during the transaction; the last known one is from
-    // before the write, so success waits for the unit to report the store.
-    void programmingOkWaitsForTheUnit()
+    // No status comes during the sequence; the last known one is from
+    // before the write, so the store counts as just begun until the unit
+    // reports on it.
+    void programmingCountsTheStore_data()
     {
+        QTest::addColumn<bool>("verified");
+        QTest::newRow("verified") << true;
+        QTest::newRow("verify fails") << false;
+    }
+
+    void programmingCountsTheStore()
+    {
+        QFETCH(bool, verified);
         LinkRig rig;
-        rig.link.startProgram();
+        rig.link.startProgram(rig.image);
         QVERIFY(rig.answerNext(0x80, bytes(unitPage0())));
         rig.port.feed(testframes::frame(0x81, rig.image.page(1)));
         rig.link.tick();
-        rig.port.feed(testframes::frame(0xC1, rig.image.page(1)));
-        rig.link.tick();
+        if (verified) {
+            rig.port.feed(testframes::frame(0xC1, rig.image.page(1)));
+            rig.link.tick();
+        } else {
+            rig.ticks(PollCycle::kResendTicks * PollCycle::kMaxSends);
+            QCOMPARE(rig.listener.lastEnd().phase, Phase::Verify);
+            QCOMPARE(rig.listener.lastEnd().outcome, Outcome::Failed);
+        }
         QCOMPARE(rig.link.linkState(), State::Idle);
+        const quint16 counted = verified ? wire::status::kSaveFullCount : 0;
+        QCOMPARE(rig.link.saveCountdown(), counted);
         rig.ticks(PollCycle::kStatusPollTicks);
-        QCOMPARE(rig.view.messageText, QStringLiteral("Saving:"));
-        QCOMPARE(rig.view.progress, 0);
-        QVERIFY(!rig.view.messageHistory.contains(QStringLiteral("Programing: OK")));
+        QCOMPARE(rig.link.saveCountdown(), counted);
 
         rig.port.feed(testframes::Status().frame()); // stored at once
         rig.link.tick();
-        QCOMPARE(rig.view.messageText, QStringLiteral("Programing: OK"));
-        QCOMPARE(rig.view.progress, PollCycle::kProgressMax);
-    }
-
-    void savingBeyondFullCount_data()
-    {
-        QTest::addColumn<int>("countdown");
-        QTest::addColumn<int>("gauge");
-        QTest::newRow("full count") << 53 << 0;
-        QTest::newRow("above the full count") << 60 << 0;
-        QTest::newRow("largest count") << 65535 << 0;
-        QTest::newRow("last step") << 1 << 2;
-    }
-
-    void savingBeyondFullCount()
-    {
-        QFETCH(int, countdown);
-        QFETCH(int, gauge);
-        LinkRig rig;
-        rig.port.feed(
-            testframes::Status().word(wire::status::SAVE_COUNTDOWN, quint16(countdown)).frame());
-        rig.link.tick();
-        QCOMPARE(rig.view.messageText, QStringLiteral("Saving:"));
-        QCOMPARE(rig.view.progress, gauge);
-        QCOMPARE(rig.link.messageTicks(), PollCycle::kMessageTicks - 1);
-    }
-
-    // The unit may still be storing an earlier set when the next transaction
-    // fails; the red text must stay rather than give way to "Saving:".
-    void failureStaysWhileTheUnitStores_data()
-    {
-        QTest::addColumn<int>("transaction");
-        QTest::addColumn<bool>("afterProgramming");
-        QTest::addColumn<QString>("error");
-        QTest::newRow("program after a verified programming")
-            << int(State::Programming) << true << "Program error!";
-        QTest::newRow("verify after a verified programming")
-            << int(State::Verifying) << true << "Verify error!";
-        QTest::newRow("program while the unit reports storing")
-            << int(State::Programming) << false << "Program error!";
-        QTest::newRow("read while the unit reports storing")
-            << int(State::Reading) << false << "Read error!";
-    }
-
-    void failureStaysWhileTheUnitStores()
-    {
-        QFETCH(int, transaction);
-        QFETCH(bool, afterProgramming);
-        LinkRig rig;
-        if (afterProgramming) {
-            rig.link.startProgram();
-            QVERIFY(rig.answerNext(0x80, bytes(unitPage0())));
-            rig.port.feed(testframes::frame(0x81, rig.image.page(1)));
-            rig.link.tick();
-            rig.port.feed(testframes::frame(0xC1, rig.image.page(1)));
-        } else {
-            rig.port.feed(testframes::Status().word(wire::status::SAVE_COUNTDOWN, 40).frame());
-        }
-        rig.link.tick();
-        QCOMPARE(rig.view.messageText, QStringLiteral("Saving:"));
-
-        // The unit falls silent.
-        switch (State(transaction)) {
-        case State::Programming:
-            rig.link.startProgram();
-            break;
-        case State::Verifying:
-            rig.link.startVerify();
-            break;
-        default:
-            rig.link.startRead();
-            break;
-        }
-        const int limit = PollCycle::kResendTicks * (PollCycle::kMaxSends + 1);
-        for (int tick = 0; tick < limit && rig.link.linkState() != State::Idle; ++tick)
-            rig.link.tick();
-        QCOMPARE(rig.link.linkState(), State::Idle);
-        rig.ticks(PollCycle::kStatusPollTicks);
-        QTEST(rig.view.messageText, "error");
-        QCOMPARE(rig.view.messageColour, LabelColour::Red);
-        QVERIFY(!rig.link.programmedOk());
-        QCOMPARE(rig.link.messageTicks(),
-                 PollCycle::kMessageTicks - PollCycle::kStatusPollTicks - 1);
+        QCOMPARE(rig.link.saveCountdown(), quint16(0));
     }
 
     void programStopsAtVersion()
     {
         LinkRig rig;
         const QByteArray page1 = pageOf(rig.image, 1);
-        rig.link.startProgram();
+        rig.link.startProgram(rig.image);
         QVERIFY(rig.answerNext(0x80, bytes(unitPage0(45))));
         QCOMPARE(rig.link.linkState(), State::Idle);
-        QCOMPARE(rig.view.versionBoxes.size(), 1);
+        QCOMPARE(rig.listener.lastEnd(),
+                 (SequenceEnd{SequenceKind::Program, Phase::Program, Outcome::VersionMismatch,
+                              ExchangeEnd::Answered, 45}));
         QCOMPARE(pageOf(rig.image, 0), unitPage0(45));
         QCOMPARE(pageOf(rig.image, 1), page1);
         rig.ticks(PollCycle::kResendTicks * PollCycle::kMaxSends);
         QCOMPARE(rig.writesWithCode(0x01), 0);
-        QCOMPARE(rig.view.versionBoxes.size(), 1);
+        QCOMPARE(int(rig.listener.ends.size()), 1);
     }
 
     void programFailsOnWrongEcho()
@@ -341,16 +277,16 @@ private slots:
         LinkRig rig;
         const QByteArray page1 = pageOf(rig.image, 1);
         const QByteArray wrongEcho = withByte(page1, 2, quint8(page1[2] + 1));
-        rig.link.startProgram();
+        rig.link.startProgram(rig.image);
         QVERIFY(rig.answerNext(0x80, bytes(unitPage0())));
         for (int tick = 0; tick < PollCycle::kResendTicks * PollCycle::kMaxSends; ++tick) {
             rig.port.feed(testframes::frame(0x81, bytes(wrongEcho)));
             rig.link.tick();
         }
         QCOMPARE(rig.writesWithCode(0x01), PollCycle::kMaxSends);
-        QCOMPARE(rig.view.messageText, QStringLiteral("Program error!"));
-        QCOMPARE(rig.view.messageColour, LabelColour::Red);
-        QVERIFY(!rig.link.programmedOk());
+        QCOMPARE(rig.listener.lastEnd(), (SequenceEnd{SequenceKind::Program, Phase::Program,
+                                                      Outcome::Failed, ExchangeEnd::BadAnswer}));
+        QCOMPARE(rig.link.saveCountdown(), quint16(0));
         QCOMPARE(pageOf(rig.image, 0), unitPage0());
         QCOMPARE(pageOf(rig.image, 1), page1);
     }
@@ -374,53 +310,25 @@ private slots:
         QByteArray answer = pageOf(rig.image, 1);
         if (byte >= 0)
             answer = withByte(answer, byte, quint8(answer[byte] ^ 1));
-        rig.link.startVerify();
-        QCOMPARE(rig.view.collectCalls, 1);
-        QCOMPARE(rig.view.messageText, QStringLiteral("Verify:"));
+        rig.link.startVerify(rig.image);
+        QCOMPARE(rig.link.linkState(), State::Verifying);
         QVERIFY(rig.answerNext(0xC1, bytes(answer)));
         QCOMPARE(rig.link.linkState(), matches ? State::Idle : State::Verifying);
+        QCOMPARE(rig.listener.ended(), matches);
         if (matches) {
-            QCOMPARE(rig.view.messageText, QStringLiteral("Verify: OK"));
-            QCOMPARE(rig.view.progress, PollCycle::kProgressMax);
+            QCOMPARE(rig.listener.lastEnd(),
+                     (SequenceEnd{SequenceKind::Verify, Phase::Verify, Outcome::Ok}));
+            QCOMPARE(rig.listener.progress, QList<int>({PollCycle::kProgressMax}));
         }
-    }
-
-    void verifyErrorClearsProgrammedOk()
-    {
-        LinkRig rig;
-        const QByteArray page1 = pageOf(rig.image, 1);
-        rig.link.startProgram();
-        QVERIFY(rig.answerNext(0x80, bytes(unitPage0())));
-        rig.port.feed(testframes::frame(0x81, bytes(page1)));
-        rig.link.tick();
-        QVERIFY(rig.link.programmedOk());
-        rig.ticks(PollCycle::kResendTicks * PollCycle::kMaxSends);
-        QCOMPARE(rig.view.messageText, QStringLiteral("Verify error!"));
-        QCOMPARE(rig.view.messageColour, LabelColour::Red);
-        QVERIFY(!rig.link.programmedOk());
-    }
-
-    void readingClearsProgrammedOk()
-    {
-        LinkRig rig;
-        rig.link.startProgram();
-        QVERIFY(rig.answerNext(0x80, bytes(unitPage0())));
-        rig.port.feed(testframes::frame(0x81, rig.image.page(1)));
-        rig.link.tick();
-        QVERIFY(rig.link.programmedOk());
-        rig.link.startRead();
-        QVERIFY(rig.link.programmedOk());
-        rig.link.tick();
-        QVERIFY(!rig.link.programmedOk());
     }
 
     void startRestartsTransaction()
     {
         LinkRig rig;
         const QByteArray page0 = pageOf(rig.image, 0);
-        rig.link.startRead();
+        rig.link.startRead(rig.image);
         QVERIFY(rig.ticksUntilWrite(PollCycle::kResendTicks) > 0);
-        rig.link.startProgram();
+        rig.link.startProgram(rig.image);
         QCOMPARE(rig.link.linkState(), State::Programming);
         QCOMPARE(rig.link.sendCount(), 0);
         rig.port.feed(testframes::frame(0xC0, bytes(unitPage0()))); // late answer to the read
@@ -429,22 +337,7 @@ private slots:
         QCOMPARE(pageOf(rig.image, 0), page0);
         QCOMPARE(int(rig.port.lastWrite()[0]), 0x00);
         QCOMPARE(rig.link.linkState(), State::Programming);
-    }
-
-    void programAtOnce()
-    {
-        LinkRig rig;
-        rig.link.startProgramAtOnce();
-        QCOMPARE(rig.view.collectCalls, 0);
-        QCOMPARE(rig.view.showCalls, 0);
-        QCOMPARE(rig.view.messageText, QStringLiteral("Programing"));
-        QCOMPARE(rig.view.messageColour, LabelColour::Normal);
-        QVERIFY(rig.view.messageVisible);
-        QVERIFY(rig.view.progressVisible);
-        QCOMPARE(rig.link.linkState(), State::Programming);
-        QCOMPARE(rig.link.commandByte(), quint8(0x00));
-        QVERIFY(rig.ticksUntilWrite(PollCycle::kResendTicks) > 0);
-        QCOMPARE(int(rig.port.lastWrite()[0]), 0x00);
+        QVERIFY(!rig.listener.ended());
     }
 };
 

@@ -1,7 +1,7 @@
 // The date line the print command leaves on the message line: held for the
 // message time, and kept off screen with the connection label while the
 // window is printed.
-#include "LinkRig.h"
+#include "PresenterRig.h"
 
 #include <QtTest>
 
@@ -22,8 +22,8 @@ void TestMessageHold::heldLine_data()
     QTest::addColumn<bool>("connectionShown");
 
     QTest::newRow("first tick after the print") << false << 1 << true << true;
-    QTest::newRow("last tick of the hold") << false << PollCycle::kMessageTicks << true << true;
-    QTest::newRow("hold over") << false << PollCycle::kMessageTicks + 1 << false << true;
+    QTest::newRow("last tick of the hold") << false << MessageLine::kHoldTicks << true << true;
+    QTest::newRow("hold over") << false << MessageLine::kHoldTicks + 1 << false << true;
     QTest::newRow("tick while printing") << true << 1 << false << false;
 }
 
@@ -34,17 +34,17 @@ void TestMessageHold::heldLine()
     QFETCH(bool, messageShown);
     QFETCH(bool, connectionShown);
 
-    LinkRig rig;
+    PresenterRig rig;
     rig.ticks(PollCycle::kWatchdogTicks + 1); // the unit is silent: "No Connection"
-    QVERIFY(rig.view.connectionVisible);
-    QVERIFY(!rig.view.messageVisible);
+    QVERIFY(rig.display.connectionVisible);
+    QVERIFY(!rig.display.messageVisible);
 
-    rig.link.setPrintMode(printMode);
-    rig.link.holdMessage();
-    QCOMPARE(rig.link.messageTicks(), PollCycle::kMessageTicks);
+    rig.display.printing = printMode;
+    rig.presenter.beginPrint(QStringLiteral("printed"));
+    QCOMPARE(rig.messageTicks(), MessageLine::kHoldTicks);
     rig.ticks(ticks);
-    QCOMPARE(rig.view.messageVisible, messageShown);
-    QCOMPARE(rig.view.connectionVisible, connectionShown);
+    QCOMPARE(rig.display.messageVisible, messageShown);
+    QCOMPARE(rig.display.connectionVisible, connectionShown);
 }
 
 QTEST_GUILESS_MAIN(TestMessageHold)

@@ -2,6 +2,7 @@
 // sheet form while it is drawn, and the screen restored afterwards, also
 // when nothing could be printed.
 #include "Background.h"
+#include "LinkPresenter.h"
 #include "MessageBoxes.h"
 #include "PdfFile.h"
 #include "PollCycle.h"
@@ -152,7 +153,7 @@ void TestPrintCommand::verifyScreenRestored()
     QVERIFY(line->autoFillBackground());
     // The date line stays for the message time.
     QVERIFY(line->isVisible());
-    QCOMPARE(m_form->link().messageTicks(), PollCycle::kMessageTicks);
+    QCOMPARE(m_form->linkPresenter().messageLine().ticks(), MessageLine::kHoldTicks);
 }
 
 void TestPrintCommand::closeMessageBoxes()
@@ -271,7 +272,7 @@ void TestPrintCommand::connectionLabelReturnsAfterPrint()
     // The next tick; a busy machine may be late with it.
     QTRY_VERIFY_WITH_TIMEOUT(connection->isVisible(), 20 * PollCycle::kTickMs);
     QVERIFY(child<QLabel>("LabelHlaseni")->isVisible());
-    QVERIFY(m_form->link().messageTicks() < PollCycle::kMessageTicks);
+    QVERIFY(m_form->linkPresenter().messageLine().ticks() < MessageLine::kHoldTicks);
 }
 
 QTEST_MAIN(TestPrintCommand)

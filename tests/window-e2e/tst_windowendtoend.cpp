@@ -219,6 +219,27 @@ private slots:
         QCOMPARE(pageOf(rig.form->parameters(), 1), windowPage);
     }
 
+    // A read that took page 0 and then failed: from the next refresh on, the
+    // window shows the unit's identification, whatever the refresh follows.
+    void identificationStaysAfterAFailedRead()
+    {
+        WindowRig rig;
+        // Each request code is ignored five times: the first read fails at
+        // page 0, the second takes page 0 and fails at page 1.
+        QVERIFY(rig.start({"--first-silent", "5", "--name", "ABC", "--number", "7"}));
+        for (int read = 0; read < 2; ++read) {
+            QTest::keyClick(rig.form.get(), Qt::Key_F7);
+            QVERIFY(
+                rig.runUntil([&] { return ended(rig, "Read error!"); }, win::kTransactionTicks));
+        }
+        QCOMPARE(QByteArray(reinterpret_cast<const char *>(rig.form->parameters().page(0)), 3),
+                 QByteArray("ABC"));
+
+        typeValue(rig.control<QAbstractSpinBox>("EditBaseAdv"), QStringLiteral("17"));
+        QCOMPARE(int(rig.form->parameters().baseAdv()), 17);
+        QCOMPARE(rig.label("LabelVerze1")->text(), QStringLiteral("ABC07"));
+    }
+
     void otherFormatVersionShowsTheVersionBox()
     {
         WindowRig rig;
@@ -232,12 +253,16 @@ private slots:
         QCOMPARE(box->text(),
                  QStringLiteral("Unmatched version of PC and Ignition programs!  PC-46, IGN-45"));
         QVERIFY(rig.idle());
-        QVERIFY(!rig.label("LabelHlaseni")->isVisible());
-        QVERIFY(!rig.control<QProgressBar>("CGaugeProgram")->isVisible());
-        // The box blocks the user, not the link: the window keeps polling.
+        // The box blocks the user, not the link: the window keeps polling,
+        // and the message line and the gauge stay while the box is open.
         QVERIFY(rig.runTicks(PollCycle::kStatusPollTicks + 2));
         QVERIFY(rig.label("LabelVersion")->isVisible());
+        QVERIFY(rig.label("LabelHlaseni")->isVisible());
+        QVERIFY(rig.control<QProgressBar>("CGaugeProgram")->isVisible());
         box->accept();
+        QVERIFY(rig.runTicks(1));
+        QVERIFY(!rig.label("LabelHlaseni")->isVisible());
+        QVERIFY(!rig.control<QProgressBar>("CGaugeProgram")->isVisible());
     }
 
     void monitorShowsSpeedAndMarksTheCurveRow_data()

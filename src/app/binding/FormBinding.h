@@ -45,9 +45,13 @@ public:
     // A radio group's selection became the field at image position.
     void takeRadioChoice(int position, int itemIndex);
 
+    // While the window is printed; the link's labels stay hidden too.
     void setPrintMode(bool on) { m_printMode = on; }
+    bool printMode() const { return m_printMode; }
     // The curve point nearest the engine speed, from the live monitor.
     void setCurrentPoint(std::optional<int> point) { m_currentPoint = point; }
+    std::optional<int> currentPoint() const { return m_currentPoint; }
+    // The unit's identification from its last page 0; every refresh shows it.
     void setUnitTexts(const UnitIdentification &texts) { m_unitTexts = texts; }
 
 signals:

@@ -1,15 +1,16 @@
 #pragma once
 
-#include "LinkView.h"
+#include "LinkDisplay.h"
+#include "UnitInfo.h"
 
 #include <QStringList>
 
 #include <array>
 #include <functional>
 
-// Keeps what the link last showed, plus the history of message texts and
-// the boxes asked for.
-class RecordingView : public LinkView
+// Keeps what the presenter last showed, plus the history of message texts
+// and the boxes asked for.
+class RecordingDisplay : public LinkDisplay
 {
 public:
     void setMessageText(const QString &text) override
@@ -41,14 +42,17 @@ public:
     }
     void setRpmGauge(int percent) override { rpmGauge = percent; }
     void setCurrentPoint(std::optional<int> row) override { currentPoint = row; }
-    void collectControls() override { ++collectCalls; }
-    void showParameterSet() override { ++showCalls; }
-    void clearFileName() override { ++clearFileNameCalls; }
-    void showVersionMismatch(const QString &text) override
+    void setUnitTexts(const UnitIdentification &texts) override { unitTexts = texts; }
+    void showParameterSet() override
+    {
+        ++showCalls;
+        shownUnitTexts = unitTexts;
+    }
+    bool printMode() const override { return printing; }
+    void showVersionMismatch(const QString &text, std::function<void()> closed) override
     {
         versionBoxes << text;
-        if (onVersionBox)
-            onVersionBox();
+        closeVersionBox = std::move(closed);
     }
     void showComOpeningError(const QString &text) override { comErrorBoxes << text; }
 
@@ -67,11 +71,12 @@ public:
     std::array<LabelColour, kMonitorLabelCount> monitorColours{};
     int rpmGauge = 0;
     std::optional<int> currentPoint;
-    int collectCalls = 0;
+    UnitIdentification unitTexts;
+    UnitIdentification shownUnitTexts; // as the last refresh showed them
     int showCalls = 0;
-    int clearFileNameCalls = 0;
+    bool printing = false;
     QStringList versionBoxes;
     QStringList comErrorBoxes;
-    // Runs inside the version box, as a modal box's event loop would.
-    std::function<void()> onVersionBox;
+    // Closes the open version box, as the user's click would.
+    std::function<void()> closeVersionBox;
 };

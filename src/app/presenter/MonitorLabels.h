@@ -9,7 +9,8 @@ enum class LabelColour
     Yellow,
     Fuchsia,
     Aqua,
-    Lime
+    Lime,
+    White
 };
 
 // The live-monitor labels, named after their controls.

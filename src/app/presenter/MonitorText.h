@@ -1,12 +1,13 @@
 #pragma once
 
 #include "MonitorLabels.h"
-#include "StatusRecord.h"
 
 #include <QString>
 
 #include <array>
 #include <optional>
+
+struct MonitorValues;
 
 namespace lang {
 class MessageTable;
@@ -32,16 +33,16 @@ struct MonitorDisplay
     const Line &line(MonitorLabel label) const { return lines[int(label)]; }
 };
 
-// Turns a status record into the live display in the current language.
-class MonitorDecoder
+// Turns the values of a status answer into the live display in the current language.
+class MonitorText
 {
 public:
     static constexpr int kRpmGaugeMax = 100;
 
-    explicit MonitorDecoder(const lang::MessageTable &messages) : m_messages(messages) {}
+    explicit MonitorText(const lang::MessageTable &messages) : m_messages(messages) {}
 
     // hardLimiter is the limiter speed in hundreds of rpm (page 1 byte 4).
-    MonitorDisplay decode(const StatusRecord &status, quint8 hardLimiter) const;
+    MonitorDisplay decode(const MonitorValues &values, quint8 hardLimiter) const;
 
     // The data-format warning for a unit reporting unitVersion.
     QString versionMismatchText(int unitVersion) const;

@@ -1,7 +1,8 @@
 #include "CurvePoint.h"
 #include "LinkProtocol.h"
 #include "MessageTable.h"
-#include "MonitorDecoder.h"
+#include "MonitorText.h"
+#include "MonitorValues.h"
 #include "ParameterSet.h"
 #include "TestFrames.h"
 
@@ -15,9 +16,9 @@ namespace st = wire::status;
 
 namespace {
 
-StatusRecord record(const testframes::Status &status)
+MonitorValues values(const testframes::Status &status)
 {
-    return StatusRecord(status.bytes);
+    return MonitorValues::fromStatus(StatusRecord(status.bytes));
 }
 
 testframes::Status running(quint16 rpm)
@@ -30,16 +31,16 @@ testframes::Status running(quint16 rpm)
 
 } // namespace
 
-class TestMonitorDecoder : public QObject
+class TestMonitorText : public QObject
 {
     Q_OBJECT
 
     lang::MessageTable m_messages;
-    MonitorDecoder m_decoder{m_messages};
+    MonitorText m_decoder{m_messages};
 
     MonitorDisplay decode(const testframes::Status &status, quint8 hardLimiter = 150)
     {
-        return m_decoder.decode(record(status), hardLimiter);
+        return m_decoder.decode(values(status), hardLimiter);
     }
 
 private slots:
@@ -118,7 +119,7 @@ private slots:
         testframes::Status s = running(3000);
         s.set(st::PICKUP_SIGNAL, 0).set(st::POLARITY_OK, 0);
         const MonitorDisplay d = decode(s);
-        QCOMPARE(record(s).currentSpeed(), quint16(0));
+        QCOMPARE(values(s).engineSpeed, quint16(0));
         QCOMPARE(d.line(MonitorLabel::LabelRpm).text, QStringLiteral("RPM = 0 "));
         QCOMPARE(d.rpmGauge, 0);
         QCOMPARE(d.line(MonitorLabel::LabelMon_Advance).text, QStringLiteral("Advance = Basic"));
@@ -288,5 +289,5 @@ private slots:
     }
 };
 
-QTEST_APPLESS_MAIN(TestMonitorDecoder)
-#include "tst_monitordecoder.moc"
+QTEST_APPLESS_MAIN(TestMonitorText)
+#include "tst_monitortext.moc"

@@ -1,0 +1,191 @@
+#include "Commands.h"
+
+#include "Console.h"
+#include "ExitStatus.h"
+#include "LinkSession.h"
+#include "ParameterComparison.h"
+#include "PortChoice.h"
+#include "SetFiles.h"
+
+namespace commands {
+
+namespace {
+
+// Each storing step of the unit takes about one tick; far more means it hangs.
+constexpr int kStoreStatusLimit = 4 * wire::status::kSaveFullCount;
+
+// The message for a sequence that did not end Ok, and its exit status.
+int reportFailure(const SequenceEnd &end, const QString &device)
+{
+    switch (end.outcome) {
+    case Outcome::Ok:
+        return kDone;
+    case Outcome::ReadProtected:
+        console::error(QStringLiteral("the unit's read protection forbids reading its set"));
+        return kLinkFailed;
+    case Outcome::VersionMismatch:
+        console::error(QStringLiteral("the unit keeps data version %1; this program needs %2")
+                           .arg(end.unitVersion)
+                           .arg(wire::PC_FORMAT_VERSION));
+        return kLinkFailed;
+    case Outcome::Failed:
+        break;
+    }
+    if (end.exchange == ExchangeEnd::TimedOut) {
+        console::error(QStringLiteral("no answer from the unit on %1 (each request sent %2 times)")
+                           .arg(device)
+                           .arg(PollCycle::kMaxSends));
+        return kLinkFailed;
+    }
+    switch (end.phase) {
+    case Phase::Read:
+        console::error(QStringLiteral("the unit's answers were refused every time; "
+                                      "check the cable and the port"));
+        return kLinkFailed;
+    case Phase::Program:
+        console::error(QStringLiteral("the unit did not store the set as sent"));
+        return kDifferent;
+    case Phase::Verify:
+        break;
+    }
+    if (end.sequence == SequenceKind::Read || end.sequence == SequenceKind::ReadOnly) {
+        console::error(QStringLiteral("the unit's set read differently the second time; "
+                                      "check the cable and try again"));
+        return kLinkFailed;
+    }
+    console::error(QStringLiteral("the unit's set differs from the file's"));
+    return kDifferent;
+}
+
+int interruptedStatus()
+{
+    console::error(QStringLiteral("interrupted"));
+    return kLinkFailed;
+}
+
+// Reads the unit's set as it stands; the exit status when that failed.
+std::variant<ParameterSet, int> readUnit(LinkSession &session)
+{
+    ParameterSet unit;
+    const std::optional<SequenceEnd> end = session.runSequence(SequenceKind::ReadOnly, unit);
+    if (!end)
+        return interruptedStatus();
+    if (end->outcome != Outcome::Ok)
+        return reportFailure(*end, session.device());
+    return unit;
+}
+
+// Status answers until the unit's storing countdown reaches 0.
+int waitStored(LinkSession &session)
+{
+    console::progress(QStringLiteral("Storing..."));
+    int answers = 0;
+    const auto end = session.watchStatus([&](const MonitorValues &values) {
+        return values.saveCountdown != 0 && ++answers < kStoreStatusLimit;
+    });
+    switch (end) {
+    case LinkSession::WatchEnd::Interrupted:
+        return interruptedStatus();
+    case LinkSession::WatchEnd::NoConnection:
+        console::error(QStringLiteral("the unit stopped answering while storing the set"));
+        return kLinkFailed;
+    case LinkSession::WatchEnd::Done:
+        break;
+    }
+    if (answers >= kStoreStatusLimit) {
+        console::error(QStringLiteral("the unit did not finish storing the set"));
+        return kLinkFailed;
+    }
+    console::progress(QStringLiteral("Programmed, verified and stored."));
+    return kDone;
+}
+
+} // namespace
+
+int openSession(std::optional<LinkSession> &session, const QString &portOption)
+{
+    const std::optional<QString> device = choosePortDevice(portOption);
+    if (!device)
+        return kBadUsage;
+    session.emplace(*device);
+    return session->open() ? kDone : kLinkFailed;
+}
+
+int read(const QString &path, const QString &portOption)
+{
+    if (!setfiles::checkWritable(path))
+        return kBadUsage;
+    std::optional<LinkSession> session;
+    if (const int status = openSession(session, portOption))
+        return status;
+    const auto unit = readUnit(*session);
+    if (const int *status = std::get_if<int>(&unit))
+        return *status;
+    const ParameterSet &image = std::get<ParameterSet>(unit);
+    if (!setfiles::save(path, image))
+        return kBadUsage;
+    for (const auto &parameter : ParameterComparison::namedParameters())
+        console::out(ParameterComparison::valueLine(image, parameter));
+    return kDone;
+}
+
+int program(const QString &path, const QString &portOption)
+{
+    std::optional<ParameterSet> image = setfiles::loadForUnit(path);
+    if (!image)
+        return kBadUsage;
+    std::optional<LinkSession> session;
+    if (const int status = openSession(session, portOption))
+        return status;
+    const std::optional<SequenceEnd> end = session->runSequence(SequenceKind::Program, *image);
+    if (!end)
+        return interruptedStatus();
+    if (end->outcome != Outcome::Ok)
+        return reportFailure(*end, session->device());
+    return waitStored(*session);
+}
+
+int verify(const QString &path, const QString &portOption)
+{
+    std::optional<ParameterSet> image = setfiles::loadForUnit(path);
+    if (!image)
+        return kBadUsage;
+    std::optional<LinkSession> session;
+    if (const int status = openSession(session, portOption))
+        return status;
+    const std::optional<SequenceEnd> end = session->runSequence(SequenceKind::Verify, *image);
+    if (!end)
+        return interruptedStatus();
+    // The unit answered, but with another set: name what differs when the
+    // unit lets its set be read, then say so.
+    const bool differs = end->outcome == Outcome::Failed && end->exchange == ExchangeEnd::BadAnswer;
+    if (!differs)
+        return reportFailure(*end, session->device());
+    ParameterSet unit;
+    const std::optional<SequenceEnd> readEnd = session->runSequence(SequenceKind::ReadOnly, unit);
+    if (!readEnd)
+        return interruptedStatus();
+    if (readEnd->outcome == Outcome::Ok && printDifferences(*image, unit) == kDone)
+        console::progress(QStringLiteral("They differ only in spare bytes, which a parameter file "
+                                         "does not hold."));
+    else if (readEnd->outcome == Outcome::ReadProtected)
+        console::progress(
+            QStringLiteral("The unit's read protection hides which parameters differ."));
+    return reportFailure(*end, session->device());
+}
+
+int diffUnit(const QString &path, const QString &portOption)
+{
+    const std::optional<ParameterSet> file = setfiles::load(path);
+    if (!file)
+        return kBadUsage;
+    std::optional<LinkSession> session;
+    if (const int status = openSession(session, portOption))
+        return status;
+    const auto unit = readUnit(*session);
+    if (const int *status = std::get_if<int>(&unit))
+        return *status;
+    return printDifferences(*file, std::get<ParameterSet>(unit));
+}
+
+} // namespace commands

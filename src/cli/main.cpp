@@ -1,0 +1,35 @@
+#include "CommandLine.h"
+#include "Commands.h"
+#include "ExitStatus.h"
+
+#include <QCoreApplication>
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("zevras-cli"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(ZEVRAS_VERSION));
+
+    const auto parsed = parseCommandLine(QCoreApplication::arguments());
+    if (const auto *early = std::get_if<EarlyExit>(&parsed))
+        return early->status;
+    const Invocation &invocation = std::get<Invocation>(parsed);
+    const QStringList &files = invocation.files;
+    switch (invocation.command) {
+    case Invocation::Command::Read:
+        return commands::read(files[0], invocation.port);
+    case Invocation::Command::Program:
+        return commands::program(files[0], invocation.port);
+    case Invocation::Command::Verify:
+        return commands::verify(files[0], invocation.port);
+    case Invocation::Command::Diff:
+        return commands::diffFiles(files[0], files[1]);
+    case Invocation::Command::DiffUnit:
+        return commands::diffUnit(files[0], invocation.port);
+    case Invocation::Command::Monitor:
+        return commands::monitor(invocation.count, invocation.csv, invocation.port);
+    case Invocation::Command::Ports:
+        return commands::ports();
+    }
+    return kBadUsage;
+}

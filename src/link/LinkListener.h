@@ -1,0 +1,31 @@
+#pragma once
+
+#include "LinkOutcome.h"
+
+struct MonitorValues;
+
+// What the poll cycle reports, as plain values, in the order it happens
+// within a tick. Every call has an empty default, so a listener takes only
+// what it needs. Page events concern the set a Read or Program works on,
+// never the separate set of a read-only read.
+class LinkListener
+{
+public:
+    virtual ~LinkListener() = default;
+
+    // An accepted status answer.
+    virtual void statusTaken(const MonitorValues &) {}
+    // Page 0 of the unit (its identification) went into the set.
+    virtual void unitInfoTaken() {}
+    // The set changed and is normalised; a window shows it again.
+    virtual void setChanged() {}
+    // The running sequence moved on to another phase (its progress is back at 0).
+    virtual void phaseChanged(Phase) {}
+    // Progress of the running phase, 0..PollCycle::kProgressMax.
+    virtual void progressChanged(int) {}
+    virtual void sequenceEnded(const SequenceEnd &) {}
+    // The idle step of a tick, after the status poll (no sequence was running).
+    virtual void idleStep() {}
+    // The tick's link work is done; the watchdog has counted.
+    virtual void tickEnded() {}
+};

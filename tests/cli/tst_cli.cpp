@@ -1,0 +1,305 @@
+#include "IgnFile.h"
+#include "ParameterSet.h"
+#include "SimProcess.h"
+#include "TestFiles.h"
+
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+
+// zevras-cli as a process against the simulated unit on a pseudo-terminal:
+// what it exits with, what it writes and what the unit holds afterwards.
+
+namespace {
+
+// Start-up of a process; every command here ends far sooner.
+constexpr int kStartMs = 10000;
+constexpr int kCommandMs = 40000;
+
+const QString kCli = QStringLiteral(ZEVRAS_CLI_PATH);
+const QString kKeepMe = QStringLiteral("keep me\n");
+
+enum class Sets
+{
+    Defaults, // the New defaults, as the simulator starts
+    Changed,  // a set the simulator does not hold
+    Spare,    // the New defaults with a spare byte set, which no parameter file holds
+};
+
+ParameterSet setOf(Sets which)
+{
+    ParameterSet image;
+    image.SetDefaults();
+    if (which == Sets::Changed) {
+        image.setBaseAdv(12);
+        image.setAdvance(0, 25);
+        image.setRpmAdv(1, 23);
+        image.setClutch(1, 50);
+    }
+    if (which == Sets::Spare)
+        image.set(ParameterSet::RESERVED_57, 5);
+    return image;
+}
+
+QByteArray page1(const ParameterSet &image)
+{
+    return QByteArray(reinterpret_cast<const char *>(image.page(1)), ParameterSet::kPageSize);
+}
+
+// What a row prepares as the command's input file.
+enum class Input
+{
+    None,
+    Changed,
+    WrongVersion,
+};
+
+// What a row expects at the output path, which holds kKeepMe before the run.
+enum class Output
+{
+    Kept,     // still kKeepMe: a failed command never cuts an existing file
+    UnitsSet, // the parameter file of the set the unit holds
+    CsvRows,  // a header and --count rows
+    CsvLines, // a header and at least one row, every line complete
+};
+
+} // namespace
+
+Q_DECLARE_METATYPE(Sets)
+Q_DECLARE_METATYPE(Input)
+Q_DECLARE_METATYPE(Output)
+
+class TestCli : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void commands_data()
+    {
+        QTest::addColumn<QStringList>("simOptions");
+        QTest::addColumn<QStringList>("arguments"); // {device}, {in}, {out} filled in
+        QTest::addColumn<QString>("settings");      // zevras.ini; {device} filled in
+        QTest::addColumn<Input>("input");
+        QTest::addColumn<bool>("terminate"); // SIGTERM once the CSV has a row
+        QTest::addColumn<int>("exitStatus");
+        QTest::addColumn<Output>("output");
+        QTest::addColumn<Sets>("unitAfter");
+        QTest::addColumn<QString>("stdoutHas");
+        QTest::addColumn<QString>("stderrHas");
+
+        const QStringList port{"--port", "{device}"};
+        const QStringList noisy{"--drop", "10", "--garbage", "--split", "7", "--seed", "5"};
+        const QString comThree = QStringLiteral("[FORM_HLAV]\nComPort=3\n[PORTS]\nCOM3={device}\n");
+        auto row = [](const char *name) -> QTestData & { return QTest::newRow(name); };
+
+        row("read") << QStringList{} << port + QStringList{"read", "{out}"} << QString()
+                    << Input::None << false << 0 << Output::UnitsSet << Sets::Defaults
+                    << "LIMITER[1]"
+                    << "";
+        row("read through the settings' Com port")
+            << QStringList{} << QStringList{"read", "{out}"} << comThree << Input::None << false
+            << 0 << Output::UnitsSet << Sets::Defaults << ""
+            << "";
+        row("read, silent unit") << QStringList{"--silent"} << port + QStringList{"read", "{out}"}
+                                 << QString() << Input::None << false << 3 << Output::Kept
+                                 << Sets::Defaults << ""
+                                 << "no answer";
+        row("read, read-protected unit")
+            << QStringList{"--read-protected"} << port + QStringList{"read", "{out}"} << QString()
+            << Input::None << false << 3 << Output::Kept << Sets::Defaults << ""
+            << "read protection";
+        row("read, version mismatch")
+            << QStringList{"--format-version", "45"} << port + QStringList{"read", "{out}"}
+            << QString() << Input::None << false << 3 << Output::Kept << Sets::Defaults << ""
+            << "45";
+        row("read, noisy line") << noisy << port + QStringList{"read", "{out}"} << QString()
+                                << Input::None << false << 0 << Output::UnitsSet << Sets::Defaults
+                                << ""
+                                << "";
+        row("read, port that will not open")
+            << QStringList{} << QStringList{"--port", "{out}.missing", "read", "{out}"} << QString()
+            << Input::None << false << 3 << Output::Kept << Sets::Defaults << ""
+            << "cannot open";
+
+        row("program") << QStringList{} << port + QStringList{"program", "{in}"} << QString()
+                       << Input::Changed << false << 0 << Output::Kept << Sets::Changed << ""
+                       << "stored";
+        row("program, silent unit")
+            << QStringList{"--silent"} << port + QStringList{"program", "{in}"} << QString()
+            << Input::Changed << false << 3 << Output::Kept << Sets::Defaults << ""
+            << "no answer";
+        row("program, version mismatch")
+            << QStringList{"--format-version", "47"} << port + QStringList{"program", "{in}"}
+            << QString() << Input::Changed << false << 3 << Output::Kept << Sets::Defaults << ""
+            << "47";
+        row("program, read-protected unit")
+            << QStringList{"--read-protected"} << port + QStringList{"program", "{in}"} << QString()
+            << Input::Changed << false << 0 << Output::Kept << Sets::Changed << ""
+            << "";
+        row("program, noisy line")
+            << noisy << port + QStringList{"program", "{in}"} << QString() << Input::Changed
+            << false << 0 << Output::Kept << Sets::Changed << ""
+            << "";
+        row("program, file of another version")
+            << QStringList{} << port + QStringList{"program", "{in}"} << QString()
+            << Input::WrongVersion << false << 2 << Output::Kept << Sets::Defaults << ""
+            << "KORVALEN_KEY";
+
+        row("verify, equal") << QStringList{} << port + QStringList{"verify", "{out}"} << QString()
+                             << Input::None << false << 0 << Output::Kept << Sets::Defaults << ""
+                             << "";
+        row("verify, different") << QStringList{} << port + QStringList{"verify", "{in}"}
+                                 << QString() << Input::Changed << false << 1 << Output::Kept
+                                 << Sets::Defaults << ""
+                                 << "differs";
+        row("verify, a spare byte differs")
+            << QStringList{"--page1-hex", QString::fromLatin1(page1(setOf(Sets::Spare)).toHex())}
+            << port + QStringList{"verify", "{out}"} << QString() << Input::None << false << 1
+            << Output::Kept << Sets::Spare << ""
+            << "spare bytes";
+        row("verify, silent unit")
+            << QStringList{"--silent"} << port + QStringList{"verify", "{in}"} << QString()
+            << Input::Changed << false << 3 << Output::Kept << Sets::Defaults << ""
+            << "no answer";
+        row("diff of two files") << QStringList{} << QStringList{"diff", "{out}", "{in}"}
+                                 << QString() << Input::Changed << false << 1 << Output::Kept
+                                 << Sets::Defaults << "ADVANCE[1] 10 25 deg"
+                                 << "";
+        row("diff with the unit") << QStringList{} << port + QStringList{"diff", "{in}", "unit"}
+                                  << QString() << Input::Changed << false << 1 << Output::Kept
+                                  << Sets::Defaults << "BASE_ADV"
+                                  << "";
+
+        row("monitor to CSV") << QStringList{"--rpm", "3000"}
+                              << port + QStringList{"monitor", "--count", "3", "--csv", "{out}"}
+                              << QString() << Input::None << false << 0 << Output::CsvRows
+                              << Sets::Defaults << ""
+                              << "";
+        row("monitor, silent unit")
+            << QStringList{"--silent"} << port + QStringList{"monitor", "--csv", "{out}"}
+            << QString() << Input::None << false << 3 << Output::Kept << Sets::Defaults << ""
+            << "no answer";
+        row("monitor ended by SIGTERM")
+            << QStringList{} << port + QStringList{"monitor", "--csv", "{out}"} << QString()
+            << Input::None << true << 0 << Output::CsvLines << Sets::Defaults << ""
+            << "";
+
+        row("read into a missing folder")
+            << QStringList{} << port + QStringList{"read", "{out}.d/unit.ign"} << QString()
+            << Input::None << false << 2 << Output::Kept << Sets::Defaults << ""
+            << "does not exist";
+        row("bad usage") << QStringList{} << port + QStringList{"monitor", "--count", "0"}
+                         << QString() << Input::None << false << 2 << Output::Kept << Sets::Defaults
+                         << ""
+                         << "--count";
+        row("ports") << QStringList{} << QStringList{"ports"} << comThree << Input::None << false
+                     << 0 << Output::Kept << Sets::Defaults << "{device}  present  may open"
+                     << "";
+    }
+
+    void commands()
+    {
+        QFETCH(QStringList, simOptions);
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, settings);
+        QFETCH(Input, input);
+        QFETCH(bool, terminate);
+        QFETCH(int, exitStatus);
+        QFETCH(Output, output);
+        QFETCH(Sets, unitAfter);
+        QFETCH(QString, stdoutHas);
+        QFETCH(QString, stderrHas);
+
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        SimProcess sim(QStringLiteral(ZEVRAS_SIM_PATH));
+        const QString device = sim.start(simOptions, kStartMs);
+        QVERIFY2(!device.isEmpty(), "the simulator offers no device");
+
+        const QString in = dir.filePath(QStringLiteral("in.ign"));
+        const QString out = dir.filePath(QStringLiteral("out.ign"));
+        if (input == Input::Changed)
+            QVERIFY(IgnFile::save(in, setOf(Sets::Changed)));
+        if (input == Input::WrongVersion) {
+            testfiles::writeFile(
+                in, IgnFile::parameterFileText(setOf(Sets::Changed)).replace("46", "45"));
+        }
+        testfiles::writeFile(out, kKeepMe.toUtf8());
+        // Where verify or diff read {out}, it holds the New defaults.
+        if ((arguments.contains(QStringLiteral("verify")) ||
+             arguments.contains(QStringLiteral("diff"))) &&
+            arguments.contains("{out}"))
+            QVERIFY(IgnFile::save(out, setOf(Sets::Defaults)));
+        const QByteArray before = testfiles::readFile(out);
+        if (!settings.isEmpty()) {
+            testfiles::writeFile(dir.filePath(QStringLiteral("config/zevras/zevras.ini")),
+                                 QString(settings).replace("{device}", device).toUtf8());
+        }
+        for (QString &argument : arguments) {
+            argument.replace("{device}", device).replace("{in}", in).replace("{out}", out);
+        }
+
+        QProcess cli;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("XDG_CONFIG_HOME"), dir.filePath("config"));
+        cli.setProcessEnvironment(environment);
+        cli.start(kCli, arguments);
+        QVERIFY2(cli.waitForStarted(kStartMs), qPrintable(cli.errorString()));
+        if (terminate) {
+            QDeadlineTimer deadline(kCommandMs);
+            while (testfiles::readFile(out).count('\n') < 2 && !deadline.hasExpired())
+                QTest::qWait(20);
+            cli.terminate();
+        }
+        const bool finished = cli.waitForFinished(kCommandMs);
+        if (!finished)
+            cli.kill();
+        const QString stdoutText = QString::fromLocal8Bit(cli.readAllStandardOutput());
+        const QString stderrText = QString::fromLocal8Bit(cli.readAllStandardError());
+        QVERIFY2(finished, qPrintable(QStringLiteral("still running; stderr: ") + stderrText));
+        QCOMPARE(cli.exitStatus(), QProcess::NormalExit);
+        QVERIFY2(
+            cli.exitCode() == exitStatus,
+            qPrintable(QStringLiteral("exit %1; stderr: %2").arg(cli.exitCode()).arg(stderrText)));
+        // Columns are padded: compare with single blanks.
+        QVERIFY2(stdoutText.simplified().contains(
+                     QString(stdoutHas).replace("{device}", device).simplified()),
+                 qPrintable(stdoutText));
+        QVERIFY2(stderrText.contains(stderrHas, Qt::CaseInsensitive), qPrintable(stderrText));
+        // Every error is one line.
+        if (exitStatus >= 2)
+            QCOMPARE(stderrText.count(QStringLiteral("zevras-cli: ")), 1);
+
+        const QByteArray unitPage = sim.storedPage1(kStartMs);
+        QCOMPARE(unitPage.toHex(), page1(setOf(unitAfter)).toHex());
+
+        const QByteArray written = testfiles::readFile(out);
+        const QList<QByteArray> lines = written.split('\n');
+        switch (output) {
+        case Output::Kept:
+            QCOMPARE(written, before);
+            break;
+        case Output::UnitsSet: {
+            ParameterSet image;
+            QCOMPARE(IgnFile::load(out, image), IgnFile::LoadResult::Loaded);
+            QCOMPARE(page1(image).toHex(), unitPage.toHex());
+            break;
+        }
+        case Output::CsvRows:
+        case Output::CsvLines:
+            // Complete lines only: the text ends with a line end.
+            QVERIFY2(written.endsWith("\r\n"), written.constData());
+            QVERIFY(lines.first().startsWith("time,engine_rpm,"));
+            if (output == Output::CsvRows)
+                QCOMPARE(written.count('\n'), 4);
+            else
+                QVERIFY(written.count('\n') >= 2);
+            for (const QByteArray &line : lines.mid(1, lines.size() - 2))
+                QCOMPARE(line.count(','), lines.first().count(','));
+            break;
+        }
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCli)
+#include "tst_cli.moc"
