@@ -15,6 +15,7 @@
 #include "TFormAbout.h"
 #include "TerminationSignals.h"
 #include "TestSwitch.h"
+#include "ToolLinkWatch.h"
 #include "WindowLinkView.h"
 
 #include <QCloseEvent>

@@ -23,6 +23,7 @@ class QAction;
 class QTimer;
 class SerialPort;
 class SetHistory;
+class ToolLinkWatch;
 class TFormAbout;
 class WindowLinkView;
 
@@ -134,6 +135,7 @@ private:
     TFormAbout *m_about = nullptr;            // hidden until About shows it
     CurveGraphWindow *m_curveGraph = nullptr; // hidden until Tools shows it
     std::unique_ptr<SetHistory> m_history;
+    std::unique_ptr<ToolLinkWatch> m_toolWatch; // after m_presenter: hands the link back to it
     FileDialog m_fileDialog = [this](FileDialogKind kind, const QString &proposed) {
         return askForParameterFile(this, kind, proposed);
     };

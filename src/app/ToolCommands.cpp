@@ -6,7 +6,9 @@
 #include "FormBinding.h"
 #include "FormEvents.h"
 #include "HistoryDialog.h"
+#include "LinkPresenter.h"
 #include "SetHistory.h"
+#include "ToolLinkWatch.h"
 #include "UnitInfo.h"
 
 #include <QStatusBar>
@@ -40,6 +42,11 @@ void TFormHlav::connectToolCommands()
     m_history = std::make_unique<SetHistory>(
         HistoryFolder(ConfigPaths::historyFolder()),
         [this](const QString &text) { statusBar()->showMessage(text); });
+
+    // The live engine on the graph and the history both hear the link after the presenter.
+    m_toolWatch =
+        std::make_unique<ToolLinkWatch>(*m_link, *m_presenter, m_parameters, m_curveGraph->graph(),
+                                        [this](HistoryEvent event) { recordHistory(event); });
 }
 
 void TFormHlav::MenuCurveGraphClick()
