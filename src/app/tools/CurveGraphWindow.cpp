@@ -92,16 +92,18 @@ void CurveGraphWindow::restore(const ToolWindowSettings &settings)
     m_placed = true;
 }
 
+// A window never placed (never opened, and nothing restored) has nothing to
+// keep, so a user who never opens it finds no section of its own.
 ToolWindowSettings CurveGraphWindow::settings() const
 {
     ToolWindowSettings settings;
+    if (!m_placed)
+        return settings;
+    const QRect bounds = geometry();
+    settings.left = bounds.x();
+    settings.top = bounds.y();
+    settings.width = bounds.width();
+    settings.height = bounds.height();
     settings.open = isVisible();
-    if (m_placed) {
-        const QRect bounds = geometry();
-        settings.left = bounds.x();
-        settings.top = bounds.y();
-        settings.width = bounds.width();
-        settings.height = bounds.height();
-    }
     return settings;
 }

@@ -30,6 +30,7 @@ public:
 
     // Where the settings put it; a place off every screen is left for open() to choose.
     void restore(const ToolWindowSettings &settings);
+    // Empty until the window has a place.
     ToolWindowSettings settings() const;
 
 signals:
