@@ -1,8 +1,10 @@
 #include "CurveGraphWindow.h"
 #include "HistoryFolder.h"
 #include "IgnFile.h"
+#include "PollCycle.h"
 #include "WindowFixture.h"
 
+#include <QCheckBox>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
@@ -72,9 +74,17 @@ private slots:
         QVERIFY(graphWindow()->geometry().left() > -90000);
     }
 
-    // History opens the chosen set as File -> Open does.
+    void historyOpensLikeOpen_data()
+    {
+        QTest::addColumn<bool>("programAfterChange");
+        QTest::newRow("plain") << false;
+        QTest::newRow("programming after change") << true;
+    }
+
+    // History opens the chosen set as File -> Open does, programming included.
     void historyOpensLikeOpen()
     {
+        QFETCH(bool, programAfterChange);
         ParameterSet kept;
         kept.SetDefaults();
         kept.setBaseAdv(17);
@@ -84,6 +94,7 @@ private slots:
         const QString path = folder.entries().first().path;
 
         TFormHlav &form = m_fixture->start();
+        m_fixture->control<QCheckBox>("CheckBoxProgHned")->setChecked(programAfterChange);
         const bool shown = testmodal::withModal(
             [this] { m_fixture->control<QAction>("MenuHistory")->trigger(); },
             [](QWidget *modal) {
@@ -99,6 +110,7 @@ private slots:
         QCOMPARE(form.parameters().advance(0), quint8(33));
         QCOMPARE(m_fixture->control<QLabel>("LabelFile2")->text(), path);
         QVERIFY(m_fixture->control<QToolButton>("SpeedButtonZpet")->isEnabled());
+        QCOMPARE(form.link().linkState() == PollCycle::LinkState::Programming, programAfterChange);
     }
 };
 
