@@ -190,17 +190,6 @@ private slots:
         QCOMPARE(rig.window.windowTitle(),
                  lang::toolText(lang::Tool::CurveGraphTitle, lang::Czech));
     }
-
-    void operatingPointComesAndGoes()
-    {
-        GraphRig rig;
-        const int paints = rig.paintCounter.paints;
-        rig.graph().setOperatingPoint(OperatingPoint{3000, 22});
-        QTRY_VERIFY_WITH_TIMEOUT(rig.paintCounter.paints > paints, 2000);
-        QVERIFY(rig.graph().operatingPoint());
-        rig.graph().setOperatingPoint(std::nullopt);
-        QVERIFY(!rig.graph().operatingPoint());
-    }
 };
 
 QTEST_MAIN(TestCurveGraph)
