@@ -6,6 +6,7 @@
 #include "LinkPresenter.h"
 #include "MessageBox.h"
 
+#include <QFileInfo>
 #include <QMessageBox>
 
 void TFormHlav::connectFileCommands()
@@ -47,7 +48,17 @@ void TFormHlav::MenuOpenClick()
         openParameterFile(path);
 }
 
-// Open's second half, shared with the history of sets.
+// A file named on the command line after the optional language word, as a
+// desktop's file manager passes it, opens as File -> Open would open it.
+void TFormHlav::openStartFile(const QStringList &arguments)
+{
+    const bool languageFirst = !arguments.isEmpty() && isLanguageWord(arguments.first());
+    const QStringList rest = arguments.mid(languageFirst ? 1 : 0);
+    if (!rest.isEmpty())
+        openParameterFile(QFileInfo(rest.first()).absoluteFilePath());
+}
+
+// Open's second half, shared with a file from the command line and the history of sets.
 void TFormHlav::openParameterFile(const QString &path)
 {
     switch (IgnFile::load(path, m_parameters)) {

@@ -4,9 +4,13 @@
 #include <QDir>
 #include <QFileInfo>
 
+// The installed documentation is looked for beside the program's own prefix
+// as well, so that a package built for /usr finds it wherever it was configured.
 QStringList manualFolders()
 {
-    return {QDir::currentPath(), QCoreApplication::applicationDirPath(),
+    const QString program = QCoreApplication::applicationDirPath();
+    return {QDir::currentPath(), program,
+            QDir::cleanPath(program + QStringLiteral("/" ZEVRAS_DOC_DIR_FROM_PROGRAM)),
             QStringLiteral(ZEVRAS_DOC_DIR)};
 }
 

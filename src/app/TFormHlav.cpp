@@ -79,6 +79,7 @@ void TFormHlav::FormCreate(const QStringList &arguments)
     showTestLabels();
     m_binding->ApplyVisibilityRules();
     updateComMenuTips();
+    openStartFile(arguments);
 
     // The first tick comes once the event loop runs, after this sequence.
     Timer1 = new QTimer(this);
@@ -93,6 +94,8 @@ void TFormHlav::connectCommands()
 {
     for (QAction *item : comMenuItems())
         connect(item, &QAction::triggered, this, &TFormHlav::MenuCom1Click);
+    connect(ui->MenuChooseDevice, &QAction::triggered, this, &TFormHlav::MenuChooseDeviceClick);
+    connect(ui->MenuCom, &QMenu::aboutToShow, this, &TFormHlav::updateComMenuTips);
     connect(ui->MenuRead, &QAction::triggered, this, &TFormHlav::MenuReadClick);
     connect(ui->ButtonRead, &QPushButton::clicked, this, &TFormHlav::MenuReadClick);
     connect(ui->MenuVerify, &QAction::triggered, this, &TFormHlav::MenuVerifyClick);
@@ -218,6 +221,15 @@ void TFormHlav::applyLanguageWord(const QStringList &arguments)
         if (arguments.first() == QLatin1String(kLanguageWords[i]))
             m_language = i;
     }
+}
+
+bool TFormHlav::isLanguageWord(const QString &word)
+{
+    for (const char *languageWord : kLanguageWords) {
+        if (word == QLatin1String(languageWord))
+            return true;
+    }
+    return false;
 }
 
 void TFormHlav::ApplyRangeRule()

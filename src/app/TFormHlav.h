@@ -4,6 +4,7 @@
 #include "HistoryFolder.h"
 #include "MessageTable.h"
 #include "ParameterSet.h"
+#include "PortSurvey.h"
 #include "SettingsFile.h"
 
 #include <QMainWindow>
@@ -49,6 +50,8 @@ public:
 
     // Replaces the open and save dialogs, so that the file commands can run without a user.
     void setFileDialog(FileDialog dialog) { m_fileDialog = std::move(dialog); }
+    // Replaces what the device chooser learns of device permissions.
+    void setPortAccessCheck(PortSurvey::AccessCheck check) { m_portSurvey = PortSurvey(check); }
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -57,6 +60,7 @@ private slots:
     // Link: tick, port and transactions.
     void Timer1Timer();
     void MenuCom1Click();
+    void MenuChooseDeviceClick();
     void MenuReadClick();
     void MenuVerifyClick();
     void MenuProgramClick();
@@ -93,6 +97,7 @@ private:
     void LoadSettings();
     void SaveSettings();
     void applyLanguageWord(const QStringList &arguments);
+    static bool isLanguageWord(const QString &word);
     void ApplyRangeRule();
     void readTestSwitch();
 
@@ -105,7 +110,6 @@ private:
     void connectPrintCommand();
     void connectLanguageCommands();
     void connectToolCommands();
-    void openParameterFile(const QString &path);
     // Keeps the image as the unit now holds it in the history of sets.
     void recordHistory(HistoryEvent event);
     void restoreCurveGraph(const ToolWindowSettings &settings);
@@ -115,6 +119,9 @@ private:
     void checkComMenuItem();
     void updateComMenuTips();
     QList<QAction *> comMenuItems() const;
+    QStringList comDevices() const;
+    void openStartFile(const QStringList &arguments);
+    void openParameterFile(const QString &path);
 
     std::unique_ptr<Ui::TFormHlav> ui;
     ParameterSet m_parameters;
@@ -124,7 +131,8 @@ private:
     bool m_testMode = false;
     bool m_closed = false;
     QString m_lastFilePath;
-    Settings m_settings;                    // also keeps the [PORTS] mapping
+    Settings m_settings; // also keeps the [PORTS] mapping
+    PortSurvey m_portSurvey;
     std::unique_ptr<FormBinding> m_binding; // controls <-> parameters, undo history
     std::unique_ptr<FormEvents> m_events;
     std::unique_ptr<SerialPort> m_port;

@@ -1,6 +1,7 @@
 #include "TFormHlav.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
 #include <QMessageBox>
 #include <QTimer>
 #include <QWindow>
@@ -36,17 +37,56 @@ protected:
     }
 };
 
+void describeCommandLine(QCommandLineParser &parser)
+{
+    parser.setApplicationDescription(
+        QStringLiteral("Configurator for the ZEVRA-S2 digital ignition unit."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.addPositionalArgument(
+        QStringLiteral("language"),
+        QStringLiteral("ENGLISH, DEUTSCH, FRANCE or CESKY: the language to start in."),
+        QStringLiteral("[LANGUAGE]"));
+    parser.addPositionalArgument(QStringLiteral("file"),
+                                 QStringLiteral("A .ign parameter file to open at start."),
+                                 QStringLiteral("[FILE]"));
+}
+
+// --help and --version answer on the terminal and end the program; they need
+// no display, so only a core application is made for them.
+bool asksForInformation(int argc, char *argv[])
+{
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray argument(argv[i]);
+        if (argument == "-h" || argument == "--help" || argument == "--help-all" ||
+            argument == "-v" || argument == "--version")
+            return true;
+    }
+    return false;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
 {
+    QCoreApplication::setApplicationName(QStringLiteral("zevras"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(ZEVRAS_VERSION));
+    QCommandLineParser parser;
+    describeCommandLine(parser);
+    if (asksForInformation(argc, argv)) {
+        QCoreApplication terminal(argc, argv);
+        parser.process(terminal);
+    }
+
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("zevras"));
+    // Lets Wayland desktops match the window to its menu entry and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral(ZEVRAS_APP_ID));
+    parser.process(app);
     ExitAfterShow exitAfterShow;
     if (qEnvironmentVariableIsSet("ZEVRAS_EXIT_AFTER_SHOW"))
         app.installEventFilter(&exitAfterShow);
     try {
-        TFormHlav FormHlav(QApplication::arguments().mid(1));
+        TFormHlav FormHlav(parser.positionalArguments());
         FormHlav.show();
         app.exec();
     } catch (const std::exception &e) {

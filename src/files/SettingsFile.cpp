@@ -145,6 +145,12 @@ bool save(const QString &path, const Settings &settings)
     }
     IniDocument ini(existing ? QString::fromUtf8(*existing) : QString());
     ini.setEntriesFirst(kSection, entries);
+    if (!settings.portDevices.isEmpty()) {
+        QList<IniDocument::Entry> ports;
+        for (auto port = settings.portDevices.cbegin(); port != settings.portDevices.cend(); ++port)
+            ports.append({QStringLiteral("COM%1").arg(port.key()), port.value()});
+        ini.setEntriesFirst(kPortsSection, ports);
+    }
     if (!settings.curveGraph.isEmpty())
         ini.setEntriesFirst(kCurveGraphSection, toolWindowEntries(settings.curveGraph));
     return fileaccess::writeAtomically(path, ini.text(QString::fromLatin1(kTextLineEnd)).toUtf8(),

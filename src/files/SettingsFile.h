@@ -31,8 +31,8 @@ struct Settings
     std::optional<QString> file;    // the file shown in the window
     std::optional<QString> iniDir;  // full path of the last .ign file
     std::optional<bool> ignAll;     // "CheckBoxIgnAll->Checked": not 0 is checked
-    // Section [PORTS]: COMn -> device path. Read only; the section is kept as
-    // it is in the file when the settings are written.
+    // Section [PORTS]: COMn -> device path. Written back entry by entry, so
+    // other lines of the section stay as they are in the file.
     QMap<int, QString> portDevices;
     // Section [CURVE_GRAPH]: the advance curve graph window.
     ToolWindowSettings curveGraph;
@@ -53,11 +53,13 @@ constexpr int kLastComPort = 10;
 Settings fromText(const QString &text);
 Settings load(const QString &path);
 
-// Writes the present keys in their fixed order at the head of [FORM_HLAV]
-// (and of [CURVE_GRAPH] when its window has settings); other sections, unknown keys and comments in
-// an existing file are kept. Atomic, creating the folder if needed; false keeps the earlier file
-// whole. A file there that cannot be read whole (unreadable, or larger than any settings file) is
-// not rewritten.
+// Writes the present keys in their fixed order at the head of [FORM_HLAV],
+// the port devices at the head of [PORTS] and the curve graph's keys at the
+// head of [CURVE_GRAPH] when its window has settings; other sections, unknown
+// keys and comments in an existing file are kept.
+// Atomic, creating the folder if needed; false keeps the earlier file whole.
+// A file there that cannot be read whole (unreadable, or larger than any
+// settings file) is not rewritten.
 bool save(const QString &path, const Settings &settings);
 
 // The device to open for COMn: the [PORTS] entry, else the platform default.

@@ -145,6 +145,22 @@ private slots:
                                         "Top=20", "Width=500", "Height=320", "Open=1"}));
     }
 
+    void portDevicesWritten()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("zevras.ini"));
+        writeFile(path, "[PORTS]\r\nCOM3=/dev/ttyS0\r\n; mine\r\nCOM5=/dev/ttyS4\r\n");
+        Settings settings = SettingsFile::load(path);
+        settings.portDevices.insert(3, QStringLiteral("/dev/ttyACM0"));
+        settings.portDevices.insert(1, QStringLiteral("/dev/pts/7"));
+        QVERIFY(SettingsFile::save(path, settings));
+        const Settings again = SettingsFile::load(path);
+        QCOMPARE(SettingsFile::portDevice(again, 1), QStringLiteral("/dev/pts/7"));
+        QCOMPARE(SettingsFile::portDevice(again, 3), QStringLiteral("/dev/ttyACM0"));
+        QCOMPARE(SettingsFile::portDevice(again, 5), QStringLiteral("/dev/ttyS4"));
+        QVERIFY(readFile(path).contains("; mine"));
+    }
+
     void fileNotReadWholeIsKept_data()
     {
         QTest::addColumn<bool>("tooLarge");

@@ -1,5 +1,6 @@
 #include "MessageTable.h"
 #include "MonitorPlaceholders.h"
+#include "PortTexts.h"
 
 #include <QtTest>
 
@@ -254,6 +255,35 @@ private slots:
         lang::MessageTable messages;
         messages.fill(quint8(language));
         QCOMPARE(placeholderOf(messages, label.toLatin1().constData()), expected);
+    }
+
+    // Every language fills every placeholder of the device chooser's texts;
+    // a row out of its place in the table shows as the wrong placeholders.
+    void portTextsFillTheirPlaceholders_data()
+    {
+        QTest::addColumn<int>("text");
+        QTest::addColumn<int>("placeholders");
+        QTest::newRow("menu caption") << int(lang::PortText::MenuCaption) << 0;
+        QTest::newRow("missing") << int(lang::PortText::Missing) << 0;
+        QTest::newRow("permission fix") << int(lang::PortText::PermissionFix) << 3;
+        QTest::newRow("use for com") << int(lang::PortText::UseForCom) << 1;
+    }
+
+    void portTextsFillTheirPlaceholders()
+    {
+        QFETCH(int, text);
+        QFETCH(int, placeholders);
+        QSet<QString> distinct;
+        for (quint8 language = 0; language < lang::kLanguageCount; ++language) {
+            const QString shown = lang::portText(lang::PortText(text), language);
+            QVERIFY(!shown.isEmpty());
+            for (int n = 1; n <= 3; ++n)
+                QCOMPARE(shown.contains(QStringLiteral("%%1").arg(n)), n <= placeholders);
+            distinct << shown;
+        }
+        QCOMPARE(distinct.size(), lang::kLanguageCount);
+        QCOMPARE(lang::portText(lang::PortText(text), 9),
+                 lang::portText(lang::PortText(text), lang::English));
     }
 };
 

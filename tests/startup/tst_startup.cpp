@@ -1,3 +1,4 @@
+#include "IgnFile.h"
 #include "TFormHlav.h"
 #include "TestFiles.h"
 
@@ -109,6 +110,54 @@ private slots:
         QCOMPARE(int(form.comPort()), comPort);
         form.close();
         QVERIFY(readFile(settingsPath()).contains("Language=" + QByteArray::number(language)));
+    }
+
+    void fileOnCommandLineOpens_data()
+    {
+        QTest::addColumn<QStringList>("before"); // words before the file name
+        QTest::addColumn<int>("language");
+        QTest::newRow("file alone") << QStringList{} << 0;
+        QTest::newRow("after the language word") << QStringList{"FRANCE"} << 2;
+    }
+
+    void fileOnCommandLineOpens()
+    {
+        QFETCH(QStringList, before);
+        QFETCH(int, language);
+        ParameterSet inFile = startImage();
+        inFile.setBaseAdv(quint8(inFile.baseAdv() + 1));
+        const QString path = m_home.filePath("bike.ign");
+        QVERIFY(IgnFile::save(path, inFile));
+        TFormHlav form(before + QStringList{path});
+        QCOMPARE(int(form.language()), language);
+        QCOMPARE(IgnFile::parameterFileText(form.parameters()), IgnFile::parameterFileText(inFile));
+        QCOMPARE(form.findChild<QLabel *>("LabelFile2")->text(), path);
+    }
+
+    void versionAndHelpNeedNoDisplay_data()
+    {
+        QTest::addColumn<QString>("option");
+        QTest::addColumn<QString>("answer");
+        QTest::newRow("version") << "--version" << ZEVRAS_VERSION;
+        QTest::newRow("help") << "--help"
+                              << "[LANGUAGE] [FILE]";
+    }
+
+    void versionAndHelpNeedNoDisplay()
+    {
+        QFETCH(QString, option);
+        QFETCH(QString, answer);
+        QProcess zevras;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+            env.remove(name);
+        env.insert("XDG_CONFIG_HOME", m_home.path());
+        zevras.setProcessEnvironment(env);
+        zevras.start(ZEVRAS_BINARY, {option});
+        QVERIFY(zevras.waitForFinished(10000));
+        QCOMPARE(zevras.exitCode(), 0);
+        QVERIFY(QString::fromLocal8Bit(zevras.readAllStandardOutput()).contains(answer));
+        QVERIFY(!QFile::exists(settingsPath()));
     }
 
     void shortImageFillsItsPositionsOnly()

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QString>
+
+// The texts of the device chooser and of the Com items' device notes.
+namespace lang {
+
+enum class PortText : int
+{
+    MenuCaption, // the Com menu item that opens the chooser
+    MenuHint,    // its "short|long" hint
+    Title,       // the chooser's window title
+    Device,      // column headings from here to Access
+    Description,
+    Manufacturer,
+    SerialNumber,
+    UsbId,
+    ComItems,
+    Access,
+    MayOpen,       // in the Access column
+    NoPermission,  // in the Access column
+    Missing,       // in the Access column, and after a Com item's device
+    PermissionFix, // %1 device, %2 group, %3 the command that adds the user
+    UseForCom,     // button; %1 the checked Com item's number
+    Count
+};
+
+// An index above 3 counts as English.
+QString portText(PortText text, quint8 language);
+
+} // namespace lang
