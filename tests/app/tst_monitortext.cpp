@@ -55,6 +55,10 @@ private slots:
         QTest::newRow("11000 yellow") << 11000 << LabelColour::Yellow << "U = 11.0 [V]";
         QTest::newRow("11001 normal") << 11001 << LabelColour::Normal << "U = 11.0 [V]";
         QTest::newRow("12345 one decimal") << 12345 << LabelColour::Normal << "U = 12.3 [V]";
+        QTest::newRow("11450 rounds down") << 11450 << LabelColour::Normal << "U = 11.4 [V]";
+        QTest::newRow("12450 rounds down") << 12450 << LabelColour::Normal << "U = 12.4 [V]";
+        QTest::newRow("13450 rounds down") << 13450 << LabelColour::Normal << "U = 13.4 [V]";
+        QTest::newRow("14450 rounds down") << 14450 << LabelColour::Normal << "U = 14.4 [V]";
         QTest::newRow("14998 normal") << 14998 << LabelColour::Normal << "U = 15.0 [V]";
         QTest::newRow("14999 yellow") << 14999 << LabelColour::Yellow << "U = 15.0 [V]";
         QTest::newRow("17998 yellow") << 17998 << LabelColour::Yellow << "U = 18.0 [V]";

@@ -58,7 +58,10 @@ MonitorDisplay MonitorText::decode(const MonitorValues &v, quint8 hardLimiter) c
         m_messages.text(Msg::Advance) + advance,
         v.advanceNow >= v.advanceMax ? LabelColour::Yellow : LabelColour::Normal};
 
-    const float volts = float(v.supplyMv) * 0.001f;
+    // The product in double, narrowed to single precision once, as the unit's
+    // own display rounds it: 12450 mV is 12.4499998 V and shows "12.4". A
+    // single-precision 0.001 would make it 12.4500006 and show "12.5".
+    const float volts = float(v.supplyMv * 0.001);
     d.lines[int(MonitorLabel::LabelNapeti)] = {QString::asprintf("U = %4.1f [V]", double(volts)),
                                                supplyColour(v.supplyMv)};
 
