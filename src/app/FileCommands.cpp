@@ -58,6 +58,7 @@ void TFormHlav::openStartFile(const QStringList &arguments)
         openParameterFile(QFileInfo(rest.first()).absoluteFilePath());
 }
 
+// Open's second half, shared with a file from the command line and the history of sets.
 void TFormHlav::openParameterFile(const QString &path)
 {
     switch (IgnFile::load(path, m_parameters)) {

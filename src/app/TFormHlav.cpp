@@ -10,10 +10,12 @@
 #include "LinkPresenter.h"
 #include "PollCycle.h"
 #include "SerialPort.h"
+#include "SetHistory.h"
 #include "SettingsFile.h"
 #include "TFormAbout.h"
 #include "TerminationSignals.h"
 #include "TestSwitch.h"
+#include "ToolLinkWatch.h"
 #include "WindowFrame.h"
 #include "WindowLinkView.h"
 
@@ -46,6 +48,7 @@ TFormHlav::TFormHlav(const QStringList &arguments, QWidget *parent)
     connectHelpCommands();
     connectPrintCommand();
     connectLanguageCommands();
+    connectToolCommands();
     auto *terminationSignals = new TerminationSignals(this);
     connect(terminationSignals, &TerminationSignals::terminationRequested, this, &QWidget::close);
     FormCreate(arguments);
@@ -282,6 +285,7 @@ void TFormHlav::LoadSettings()
     ui->LabelFile2->setText(s.file.value_or(QString()));
     m_lastFilePath = s.iniDir.value_or(QString());
     ui->CheckBoxIgnAll->setChecked(s.ignAll.value_or(ui->CheckBoxIgnAll->isChecked()));
+    restoreCurveGraph(s.curveGraph);
     ImageFile::load(ConfigPaths::imageFile(), m_parameters);
 }
 
@@ -301,6 +305,7 @@ void TFormHlav::SaveSettings()
     s.file = ui->LabelFile2->text();
     s.iniDir = m_lastFilePath;
     s.ignAll = ui->CheckBoxIgnAll->isChecked();
+    s.curveGraph = curveGraphSettings();
     SettingsFile::save(ConfigPaths::settingsFile(), s);
     ImageFile::save(ConfigPaths::imageFile(), m_parameters);
 }

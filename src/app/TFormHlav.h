@@ -1,6 +1,7 @@
 #pragma once
 
 #include "FileDialog.h"
+#include "HistoryFolder.h"
 #include "MessageTable.h"
 #include "ParameterSet.h"
 #include "PortSurvey.h"
@@ -14,6 +15,7 @@
 namespace Ui {
 class TFormHlav;
 }
+class CurveGraphWindow;
 class FormBinding;
 class FormEvents;
 class LinkPresenter;
@@ -21,6 +23,8 @@ class PollCycle;
 class QAction;
 class QTimer;
 class SerialPort;
+class SetHistory;
+class ToolLinkWatch;
 class TFormAbout;
 class WindowLinkView;
 
@@ -81,6 +85,10 @@ private slots:
     void MenuAboutClick();
     void MenuExitClick();
 
+    // Tools: the advance curve graph and the history of sets.
+    void MenuCurveGraphClick();
+    void MenuHistoryClick();
+
 private:
     void FormCreate(const QStringList &arguments);
     void FormClose();
@@ -104,6 +112,11 @@ private:
     void collectForTransfer();
     void connectPrintCommand();
     void connectLanguageCommands();
+    void connectToolCommands();
+    // Keeps the image as the unit now holds it in the history of sets.
+    void recordHistory(HistoryEvent event);
+    void restoreCurveGraph(const ToolWindowSettings &settings);
+    ToolWindowSettings curveGraphSettings() const;
     void switchLanguage(quint8 language);
     void OpenComPort();
     void checkComMenuItem();
@@ -132,7 +145,10 @@ private:
     std::unique_ptr<PollCycle> m_link;
     std::unique_ptr<LinkPresenter> m_presenter;
     QTimer *Timer1 = nullptr;
-    TFormAbout *m_about = nullptr; // hidden until About shows it
+    TFormAbout *m_about = nullptr;            // hidden until About shows it
+    CurveGraphWindow *m_curveGraph = nullptr; // hidden until Tools shows it
+    std::unique_ptr<SetHistory> m_history;
+    std::unique_ptr<ToolLinkWatch> m_toolWatch; // after m_presenter: hands the link back to it
     FileDialog m_fileDialog = [this](FileDialogKind kind, const QString &proposed) {
         return askForParameterFile(this, kind, proposed);
     };

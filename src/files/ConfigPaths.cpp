@@ -31,4 +31,12 @@ QString testSwitchFile()
     return configFolder() + QStringLiteral("/test_pelmar.txt");
 }
 
+// GenericDataLocation honours XDG_DATA_HOME on Linux (~/.local/share by
+// default) and maps to the usual per-user data folder on Windows and macOS.
+QString historyFolder()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+           QStringLiteral("/zevras/history");
+}
+
 } // namespace ConfigPaths

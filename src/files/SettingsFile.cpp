@@ -22,10 +22,13 @@ const QString kLanguage = QStringLiteral("Language");
 const QString kFile = QStringLiteral("File");
 const QString kIniDir = QStringLiteral("IniDir");
 const QString kIgnAll = QStringLiteral("CheckBoxIgnAll->Checked");
+const QString kCurveGraphSection = QStringLiteral("CURVE_GRAPH");
+const QString kOpen = QStringLiteral("Open");
 
-std::optional<int> readInteger(const IniDocument &ini, const QString &key)
+std::optional<int> readInteger(const IniDocument &ini, const QString &key,
+                               const QString &section = kSection)
 {
-    const auto text = ini.value(kSection, key);
+    const auto text = ini.value(section, key);
     if (!text)
         return std::nullopt;
     bool ok = false;
@@ -50,6 +53,18 @@ QMap<int, QString> readPorts(const IniDocument &ini)
     return ports;
 }
 
+ToolWindowSettings readToolWindow(const IniDocument &ini, const QString &section)
+{
+    ToolWindowSettings window;
+    window.left = readInteger(ini, kLeft, section);
+    window.top = readInteger(ini, kTop, section);
+    window.width = readInteger(ini, kWidth, section);
+    window.height = readInteger(ini, kHeight, section);
+    if (const auto open = readInteger(ini, kOpen, section))
+        window.open = *open != 0;
+    return window;
+}
+
 void addInteger(QList<IniDocument::Entry> &entries, const QString &key,
                 const std::optional<int> &value)
 {
@@ -62,6 +77,18 @@ void addString(QList<IniDocument::Entry> &entries, const QString &key,
 {
     if (value)
         entries.append({key, *value});
+}
+
+QList<IniDocument::Entry> toolWindowEntries(const ToolWindowSettings &window)
+{
+    QList<IniDocument::Entry> entries;
+    addInteger(entries, kLeft, window.left);
+    addInteger(entries, kTop, window.top);
+    addInteger(entries, kWidth, window.width);
+    addInteger(entries, kHeight, window.height);
+    if (window.open)
+        addInteger(entries, kOpen, *window.open ? 1 : 0);
+    return entries;
 }
 
 } // namespace
@@ -81,6 +108,7 @@ Settings fromText(const QString &text)
     if (const auto checked = readInteger(ini, kIgnAll))
         settings.ignAll = *checked != 0;
     settings.portDevices = readPorts(ini);
+    settings.curveGraph = readToolWindow(ini, kCurveGraphSection);
     return settings;
 }
 
@@ -123,6 +151,8 @@ bool save(const QString &path, const Settings &settings)
             ports.append({QStringLiteral("COM%1").arg(port.key()), port.value()});
         ini.setEntriesFirst(kPortsSection, ports);
     }
+    if (!settings.curveGraph.isEmpty())
+        ini.setEntriesFirst(kCurveGraphSection, toolWindowEntries(settings.curveGraph));
     return fileaccess::writeAtomically(path, ini.text(QString::fromLatin1(kTextLineEnd)).toUtf8(),
                                        fileaccess::Folder::Create);
 }

@@ -8,6 +8,18 @@
 
 #include <optional>
 
+// Where a tool window stood and whether it was open, in a section of its own.
+struct ToolWindowSettings
+{
+    std::optional<int> left;
+    std::optional<int> top;
+    std::optional<int> width;
+    std::optional<int> height;
+    std::optional<bool> open;
+
+    bool isEmpty() const { return !left && !top && !width && !height && !open; }
+};
+
 // What the settings file holds. Every key is present or missing, so that the
 // caller keeps its own value for each missing one.
 struct Settings
@@ -24,6 +36,8 @@ struct Settings
     // Section [PORTS]: COMn -> device path. Written back entry by entry, so
     // other lines of the section stay as they are in the file.
     QMap<int, QString> portDevices;
+    // Section [CURVE_GRAPH]: the advance curve graph window.
+    ToolWindowSettings curveGraph;
 };
 
 // The settings file "zevras.ini", section [FORM_HLAV]. Written by hand
@@ -42,8 +56,9 @@ Settings fromText(const QString &text);
 Settings load(const QString &path);
 
 // Writes the present keys in their fixed order at the head of [FORM_HLAV],
-// and the port devices at the head of [PORTS]; other sections, unknown keys
-// and comments in an existing file are kept.
+// the port devices at the head of [PORTS] and the curve graph's keys at the
+// head of [CURVE_GRAPH] when its window has settings; other sections, unknown
+// keys and comments in an existing file are kept.
 // Atomic, creating the folder if needed; false keeps the earlier file whole.
 // A file there that cannot be read whole (unreadable, or larger than any
 // settings file) is not rewritten.

@@ -125,6 +125,26 @@ private slots:
                  QStringLiteral("/dev/ttyS0"));
     }
 
+    // The graph window's keys go to a section of their own, after the window's.
+    void curveGraphHasItsOwnSection()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("zevras.ini"));
+        Settings settings;
+        settings.left = 5;
+        QVERIFY(SettingsFile::save(path, settings));
+        QCOMPARE(readFile(path), lines({"[FORM_HLAV]", "Left=5"}));
+
+        settings.curveGraph.left = 900;
+        settings.curveGraph.top = 20;
+        settings.curveGraph.width = 500;
+        settings.curveGraph.height = 320;
+        settings.curveGraph.open = true;
+        QVERIFY(SettingsFile::save(path, settings));
+        QCOMPARE(readFile(path), lines({"[FORM_HLAV]", "Left=5", "", "[CURVE_GRAPH]", "Left=900",
+                                        "Top=20", "Width=500", "Height=320", "Open=1"}));
+    }
+
     void portDevicesWritten()
     {
         QTemporaryDir dir;
@@ -228,6 +248,21 @@ private slots:
             << QByteArray("[OTHER]\r\nLeft=4") << "left" << QVariant();
         QTest::newRow("no section") << QByteArray("Left=4") << "left" << QVariant();
         QTest::newRow("binary") << QByteArray("\x00\xFF[\x01=\n=\r\r", 9) << "left" << QVariant();
+        const QByteArray graph = "[CURVE_GRAPH]\r\n";
+        QTest::newRow("graph left") << graph + "Left=40"
+                                    << "graphLeft" << QVariant(40);
+        QTest::newRow("graph height") << graph + "Height=300"
+                                      << "graphHeight" << QVariant(300);
+        QTest::newRow("graph open") << graph + "Open=1"
+                                    << "graphOpen" << QVariant(true);
+        QTest::newRow("graph closed") << graph + "Open=0"
+                                      << "graphOpen" << QVariant(false);
+        QTest::newRow("graph open not a number") << graph + "Open=yes"
+                                                 << "graphOpen" << QVariant();
+        QTest::newRow("window keys are not the graph's") << head + "Left=4"
+                                                         << "graphLeft" << QVariant();
+        QTest::newRow("graph keys are not the window's") << graph + "Left=4"
+                                                         << "left" << QVariant();
     }
 
     void reading()
@@ -246,6 +281,9 @@ private slots:
             {"file", s.file ? QVariant(*s.file) : QVariant()},
             {"iniDir", s.iniDir ? QVariant(*s.iniDir) : QVariant()},
             {"ignAll", s.ignAll ? QVariant(*s.ignAll) : QVariant()},
+            {"graphLeft", s.curveGraph.left ? QVariant(*s.curveGraph.left) : QVariant()},
+            {"graphHeight", s.curveGraph.height ? QVariant(*s.curveGraph.height) : QVariant()},
+            {"graphOpen", s.curveGraph.open ? QVariant(*s.curveGraph.open) : QVariant()},
         };
         QVERIFY(got.contains(key));
         QCOMPARE(got[key], expected);

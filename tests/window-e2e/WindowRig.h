@@ -43,13 +43,18 @@ inline QString hexOf(const ParameterSet &image)
 
 } // namespace win
 
-// The real main window, started with its settings in a private folder that
+// The real main window, started with its settings (and its history of sets)
+// in a private folder that
 // points COM1 at a running simulator. The window's own timer drives the link;
 // the rig counts its ticks and samples the message line after each one.
 class WindowRig
 {
 public:
-    WindowRig() { qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_config.path())); }
+    WindowRig()
+    {
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_config.path()));
+        qputenv("XDG_DATA_HOME", QFile::encodeName(m_data.path()));
+    }
     ~WindowRig()
     {
         if (form)
@@ -123,6 +128,9 @@ public:
     const QStringList &messages() const { return m_messages; }
     void clearMessages() { m_messages.clear(); }
 
+    // Where the window keeps the history of sets.
+    QString historyFolder() const { return m_data.path() + QStringLiteral("/zevras/history"); }
+
     QByteArray unitPage1() { return sim.storedPage1(e2e::kProcessMs); }
 
     SimProcess sim{QStringLiteral(ZEVRAS_SIM_PATH)};
@@ -138,6 +146,7 @@ private:
     }
 
     QTemporaryDir m_config;
+    QTemporaryDir m_data;
     int m_ticks = 0;
     QStringList m_messages;
 };

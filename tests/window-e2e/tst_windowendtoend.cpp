@@ -1,3 +1,6 @@
+#include "CurveGraph.h"
+#include "HistoryFolder.h"
+#include "IgnFile.h"
 #include "WindowRig.h"
 
 #include <QAbstractSpinBox>
@@ -35,6 +38,18 @@ ParameterSet fivePoints()
     set.SetDefaults();
     set.setPocetBodu(5);
     return set;
+}
+
+// The one set the history holds, with what happened to it.
+void checkHistory(const WindowRig &rig, HistoryEvent event, const ParameterSet &set)
+{
+    const QList<HistoryEntry> entries = HistoryFolder(rig.historyFolder()).entries();
+    QCOMPARE(entries.size(), 1);
+    QCOMPARE(entries.first().event, event);
+    QCOMPARE(entries.first().unit, rig.label("LabelVerze1")->text());
+    ParameterSet kept;
+    QCOMPARE(IgnFile::load(entries.first().path, kept), IgnFile::LoadResult::Loaded);
+    QCOMPARE(pageOf(kept, 1), pageOf(set, 1));
 }
 
 bool ended(const WindowRig &rig, const QString &text)
@@ -104,6 +119,7 @@ private slots:
         QCOMPARE(rig.label("LabelFile2")->text(), QString::fromLatin1(win::kLastFile));
         QCOMPARE(pageOf(rig.form->parameters(), 1), pageOf(windowSet, 1));
         QCOMPARE(rig.unitPage1(), pageOf(windowSet, 1));
+        checkHistory(rig, HistoryEvent::Programmed, windowSet);
     }
 
     void readKeyBringsTheUnitsSetIntoTheControls()
@@ -126,6 +142,7 @@ private slots:
         QCOMPARE(rig.control<QAbstractSpinBox>("EditPocetBodu")->text(), QStringLiteral("6"));
         QCOMPARE(pageOf(rig.form->parameters(), 1), pageOf(unitSet, 1));
         QCOMPARE(rig.label("LabelVerze1")->text(), QStringLiteral("SIL13"));
+        checkHistory(rig, HistoryEvent::Read, unitSet);
     }
 
     void keyAndButtonsStartTheirCommands_data()
@@ -297,6 +314,12 @@ private slots:
                 QCOMPARE(base == kLime, r == row);
             }
         }
+
+        // The graph marks the engine and the same point in use.
+        const auto *graph = rig.control<CurveGraph>("CurveGraph");
+        QVERIFY(graph->operatingPoint());
+        QCOMPARE(graph->operatingPoint()->rpm, rpm);
+        QCOMPARE(graph->currentPoint(), row ? std::optional<int>(row - 1) : std::nullopt);
     }
 
     void unpluggedUnitShowsNoConnection()

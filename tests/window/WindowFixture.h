@@ -36,15 +36,16 @@ public slots:
 };
 
 // The main window for real, started in scratch folders: its settings and
-// image live under a temporary XDG_CONFIG_HOME and its working folder is
-// temporary too. The "Com opening error!" box of every start is closed and
-// the tick stopped, so only the command under test changes the window.
+// image live under a temporary XDG_CONFIG_HOME, its history of sets under a
+// temporary XDG_DATA_HOME, and its working folder is temporary too. The "Com opening error!" box of
+// every start is closed and the tick stopped, so only the command under test changes the window.
 class WindowFixture
 {
 public:
     WindowFixture() : m_previousFolder(QDir::currentPath())
     {
         qputenv("XDG_CONFIG_HOME", m_config.path().toUtf8());
+        qputenv("XDG_DATA_HOME", m_data.path().toUtf8());
         QDir::setCurrent(m_work.path());
     }
 
@@ -57,6 +58,7 @@ public:
 
     QString configFolder() const { return m_config.path() + QStringLiteral("/zevras"); }
     QString workFolder() const { return m_work.path(); }
+    QString historyFolder() const { return m_data.path() + QStringLiteral("/zevras/history"); }
     QString settingsPath() const { return configFolder() + QStringLiteral("/zevras.ini"); }
 
     void writeSettings(const QByteArray &text) { testfiles::writeFile(settingsPath(), text); }
@@ -96,6 +98,7 @@ public:
 
 private:
     QTemporaryDir m_config;
+    QTemporaryDir m_data;
     QTemporaryDir m_work;
     QString m_previousFolder;
     std::unique_ptr<TFormHlav> m_window;

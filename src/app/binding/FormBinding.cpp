@@ -133,6 +133,7 @@ void FormBinding::ShowParameterSet()
     }
 
     ApplyVisibilityRules();
+    emit parameterSetShown();
 }
 
 void FormBinding::ApplyRangeRule()

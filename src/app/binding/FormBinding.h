@@ -65,6 +65,8 @@ public:
 signals:
     // "Programming after change": the committed image is to be sent to the unit.
     void startProgramming();
+    // The whole image has just been shown in the controls.
+    void parameterSetShown();
 
 private:
     // The pick-up rule sets the list and the polarity group to the forced

@@ -3,6 +3,8 @@
 #include "FormBinding.h"
 #include "ui_TFormHlav.h"
 
+#include <QSignalBlocker>
+
 FormEvents::FormEvents(Ui::TFormHlav &ui, FormBinding &binding, QObject *parent)
     : QObject(parent), m_ui(ui), m_binding(binding)
 {
@@ -92,4 +94,20 @@ void FormEvents::RadioGroupInput1Click()
 void FormEvents::RadioGroupInput2Click()
 {
     m_binding.takeRadioChoice(ParameterSet::INPUT + 1, m_ui.RadioGroupInput2->itemIndex());
+}
+
+// The fields clamp the values into their ranges as they do for the
+// program's own updates; the commit then applies the range rule, records
+// the undo step and programs the unit when "Programming after change" is on.
+void FormEvents::CurvePointEdit(int index, int rpm, int advance)
+{
+    if (index < 0 || index >= ParameterSet::kCurvePoints)
+        return;
+    const ControlTables &tables = m_binding.tables();
+    for (const auto &[edit, value] : {std::pair{tables.RpmAdvEdits[index], rpm},
+                                      std::pair{tables.AdvanceEdits[index], advance}}) {
+        const QSignalBlocker blocker(edit);
+        edit->setValue(value);
+    }
+    EditExit();
 }

@@ -29,6 +29,9 @@ public:
     void RadioGroupPolaritaClick();
     void RadioGroupInput1Click();
     void RadioGroupInput2Click();
+    // A curve point edited elsewhere (the graph), in display units: put into
+    // the point's two fields as if typed there, then taken like leaving a field.
+    void CurvePointEdit(int index, int rpm, int advance);
 
 private:
     void connectControls();

@@ -1,0 +1,103 @@
+#pragma once
+
+#include <QPointF>
+#include <QRectF>
+#include <QWidget>
+
+#include <optional>
+
+class ParameterSet;
+
+// Where the running engine is: its speed and the advance the unit applies.
+struct OperatingPoint
+{
+    int rpm = 0;
+    int advance = 0; // degrees, may be negative
+};
+
+// The advance curve as a painted graph: engine speed across, advance up, the
+// points in use joined as the unit interpolates them, the base advance, the
+// start limiter and limiter speeds, and the live operating point. A point is
+// edited by dragging it (whole degrees, 100 rpm steps) or with the arrow keys;
+// each release or key press is one edit, reported by pointEdited. The graph
+// only reads the image: the edit goes through the window's own edit path.
+class CurveGraph : public QWidget
+{
+    Q_OBJECT
+
+public:
+    static constexpr int kRpmStep = 100;
+
+    // The ranges of the point's edit fields, in display units.
+    struct Ranges
+    {
+        int rpmMin = 0;
+        int rpmMax = 0;
+        int advanceMin = 0;
+        int advanceMax = 0;
+    };
+
+    CurveGraph(const ParameterSet &image, QWidget *parent = nullptr);
+
+    void setRanges(const Ranges &ranges);
+    void setTexts(const QString &speedAxis, const QString &advanceAxis, const QString &baseAdvance,
+                  const QString &startLimiter, const QString &limiter);
+
+    // The live engine, or none without a signal.
+    void setOperatingPoint(std::optional<OperatingPoint> point);
+    std::optional<OperatingPoint> operatingPoint() const { return m_operatingPoint; }
+    // The curve point in use (lime, as its row in the window), or none.
+    void setCurrentPoint(std::optional<int> point);
+    std::optional<int> currentPoint() const { return m_currentPoint; }
+
+    int selectedPoint() const { return m_selected; }
+    void selectPoint(int index);
+
+    // Points drawn: POCET_BODU, within 0..15.
+    int pointCount() const;
+    // Where a point is drawn, and where a speed and advance lie, in widget coordinates.
+    QPointF pointPosition(int index) const;
+    QPointF toWidget(double rpm, double advance) const;
+
+    QSize sizeHint() const override { return {560, 360}; }
+    QSize minimumSizeHint() const override { return {240, 160}; }
+
+signals:
+    // One edit of a point, in display units (rpm, degrees).
+    void pointEdited(int index, int rpm, int advance);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    struct Point
+    {
+        int rpm;
+        int advance;
+    };
+
+    Point point(int index) const; // as the image holds it, or as dragged
+    int speedMax() const;         // right end of the speed axis
+    QRectF plotArea() const;
+    Point snapped(const QPointF &position) const;
+    std::optional<int> pointNear(const QPointF &position) const;
+
+    void paintGrid(QPainter &painter) const;
+    void paintMarkers(QPainter &painter) const;
+    void paintCurve(QPainter &painter) const;
+    void paintOperatingPoint(QPainter &painter) const;
+
+    const ParameterSet &m_image;
+    Ranges m_ranges;
+    QString m_speedAxis, m_advanceAxis, m_baseAdvance, m_startLimiter, m_limiter;
+    std::optional<OperatingPoint> m_operatingPoint;
+    std::optional<int> m_currentPoint;
+    int m_selected = 0;
+    std::optional<int> m_dragged;
+    Point m_dragValue{};
+    int m_frozenSpeedMax = 0; // the axis stays put while a point is dragged
+};

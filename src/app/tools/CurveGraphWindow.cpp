@@ -1,0 +1,109 @@
+#include "CurveGraphWindow.h"
+
+#include "SettingsFile.h"
+#include "ToolTexts.h"
+
+#include <QGuiApplication>
+#include <QLabel>
+#include <QScreen>
+#include <QVBoxLayout>
+
+namespace {
+
+bool onSomeScreen(const QRect &bounds)
+{
+    for (const QScreen *screen : QGuiApplication::screens()) {
+        if (screen->availableGeometry().intersects(bounds))
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+CurveGraphWindow::CurveGraphWindow(const ParameterSet &image, const quint8 &language,
+                                   QWidget *parent)
+    : QWidget(parent, Qt::Window), m_image(image), m_language(language)
+{
+    setObjectName(QStringLiteral("FormCurveGraph"));
+    m_graph = new CurveGraph(image, this);
+    m_graph->setObjectName(QStringLiteral("CurveGraph"));
+    m_hint = new QLabel(this);
+    m_hint->setObjectName(QStringLiteral("LabelCurveGraphHint"));
+    m_hint->setWordWrap(true);
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(m_graph, 1);
+    layout->addWidget(m_hint);
+    connect(m_graph, &CurveGraph::pointEdited, this, &CurveGraphWindow::pointEdited);
+    refresh();
+}
+
+void CurveGraphWindow::refresh()
+{
+    using lang::Tool;
+    const auto text = [this](Tool tool) { return lang::toolText(tool, m_language); };
+    setWindowTitle(text(Tool::CurveGraphTitle));
+    m_hint->setText(text(Tool::CurveGraphHint));
+    m_graph->setTexts(text(Tool::EngineSpeedAxis), text(Tool::AdvanceAxis), text(Tool::BaseAdvance),
+                      text(Tool::StartLimiter), text(Tool::Limiter));
+    m_graph->update();
+}
+
+void CurveGraphWindow::open()
+{
+    if (!m_placed)
+        placeBesideParent();
+    show();
+    raise();
+    activateWindow();
+}
+
+// Right of the main window where the screen has room, else left of it, else
+// over its right edge.
+void CurveGraphWindow::placeBesideParent()
+{
+    m_placed = true;
+    const QWidget *main = parentWidget();
+    const QScreen *screen = main ? main->screen() : QGuiApplication::primaryScreen();
+    if (!main || !screen)
+        return;
+    resize(sizeHint().expandedTo(QSize(560, 400)));
+    const QRect area = screen->availableGeometry();
+    const QRect beside = main->frameGeometry();
+    const int gap = 8;
+    int x = beside.right() + gap;
+    if (x + width() > area.right())
+        x = beside.left() - gap - width();
+    if (x < area.left())
+        x = area.right() - width();
+    const int y =
+        std::clamp(beside.top(), area.top(), std::max(area.top(), area.bottom() - height()));
+    move(x, y);
+}
+
+void CurveGraphWindow::restore(const ToolWindowSettings &settings)
+{
+    if (!settings.left || !settings.top || !settings.width || !settings.height)
+        return;
+    const QRect bounds(*settings.left, *settings.top, *settings.width, *settings.height);
+    if (bounds.isEmpty() || !onSomeScreen(bounds))
+        return;
+    setGeometry(bounds);
+    m_placed = true;
+}
+
+// A window never placed (never opened, and nothing restored) has nothing to
+// keep, so a user who never opens it finds no section of its own.
+ToolWindowSettings CurveGraphWindow::settings() const
+{
+    ToolWindowSettings settings;
+    if (!m_placed)
+        return settings;
+    const QRect bounds = geometry();
+    settings.left = bounds.x();
+    settings.top = bounds.y();
+    settings.width = bounds.width();
+    settings.height = bounds.height();
+    settings.open = isVisible();
+    return settings;
+}

@@ -1,0 +1,118 @@
+#include "CurveGraphWindow.h"
+#include "HistoryFolder.h"
+#include "IgnFile.h"
+#include "PollCycle.h"
+#include "WindowFixture.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+#include <QToolButton>
+#include <QTreeWidget>
+
+// The tool items of the Tools menu on the real main window.
+class TestToolCommands : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<WindowFixture> m_fixture;
+
+    CurveGraphWindow *graphWindow()
+    {
+        return m_fixture->control<CurveGraphWindow>("FormCurveGraph");
+    }
+
+private slots:
+    void init() { m_fixture = std::make_unique<WindowFixture>(); }
+    void cleanup() { m_fixture.reset(); }
+
+    void toolItemsCloseTheToolsMenu()
+    {
+        m_fixture->start();
+        const QList<QAction *> items = m_fixture->control<QMenu>("MenuTools")->actions();
+        QVERIFY(items.size() > 3);
+        QVERIFY(items.at(items.size() - 3)->isSeparator());
+        QCOMPARE(items.at(items.size() - 2)->objectName(), QStringLiteral("MenuCurveGraph"));
+        QCOMPARE(items.last()->objectName(), QStringLiteral("MenuHistory"));
+        // Captioned by the language pass like every other item.
+        QVERIFY(!items.at(items.size() - 2)->text().isEmpty());
+        QVERIFY(!items.last()->text().isEmpty());
+    }
+
+    // Ctrl+G opens the graph; its place and that it was open come back at the next start.
+    void graphPlaceAndOpenAreRestored()
+    {
+        TFormHlav &form = m_fixture->start();
+        QVERIFY(m_fixture->showActive());
+        QVERIFY(!graphWindow()->isVisible());
+        QTest::keySequence(&form, QKeySequence(QStringLiteral("Ctrl+G")));
+        QVERIFY(graphWindow()->isVisible());
+        QVERIFY(QTest::qWaitForWindowExposed(graphWindow()));
+        const QRect placed(60, 70, 420, 300);
+        graphWindow()->setGeometry(placed);
+        form.close();
+
+        m_fixture->start();
+        QTRY_VERIFY_WITH_TIMEOUT(graphWindow()->isVisible(), 2000);
+        QCOMPARE(graphWindow()->geometry(), placed);
+        graphWindow()->close();
+        m_fixture->window().close();
+
+        m_fixture->start();
+        QCoreApplication::processEvents();
+        QVERIFY(!graphWindow()->isVisible());
+    }
+
+    // A place on no screen any more is not taken: the graph opens beside the window.
+    void graphOffEveryScreenIsPlacedAnew()
+    {
+        m_fixture->writeSettings("[CURVE_GRAPH]\r\nLeft=-90000\r\nTop=-90000\r\nWidth=400\r\n"
+                                 "Height=300\r\nOpen=1\r\n");
+        m_fixture->start();
+        QTRY_VERIFY_WITH_TIMEOUT(graphWindow()->isVisible(), 2000);
+        QVERIFY(graphWindow()->geometry().left() > -90000);
+    }
+
+    void historyOpensLikeOpen_data()
+    {
+        QTest::addColumn<bool>("programAfterChange");
+        QTest::newRow("plain") << false;
+        QTest::newRow("programming after change") << true;
+    }
+
+    // History opens the chosen set as File -> Open does, programming included.
+    void historyOpensLikeOpen()
+    {
+        QFETCH(bool, programAfterChange);
+        ParameterSet kept;
+        kept.SetDefaults();
+        kept.setBaseAdv(17);
+        kept.setAdvance(0, 33);
+        HistoryFolder folder(m_fixture->historyFolder());
+        QVERIFY(folder.record(kept, QStringLiteral("SIL13"), HistoryEvent::Programmed));
+        const QString path = folder.entries().first().path;
+
+        TFormHlav &form = m_fixture->start();
+        m_fixture->control<QCheckBox>("CheckBoxProgHned")->setChecked(programAfterChange);
+        const bool shown = testmodal::withModal(
+            [this] { m_fixture->control<QAction>("MenuHistory")->trigger(); },
+            [](QWidget *modal) {
+                auto *open = modal->findChild<QPushButton *>(QStringLiteral("ButtonHistoryOpen"));
+                if (!open) {
+                    testmodal::closeModal(modal);
+                    return;
+                }
+                open->click();
+            });
+        QVERIFY(shown);
+        QCOMPARE(form.parameters().baseAdv(), quint8(17));
+        QCOMPARE(form.parameters().advance(0), quint8(33));
+        QCOMPARE(m_fixture->control<QLabel>("LabelFile2")->text(), path);
+        QVERIFY(m_fixture->control<QToolButton>("SpeedButtonZpet")->isEnabled());
+        QCOMPARE(form.link().linkState() == PollCycle::LinkState::Programming, programAfterChange);
+    }
+};
+
+QTEST_MAIN(TestToolCommands)
+#include "tst_toolcommands.moc"
