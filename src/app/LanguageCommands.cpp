@@ -3,6 +3,7 @@
 
 #include "FormBinding.h"
 #include "LanguageTexts.h"
+#include "TuningTools.h"
 
 void TFormHlav::connectLanguageCommands()
 {
@@ -40,5 +41,6 @@ void TFormHlav::switchLanguage(quint8 language)
     m_language = language;
     lang::applyLanguageTexts(this, m_messages, m_language);
     updateComMenuTips();
+    m_tools->setLanguage(m_language);
     m_binding->ShowParameterSet();
 }

@@ -14,6 +14,7 @@
 #include "TFormAbout.h"
 #include "TerminationSignals.h"
 #include "TestSwitch.h"
+#include "TuningTools.h"
 #include "WindowLinkView.h"
 
 #include <QCloseEvent>
@@ -45,6 +46,8 @@ TFormHlav::TFormHlav(const QStringList &arguments, QWidget *parent)
     connectHelpCommands();
     connectPrintCommand();
     connectLanguageCommands();
+    m_tools = std::make_unique<TuningTools>(*this, *ui->MenuTools, m_parameters, *m_presenter,
+                                            m_messages);
     auto *terminationSignals = new TerminationSignals(this);
     connect(terminationSignals, &TerminationSignals::terminationRequested, this, &QWidget::close);
     FormCreate(arguments);
@@ -64,6 +67,7 @@ void TFormHlav::FormCreate(const QStringList &arguments)
     applyLanguageWord(arguments);
     ApplyRangeRule();
     lang::applyLanguageTexts(this, m_messages, m_language);
+    m_tools->setLanguage(m_language);
     m_binding->ShowParameterSet();
     m_binding->StartUndoHistory();
     OpenComPort();
@@ -179,6 +183,7 @@ void TFormHlav::FormClose()
     if (m_closed)
         return;
     m_closed = true;
+    m_tools->stopRecording();
     m_link->closeComPort();
     m_binding->CollectControls();
     ApplyRangeRule();

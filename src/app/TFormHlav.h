@@ -21,6 +21,7 @@ class QAction;
 class QTimer;
 class SerialPort;
 class TFormAbout;
+class TuningTools;
 class WindowLinkView;
 
 // The main window: owns the parameter image, the link, the undo history and
@@ -42,6 +43,7 @@ public:
     bool testMode() const { return m_testMode; }
     const PollCycle &link() const { return *m_link; }
     const LinkPresenter &linkPresenter() const { return *m_presenter; }
+    TuningTools &tuningTools() { return *m_tools; }
 
     // Replaces the open and save dialogs, so that the file commands can run without a user.
     void setFileDialog(FileDialog dialog) { m_fileDialog = std::move(dialog); }
@@ -117,6 +119,7 @@ private:
     std::unique_ptr<WindowLinkView> m_linkView;
     std::unique_ptr<PollCycle> m_link;
     std::unique_ptr<LinkPresenter> m_presenter;
+    std::unique_ptr<TuningTools> m_tools; // the Tools menu's extra windows
     QTimer *Timer1 = nullptr;
     TFormAbout *m_about = nullptr; // hidden until About shows it
     FileDialog m_fileDialog = [this](FileDialogKind kind, const QString &proposed) {

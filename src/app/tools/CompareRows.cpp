@@ -1,0 +1,55 @@
+#include "CompareRows.h"
+
+#include "IgnFile.h"
+#include "ParameterCodes.h"
+#include "ParameterComparison.h"
+#include "ParameterSet.h"
+#include "ToolTexts.h"
+
+#include <QSet>
+
+#include <algorithm>
+
+namespace {
+
+QString valueText(const ParameterSet &set, int position)
+{
+    const QString value = QString::number(codes::displayValue(set, position));
+    const QLatin1String unit(codes::displayUnit(position));
+    if (unit.isEmpty())
+        return value;
+    // The window writes angles with the degree sign.
+    if (unit == QLatin1String("deg"))
+        return value + QStringLiteral(" °");
+    return value + QLatin1Char(' ') + unit;
+}
+
+} // namespace
+
+QList<CompareRow> compareRows(const ParameterSet &window, const ParameterSet &other,
+                              quint8 language)
+{
+    QSet<int> differing;
+    for (const ParameterComparison::Difference &difference :
+         ParameterComparison::compare(window, other))
+        differing.insert(difference.position);
+
+    QList<CompareRow> rows;
+    for (const IgnFile::Key &key : IgnFile::keys()) {
+        for (int i = 0; i < key.count; ++i) {
+            const int position = key.position + i;
+            QString name = lang::parameterName(language, QLatin1String(key.name), i + 1);
+            if (name.isEmpty())
+                name = QLatin1String(key.name);
+            rows.append({name, valueText(window, position), valueText(other, position),
+                         differing.contains(position)});
+        }
+    }
+    return rows;
+}
+
+int differenceCount(const QList<CompareRow> &rows)
+{
+    return int(std::count_if(rows.cbegin(), rows.cend(),
+                             [](const CompareRow &row) { return row.differs; }));
+}

@@ -1,0 +1,139 @@
+#include "ToolTexts.h"
+
+#include "ControlTexts.h"
+#include "MessageTable.h"
+
+#include <QRegularExpression>
+
+namespace lang {
+
+namespace {
+
+struct Entry
+{
+    ToolText id;
+    const char *text[kLanguageCount];
+};
+
+const Entry kEntries[] = {
+    {ToolText::CompareWithFile,
+     {"Compare with &file...", "Mit &Datei vergleichen...", "Comparer avec &fichier...",
+      "Porovnat se &souborem..."}},
+    {ToolText::CompareWithUnit,
+     {"Compare with &unit", "Mit &Zündung vergleichen", "Comparer avec l´&allumage",
+      "Porovnat se &zapalováním"}},
+    {ToolText::RecordLiveValues,
+     {"&Record live values...", "Messwerte &aufzeichnen...", "&Enregistrer les valeurs...",
+      "Zá&znam měřených hodnot..."}},
+    {ToolText::StopRecording,
+     {"Stop &recording", "&Aufzeichnung beenden", "Arrêter l´&enregistrement", "Ukončit zá&znam"}},
+    {ToolText::CompareWithFileHint,
+     {"Compare set parametrs with a file", "Kenndaten mit einer Datei vergleichen",
+      "Comparer les paramètres avec un fichier", "Porovnání nastavených parametrů se souborem"}},
+    {ToolText::CompareWithUnitHint,
+     {"Compare set parametrs with parametrs of ignition, without changing them",
+      "Kenndaten mit Zündungskenndaten vergleichen, ohne sie zu ändern",
+      "Comparer les paramètres avec ceux de l´allumage, sans les changer",
+      "Porovnání nastavených parametrů s parametry zapalování beze změny"}},
+    {ToolText::RecordLiveValuesHint,
+     {"Write the live values of the ignition to a CSV file",
+      "Messwerte der Zündung in eine CSV-Datei schreiben",
+      "Écrire les valeurs de l´allumage dans un fichier CSV",
+      "Zápis měřených hodnot zapalování do souboru CSV"}},
+    {ToolText::CompareTitle,
+     {"Compare parametrs", "Kenndaten vergleichen", "Comparer les paramètres",
+      "Porovnání parametrů"}},
+    {ToolText::ColumnParameter, {"Parameter", "Kenndaten", "Paramètre", "Parametr"}},
+    {ToolText::ColumnWindow, {"Set", "Eingestellt", "Réglé", "Nastaveno"}},
+    {ToolText::ColumnUnit, {"Ignition", "Zündung", "Allumage", "Zapalování"}},
+    {ToolText::OnlyDifferences,
+     {"Only differences", "Nur Unterschiede", "Seulement les différences", "Jen rozdíly"}},
+    {ToolText::DifferenceCount,
+     {"Differences: %1", "Unterschiede: %1", "Différences: %1", "Rozdíly: %1"}},
+    {ToolText::ReadingUnit,
+     {"Reading the ignition...", "Zündung wird gelesen...", "Lecture de l´allumage...",
+      "Čtení zapalování..."}},
+    {ToolText::CsvFiles,
+     {"CSV files (*.csv)", "CSV-Dateien (*.csv)", "Fichiers CSV (*.csv)", "Soubory CSV (*.csv)"}},
+    {ToolText::Recording,
+     {"Recording to %1: %2 rows", "Aufzeichnung in %1: %2 Zeilen",
+      "Enregistrement dans %1: %2 lignes", "Záznam do %1: %2 řádků"}},
+    {ToolText::RecordingStopped,
+     {"Recording stopped, %1: %2 rows", "Aufzeichnung beendet, %1: %2 Zeilen",
+      "Enregistrement arrêté, %1: %2 lignes", "Záznam ukončen, %1: %2 řádků"}},
+    {ToolText::RecordWriteError,
+     {"Recording stopped, cannot write %1: %2", "Aufzeichnung beendet, %1 nicht schreibbar: %2",
+      "Enregistrement arrêté, écriture impossible %1: %2", "Záznam ukončen, nelze zapsat %1: %2"}},
+    {ToolText::Motorcycle, {"Motorcycle", "Motorrad", "Moto", "Motocykl"}},
+    {ToolText::IgnitionsPerRevolution,
+     {"Ignitions per revolution", "Zündungen pro Umdrehung", "Allumages par tour",
+      "Zápaly za otáčku"}},
+    {ToolText::CurvePointSpeed,
+     {"Point %1 RPM", "Punkt %1 Drehzahl", "Point %1 tours", "Bod %1 otáčky"}},
+    {ToolText::CurvePointAdvance,
+     {"Point %1 advance", "Punkt %1 Vorzündung", "Point %1 avance", "Bod %1 předstih"}},
+};
+static_assert(sizeof kEntries / sizeof kEntries[0] == int(ToolText::Count),
+              "every tool text has its entry");
+
+// Keys whose name is the caption of a control of the window, by number.
+struct CaptionOf
+{
+    const char *key;
+    const char *controls[3];
+};
+
+const CaptionOf kCaptions[] = {
+    {"POCET_BODU", {"LabelPocetBodu"}},
+    {"BASE_ADV", {"LabelBaseAdv"}},
+    {"LIMITER", {"LabelOmez1", "LabelOmez2", "LabelRetard"}},
+    {"POLARITA", {"RadioGroupPolarita"}},
+    {"PILOT_LIGHT", {"LabelLedRazeni"}},
+    {"REV_OUT_PILOT_LIGHT", {"CheckBoxRevOutLedRazeni"}},
+    {"NO_READING", {"CheckBoxZakazCteni"}},
+    {"RPM", {"LabelRpmPulsu", "LabelRpmKorekce"}},
+    {"INPUT", {"RadioGroupInput1", "RadioGroupInput2"}},
+};
+
+// The window shows the clutch master's captions alike in every language.
+const char *const kClutch[] = {"Clutch master time", "Clutch master pause"};
+
+// "Limiter [rpm]" is "Limiter", "Polarity of CPS:" is "Polarity of CPS".
+QString withoutUnit(const QString &caption)
+{
+    static const QRegularExpression unitOrColon(QStringLiteral("\\s*(\\[[^]]*\\])?\\s*:?\\s*$"));
+    return withoutAccessKeys(caption).remove(unitOrColon);
+}
+
+} // namespace
+
+QString toolText(quint8 language, ToolText text)
+{
+    const quint8 index = language < kLanguageCount ? language : English;
+    return QString::fromUtf8(kEntries[int(text)].text[index]);
+}
+
+QString parameterName(quint8 language, const QString &key, int number)
+{
+    if (key == QLatin1String("BIKE"))
+        return toolText(language, ToolText::Motorcycle);
+    if (key == QLatin1String("GEBER_NR"))
+        return toolText(language, ToolText::IgnitionsPerRevolution);
+    if (key == QLatin1String("RPM_ADV"))
+        return toolText(language, ToolText::CurvePointSpeed).arg(number);
+    if (key == QLatin1String("ADVANCE"))
+        return toolText(language, ToolText::CurvePointAdvance).arg(number);
+    if (key == QLatin1String("CLUTCH") && number >= 1 && number <= 2)
+        return QLatin1String(kClutch[number - 1]);
+    for (const CaptionOf &entry : kCaptions) {
+        if (key != QLatin1String(entry.key))
+            continue;
+        if (number < 1 || number > 3 || !entry.controls[number - 1])
+            return QString();
+        return withoutUnit(
+            ControlTexts(language).caption(QLatin1String(entry.controls[number - 1])));
+    }
+    return QString();
+}
+
+} // namespace lang
