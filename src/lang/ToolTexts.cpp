@@ -5,6 +5,8 @@
 
 #include <QRegularExpression>
 
+#include <iterator>
+
 namespace lang {
 
 namespace {
@@ -64,6 +66,8 @@ const Entry kEntries[] = {
     {ToolText::RecordWriteError,
      {"Recording stopped, cannot write %1: %2", "Aufzeichnung beendet, %1 nicht schreibbar: %2",
       "Enregistrement arrêté, écriture impossible %1: %2", "Záznam ukončen, nelze zapsat %1: %2"}},
+    {ToolText::CannotRecordTo,
+     {"Cannot write %1", "%1 ist nicht schreibbar", "Écriture impossible %1", "Nelze zapsat %1"}},
     {ToolText::Motorcycle, {"Motorcycle", "Motorrad", "Moto", "Motocykl"}},
     {ToolText::IgnitionsPerRevolution,
      {"Ignitions per revolution", "Zündungen pro Umdrehung", "Allumages par tour",
@@ -95,6 +99,22 @@ const CaptionOf kCaptions[] = {
     {"INPUT", {"RadioGroupInput1", "RadioGroupInput2"}},
 };
 
+// Keys whose values the window shows as entries of a list or radio group.
+const CaptionOf kItems[] = {
+    {"POLARITA", {"RadioGroupPolarita"}},
+    {"GEBER_NR", {"ComboBoxPocPalcu"}},
+    {"INPUT", {"RadioGroupInput1", "RadioGroupInput2"}},
+};
+
+const char *controlOf(const CaptionOf *table, int size, const QString &key, int number)
+{
+    for (int i = 0; i < size; ++i) {
+        if (key == QLatin1String(table[i].key))
+            return number >= 1 && number <= 3 ? table[i].controls[number - 1] : nullptr;
+    }
+    return nullptr;
+}
+
 // The window shows the clutch master's captions alike in every language.
 const char *const kClutch[] = {"Clutch master time", "Clutch master pause"};
 
@@ -110,7 +130,9 @@ QString withoutUnit(const QString &caption)
 QString toolText(quint8 language, ToolText text)
 {
     const quint8 index = language < kLanguageCount ? language : English;
-    return QString::fromUtf8(kEntries[int(text)].text[index]);
+    const Entry &entry = kEntries[int(text)];
+    Q_ASSERT(entry.id == text); // the table keeps the order of the enum
+    return QString::fromUtf8(entry.text[index]);
 }
 
 QString parameterName(quint8 language, const QString &key, int number)
@@ -125,15 +147,19 @@ QString parameterName(quint8 language, const QString &key, int number)
         return toolText(language, ToolText::CurvePointAdvance).arg(number);
     if (key == QLatin1String("CLUTCH") && number >= 1 && number <= 2)
         return QLatin1String(kClutch[number - 1]);
-    for (const CaptionOf &entry : kCaptions) {
-        if (key != QLatin1String(entry.key))
-            continue;
-        if (number < 1 || number > 3 || !entry.controls[number - 1])
-            return QString();
-        return withoutUnit(
-            ControlTexts(language).caption(QLatin1String(entry.controls[number - 1])));
-    }
-    return QString();
+    const char *control = controlOf(kCaptions, int(std::size(kCaptions)), key, number);
+    if (!control)
+        return QString();
+    return withoutUnit(ControlTexts(language).caption(QLatin1String(control)));
+}
+
+QString parameterItem(quint8 language, const QString &key, int number, int index)
+{
+    const char *control = controlOf(kItems, int(std::size(kItems)), key, number);
+    if (!control)
+        return QString();
+    const QStringList items = ControlTexts(language).items(QLatin1String(control));
+    return index >= 0 && index < items.size() ? items.at(index) : QString();
 }
 
 } // namespace lang

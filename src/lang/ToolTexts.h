@@ -26,6 +26,7 @@ enum class ToolText : int
     Recording,        // "%1" file, "%2" rows
     RecordingStopped, // "%1" file, "%2" rows
     RecordWriteError, // "%1" file, "%2" the system's reason
+    CannotRecordTo,   // "%1" file
     Motorcycle,       // parameters without a caption of their own in the window
     IgnitionsPerRevolution,
     CurvePointSpeed,   // "%1": point number
@@ -41,5 +42,9 @@ QString toolText(quint8 language, ToolText text);
 // without access key, trailing colon or unit; otherwise a name of its own.
 // Null for a key this table does not know.
 QString parameterName(quint8 language, const QString &key, int number);
+
+// The entry the window's list or radio group shows for a coded parameter at
+// that list index; null for a parameter without a list or an index beyond it.
+QString parameterItem(quint8 language, const QString &key, int number, int index);
 
 } // namespace lang

@@ -76,6 +76,8 @@ private slots:
         QTest::addColumn<bool>("differs");
         QTest::newRow("motorcycle list index") << int(ParameterSet::BIKE) << 0 << 4 << true;
         QTest::newRow("pick-up coding") << int(ParameterSet::GEBER_NR) << 1 << 2 << true;
+        QTest::newRow("polarity beyond its list") << int(ParameterSet::POLARITA) << 2 << 7 << true;
+        QTest::newRow("input choice") << int(ParameterSet::INPUT) + 1 << 0 << 3 << true;
         QTest::newRow("flag stored as 1 or 2") << int(ParameterSet::NO_READING) << 1 << 2 << false;
         QTest::newRow("flag off and on")
             << int(ParameterSet::REV_OUT_PILOT_LIGHT) << 0 << 1 << true;

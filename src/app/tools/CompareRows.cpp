@@ -12,8 +12,17 @@
 
 namespace {
 
-QString valueText(const ParameterSet &set, int position)
+// Coded values as the window's list shows them, the others in display units.
+QString valueText(const ParameterSet &set, const IgnFile::Key &key, int number, quint8 language)
 {
+    const int position = key.position + number - 1;
+    const QLatin1String name(key.name);
+    const int index = name == QLatin1String("GEBER_NR")
+                          ? codes::listIndexFromGeberNr(set.at(position))
+                          : codes::displayValue(set, position);
+    const QString item = lang::parameterItem(language, name, number, index);
+    if (!item.isNull())
+        return item;
     const QString value = QString::number(codes::displayValue(set, position));
     const QLatin1String unit(codes::displayUnit(position));
     if (unit.isEmpty())
@@ -41,8 +50,8 @@ QList<CompareRow> compareRows(const ParameterSet &window, const ParameterSet &ot
             QString name = lang::parameterName(language, QLatin1String(key.name), i + 1);
             if (name.isEmpty())
                 name = QLatin1String(key.name);
-            rows.append({name, valueText(window, position), valueText(other, position),
-                         differing.contains(position)});
+            rows.append({name, valueText(window, key, i + 1, language),
+                         valueText(other, key, i + 1, language), differing.contains(position)});
         }
     }
     return rows;

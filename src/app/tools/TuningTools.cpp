@@ -33,16 +33,14 @@ QString askForCsvFile(QWidget *parent, quint8 language)
     return dialog.selectedFiles().first();
 }
 
-// Why a recording could not even begin there, or empty.
-QString unwritableReason(const QString &path)
+// A recording could not even begin there: found before the file is touched.
+bool unwritable(const QString &path)
 {
     const QFileInfo file(path);
-    if (file.exists() && (!file.isFile() || !file.isWritable()))
-        return QStringLiteral("not a writable file");
+    if (file.exists())
+        return !file.isFile() || !file.isWritable();
     const QFileInfo folder(file.absolutePath());
-    if (!file.exists() && (!folder.isDir() || !folder.isWritable()))
-        return QStringLiteral("the folder is not writable");
-    return QString();
+    return !folder.isDir() || !folder.isWritable();
 }
 
 } // namespace
@@ -158,9 +156,9 @@ void TuningTools::toggleRecording()
 // was until the unit answers.
 void TuningTools::startRecording(const QString &path)
 {
-    if (const QString reason = unwritableReason(path); !reason.isEmpty()) {
-        const QString text =
-            lang::toolText(m_language, ToolText::RecordWriteError).arg(path, reason);
+    if (unwritable(path)) {
+        const QString text = lang::toolText(m_language, ToolText::CannotRecordTo)
+                                 .arg(QDir::toNativeSeparators(path));
         showStatus(text);
         showMessageBox(&m_window, text);
         return;
