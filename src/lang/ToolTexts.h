@@ -22,6 +22,7 @@ enum class ToolText : int
     OnlyDifferences,
     DifferenceCount, // "%1": the number of rows that differ
     ReadingUnit,
+    UnitBusy,
     CsvFiles,
     Recording,        // "%1" file, "%2" rows
     RecordingStopped, // "%1" file, "%2" rows

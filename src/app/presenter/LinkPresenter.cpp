@@ -63,6 +63,11 @@ void LinkPresenter::startVerify()
     showStart(m_messages.text(Msg::Verify) + kColon);
 }
 
+bool LinkPresenter::transferRuns() const
+{
+    return m_link.sequence() && !readOnlyRuns();
+}
+
 void LinkPresenter::startReadOnly(ParameterSet &into, ReadOnlyDone done)
 {
     m_link.startReadOnly(into);

@@ -45,6 +45,8 @@ public:
     // line alone. done gets the end and, unless it is Ok, the message a Read
     // would show for it. A sequence started after it drops done.
     using ReadOnlyDone = std::function<void(const SequenceEnd &, const QString &failure)>;
+    // A Read, Program or Verify runs, which a read-only read would cut short.
+    bool transferRuns() const;
     void startReadOnly(ParameterSet &into, ReadOnlyDone done);
 
     // The print command's date line; the connection label goes with the

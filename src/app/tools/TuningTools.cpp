@@ -123,9 +123,14 @@ void TuningTools::compareWithFile()
     m_compare->showSets(m_image, file, path);
 }
 
+// A Read, Program or Verify under way is never cut short for a comparison.
 void TuningTools::compareWithUnit()
 {
     showCompareWindow();
+    if (m_presenter.transferRuns()) {
+        m_compare->showMessage(lang::toolText(m_language, ToolText::UnitBusy));
+        return;
+    }
     m_compare->showMessage(lang::toolText(m_language, ToolText::ReadingUnit));
     m_presenter.startReadOnly(m_unitSet, [this](const SequenceEnd &end, const QString &failure) {
         unitRead(end, failure);
