@@ -1,5 +1,6 @@
 #include "FileDialog.h"
 #include "IgnFile.h"
+#include "ParameterCodes.h"
 #include "ParameterComparison.h"
 #include "PollCycle.h"
 #include "SpinEdit.h"
@@ -7,6 +8,7 @@
 #include "WindowFixture.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
@@ -363,6 +365,15 @@ private slots:
             marked += table->item(r, 0)->data(Qt::UserRole).toBool() ? 1 : 0;
         QCOMPARE(marked, 1);
         QCOMPARE(marked, int(ParameterComparison::compare(storedSet(), fileSet).size()));
+        // The motorcycles by the names the window's list gives them.
+        auto *bikes = m_fixture->control<QComboBox>("ComboBoxBike");
+        const QString windowBike = bikes->currentText();
+        bikes->setCurrentIndex(*codes::listIndexFromBike(fileSet.bike()));
+        const QString fileBike = bikes->currentText();
+        QVERIFY(windowBike != fileBike);
+        const QList<QTableWidgetItem *> found = table->findItems(fileBike, Qt::MatchExactly);
+        QCOMPARE(found.size(), 1);
+        QCOMPARE(table->item(found.first()->row(), 1)->text(), windowBike);
         // Open still proposes its own last file.
         action("MenuOpen")->trigger();
         QCOMPARE(m_proposed.last(), QString("last.ign"));

@@ -13,10 +13,16 @@
 namespace {
 
 // Coded values as the window's list shows them, the others in display units.
-QString valueText(const ParameterSet &set, const IgnFile::Key &key, int number, quint8 language)
+QString valueText(const ParameterSet &set, const IgnFile::Key &key, int number, quint8 language,
+                  const QStringList &bikeNames)
 {
     const int position = key.position + number - 1;
     const QLatin1String name(key.name);
+    if (name == QLatin1String("BIKE")) {
+        const std::optional<int> index = codes::listIndexFromBike(set.at(position));
+        if (index && *index < bikeNames.size())
+            return bikeNames.at(*index);
+    }
     const int index = name == QLatin1String("GEBER_NR")
                           ? codes::listIndexFromGeberNr(set.at(position))
                           : codes::displayValue(set, position);
@@ -36,7 +42,7 @@ QString valueText(const ParameterSet &set, const IgnFile::Key &key, int number, 
 } // namespace
 
 QList<CompareRow> compareRows(const ParameterSet &window, const ParameterSet &other,
-                              quint8 language)
+                              quint8 language, const QStringList &bikeNames)
 {
     QSet<int> differing;
     for (const ParameterComparison::Difference &difference :
@@ -50,8 +56,9 @@ QList<CompareRow> compareRows(const ParameterSet &window, const ParameterSet &ot
             QString name = lang::parameterName(language, QLatin1String(key.name), i + 1);
             if (name.isEmpty())
                 name = QLatin1String(key.name);
-            rows.append({name, valueText(window, key, i + 1, language),
-                         valueText(other, key, i + 1, language), differing.contains(position)});
+            rows.append({name, valueText(window, key, i + 1, language, bikeNames),
+                         valueText(other, key, i + 1, language, bikeNames),
+                         differing.contains(position)});
         }
     }
     return rows;

@@ -2,6 +2,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 class ParameterSet;
 
@@ -16,8 +17,10 @@ struct CompareRow
 };
 
 // Every parameter of the .ign file, in file order; a row differs exactly
-// when ParameterComparison::compare names its parameter.
+// when ParameterComparison::compare names its parameter. bikeNames are the
+// window's motorcycle list, the same in every language; without them the
+// motorcycle shows its code.
 QList<CompareRow> compareRows(const ParameterSet &window, const ParameterSet &other,
-                              quint8 language);
+                              quint8 language, const QStringList &bikeNames = {});
 
 int differenceCount(const QList<CompareRow> &rows);

@@ -27,9 +27,10 @@ const QColor kDifferenceColour(255, 255, 0); // the window's yellow
 
 } // namespace
 
-CompareWindow::CompareWindow(QWidget *parent)
-    : QWidget(parent, Qt::Window), m_differences(new QLabel(this)), m_message(new QLabel(this)),
-      m_onlyDifferences(new QCheckBox(this)), m_table(new QTableWidget(0, kColumns, this))
+CompareWindow::CompareWindow(QWidget *parent, const QStringList &bikeNames)
+    : QWidget(parent, Qt::Window), m_bikeNames(bikeNames), m_differences(new QLabel(this)),
+      m_message(new QLabel(this)), m_onlyDifferences(new QCheckBox(this)),
+      m_table(new QTableWidget(0, kColumns, this))
 {
     setObjectName(QStringLiteral("FormCompare"));
     m_differences->setObjectName(QStringLiteral("LabelDifferences"));
@@ -89,7 +90,7 @@ void CompareWindow::fillTable()
                                             ? lang::toolText(m_language, ToolText::ColumnUnit)
                                             : QFileInfo(m_otherFile).fileName()});
     const QList<CompareRow> rows =
-        m_shown ? compareRows(m_window, m_other, m_language) : QList<CompareRow>();
+        m_shown ? compareRows(m_window, m_other, m_language, m_bikeNames) : QList<CompareRow>();
     m_differences->setText(
         lang::toolText(m_language, ToolText::DifferenceCount).arg(differenceCount(rows)));
     m_table->setRowCount(int(rows.size()));

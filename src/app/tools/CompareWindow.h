@@ -2,6 +2,7 @@
 
 #include "ParameterSet.h"
 
+#include <QStringList>
 #include <QWidget>
 
 class QCheckBox;
@@ -16,7 +17,8 @@ class CompareWindow : public QWidget
     Q_OBJECT
 
 public:
-    explicit CompareWindow(QWidget *parent);
+    // bikeNames: the window's motorcycle list, shown for the motorcycle's code.
+    explicit CompareWindow(QWidget *parent, const QStringList &bikeNames = {});
 
     // The other set's column is headed by the file's name, or by the unit's
     // word when file is empty.
@@ -31,6 +33,7 @@ private:
     void fillTable();
     void applyFilter();
 
+    QStringList m_bikeNames;
     quint8 m_language = 0;
     ParameterSet m_window;
     ParameterSet m_other;

@@ -8,6 +8,7 @@
 #include "ToolTexts.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QDateTime>
 #include <QDir>
 #include <QFileDialog>
@@ -94,7 +95,12 @@ void TuningTools::setLanguage(quint8 language)
 void TuningTools::showCompareWindow()
 {
     if (!m_compare) {
-        m_compare = new CompareWindow(&m_window);
+        QStringList bikeNames;
+        if (const auto *bikes = m_window.findChild<QComboBox *>(QStringLiteral("ComboBoxBike"))) {
+            for (int i = 0; i < bikes->count(); ++i)
+                bikeNames << bikes->itemText(i);
+        }
+        m_compare = new CompareWindow(&m_window, bikeNames);
         m_compare->setLanguage(m_language);
     }
     m_compare->show();
