@@ -3,7 +3,6 @@
 
 #include "FormBinding.h"
 #include "LanguageTexts.h"
-#include "TuningTools.h"
 
 void TFormHlav::connectLanguageCommands()
 {
@@ -41,6 +40,6 @@ void TFormHlav::switchLanguage(quint8 language)
     m_language = language;
     lang::applyLanguageTexts(this, m_messages, m_language);
     updateComMenuTips();
-    m_tools->setLanguage(m_language);
+    showTuningTexts();
     m_binding->ShowParameterSet();
 }

@@ -14,7 +14,6 @@
 #include "TFormAbout.h"
 #include "TerminationSignals.h"
 #include "TestSwitch.h"
-#include "TuningTools.h"
 #include "WindowLinkView.h"
 
 #include <QCloseEvent>
@@ -41,13 +40,12 @@ TFormHlav::TFormHlav(const QStringList &arguments, QWidget *parent)
     m_link = std::make_unique<PollCycle>(*m_port);
     m_presenter = std::make_unique<LinkPresenter>(*m_link, m_parameters, m_messages, *m_linkView);
     m_about = new TFormAbout([this] { return m_language; }, this);
+    connectTuningTools();
     connectCommands();
     connectFileCommands();
     connectHelpCommands();
     connectPrintCommand();
     connectLanguageCommands();
-    m_tools = std::make_unique<TuningTools>(*this, *ui->MenuTools, m_parameters, *m_presenter,
-                                            m_messages);
     auto *terminationSignals = new TerminationSignals(this);
     connect(terminationSignals, &TerminationSignals::terminationRequested, this, &QWidget::close);
     FormCreate(arguments);
@@ -67,7 +65,7 @@ void TFormHlav::FormCreate(const QStringList &arguments)
     applyLanguageWord(arguments);
     ApplyRangeRule();
     lang::applyLanguageTexts(this, m_messages, m_language);
-    m_tools->setLanguage(m_language);
+    showTuningTexts();
     m_binding->ShowParameterSet();
     m_binding->StartUndoHistory();
     OpenComPort();
@@ -183,7 +181,7 @@ void TFormHlav::FormClose()
     if (m_closed)
         return;
     m_closed = true;
-    m_tools->stopRecording();
+    endTuningTools();
     m_link->closeComPort();
     m_binding->CollectControls();
     ApplyRangeRule();

@@ -4,6 +4,7 @@
 #include "MessageTable.h"
 #include "ParameterSet.h"
 #include "SettingsFile.h"
+#include "TuningTools.h" // complete for the window's destructor
 
 #include <QMainWindow>
 #include <QStringList>
@@ -21,7 +22,6 @@ class QAction;
 class QTimer;
 class SerialPort;
 class TFormAbout;
-class TuningTools;
 class WindowLinkView;
 
 // The main window: owns the parameter image, the link, the undo history and
@@ -91,6 +91,10 @@ private:
     void readTestSwitch();
 
     void showTestLabels();
+    // The tuning tools (TuningCommands.cpp): comparing sets, recording live values.
+    void connectTuningTools();
+    void showTuningTexts();
+    void endTuningTools();
     void connectCommands();
     void connectFileCommands();
     void connectHelpCommands();

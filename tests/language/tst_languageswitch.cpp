@@ -1,6 +1,6 @@
 #include "PollCycle.h"
 #include "TFormHlav.h"
-#include "ToolTexts.h"
+#include "TuningTexts.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -352,9 +352,9 @@ private slots:
         QCOMPARE(int(form.language()), to);
         // The tuning tools' items follow the switch too.
         QCOMPARE(control<QAction>("MenuCompareUnit")->text(),
-                 lang::toolText(quint8(to), lang::ToolText::CompareWithUnit));
+                 lang::tuningText(quint8(to), lang::TuningText::CompareWithUnit));
         QCOMPARE(control<QAction>("MenuRecord")->text(),
-                 lang::toolText(quint8(to), lang::ToolText::RecordLiveValues));
+                 lang::tuningText(quint8(to), lang::TuningText::RecordLiveValues));
     }
 
     // The controls are not read first: a value typed but not confirmed goes.

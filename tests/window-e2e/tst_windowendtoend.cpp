@@ -2,7 +2,7 @@
 
 #include "MonitorCsv.h"
 #include "ParameterComparison.h"
-#include "ToolTexts.h"
+#include "TuningTexts.h"
 #include "TuningTools.h"
 
 #include <QAbstractSpinBox>
@@ -390,24 +390,24 @@ private slots:
         QVERIFY(tools.recording());
         QStatusBar *status = rig.form->statusBar();
         const QString shownPath = QDir::toNativeSeparators(path);
-        const auto statusText = [&](lang::ToolText text, qsizetype count) {
-            return lang::toolText(lang::English, text).arg(shownPath).arg(count);
+        const auto statusText = [&](lang::TuningText text, qsizetype count) {
+            return lang::tuningText(lang::English, text).arg(shownPath).arg(count);
         };
-        QCOMPARE(status->currentMessage(), statusText(lang::ToolText::Recording, 0));
+        QCOMPARE(status->currentMessage(), statusText(lang::TuningText::Recording, 0));
         const auto rows = [&] {
             QFile file(path);
             return file.open(QIODevice::ReadOnly) ? file.readAll().count('\n') - 1 : -1;
         };
         QVERIFY(rig.runUntil([&] { return rows() >= 2; },
                              win::kFirstStatusTicks + 2 * PollCycle::kStatusPollTicks));
-        QCOMPARE(status->currentMessage(), statusText(lang::ToolText::Recording, rows()));
+        QCOMPARE(status->currentMessage(), statusText(lang::TuningText::Recording, rows()));
 
         QTest::keyClick(rig.form.get(), Qt::Key_L, Qt::ControlModifier);
         QVERIFY(!tools.recording());
         const int written = int(rows());
         QVERIFY(rig.runTicks(2 * PollCycle::kStatusPollTicks));
         QCOMPARE(rows(), written);
-        QCOMPARE(status->currentMessage(), statusText(lang::ToolText::RecordingStopped, written));
+        QCOMPARE(status->currentMessage(), statusText(lang::TuningText::RecordingStopped, written));
 
         QFile file(path);
         QVERIFY(file.open(QIODevice::ReadOnly));

@@ -1,4 +1,4 @@
-#include "ToolTexts.h"
+#include "TuningTexts.h"
 
 #include "ControlTexts.h"
 #include "MessageTable.h"
@@ -13,75 +13,75 @@ namespace {
 
 struct Entry
 {
-    ToolText id;
+    TuningText id;
     const char *text[kLanguageCount];
 };
 
 const Entry kEntries[] = {
-    {ToolText::CompareWithFile,
+    {TuningText::CompareWithFile,
      {"Compare with &file...", "Mit &Datei vergleichen...", "Comparer avec &fichier...",
       "Porovnat se &souborem..."}},
-    {ToolText::CompareWithUnit,
+    {TuningText::CompareWithUnit,
      {"Compare with &unit", "Mit &Zündung vergleichen", "Comparer avec l´&allumage",
       "Porovnat se &zapalováním"}},
-    {ToolText::RecordLiveValues,
+    {TuningText::RecordLiveValues,
      {"&Record live values...", "Messwerte &aufzeichnen...", "&Enregistrer les valeurs...",
       "Zá&znam měřených hodnot..."}},
-    {ToolText::StopRecording,
+    {TuningText::StopRecording,
      {"Stop &recording", "&Aufzeichnung beenden", "Arrêter l´&enregistrement", "Ukončit zá&znam"}},
-    {ToolText::CompareWithFileHint,
+    {TuningText::CompareWithFileHint,
      {"Compare set parametrs with a file", "Kenndaten mit einer Datei vergleichen",
       "Comparer les paramètres avec un fichier", "Porovnání nastavených parametrů se souborem"}},
-    {ToolText::CompareWithUnitHint,
+    {TuningText::CompareWithUnitHint,
      {"Compare set parametrs with parametrs of ignition, without changing them",
       "Kenndaten mit Zündungskenndaten vergleichen, ohne sie zu ändern",
       "Comparer les paramètres avec ceux de l´allumage, sans les changer",
       "Porovnání nastavených parametrů s parametry zapalování beze změny"}},
-    {ToolText::RecordLiveValuesHint,
+    {TuningText::RecordLiveValuesHint,
      {"Write the live values of the ignition to a CSV file",
       "Messwerte der Zündung in eine CSV-Datei schreiben",
       "Écrire les valeurs de l´allumage dans un fichier CSV",
       "Zápis měřených hodnot zapalování do souboru CSV"}},
-    {ToolText::CompareTitle,
+    {TuningText::CompareTitle,
      {"Compare parametrs", "Kenndaten vergleichen", "Comparer les paramètres",
       "Porovnání parametrů"}},
-    {ToolText::ColumnParameter, {"Parameter", "Kenndaten", "Paramètre", "Parametr"}},
-    {ToolText::ColumnWindow, {"Set", "Eingestellt", "Réglé", "Nastaveno"}},
-    {ToolText::ColumnUnit, {"Ignition", "Zündung", "Allumage", "Zapalování"}},
-    {ToolText::OnlyDifferences,
+    {TuningText::ColumnParameter, {"Parameter", "Kenndaten", "Paramètre", "Parametr"}},
+    {TuningText::ColumnWindow, {"Set", "Eingestellt", "Réglé", "Nastaveno"}},
+    {TuningText::ColumnUnit, {"Ignition", "Zündung", "Allumage", "Zapalování"}},
+    {TuningText::OnlyDifferences,
      {"Only differences", "Nur Unterschiede", "Seulement les différences", "Jen rozdíly"}},
-    {ToolText::DifferenceCount,
+    {TuningText::DifferenceCount,
      {"Differences: %1", "Unterschiede: %1", "Différences: %1", "Rozdíly: %1"}},
-    {ToolText::ReadingUnit,
+    {TuningText::ReadingUnit,
      {"Reading the ignition...", "Zündung wird gelesen...", "Lecture de l´allumage...",
       "Čtení zapalování..."}},
-    {ToolText::UnitBusy,
+    {TuningText::UnitBusy,
      {"The ignition is busy: compare when it is done",
       "Die Zündung ist beschäftigt: danach vergleichen", "L´allumage est occupé: comparer après",
       "Zapalování je zaneprázdněno: porovnejte potom"}},
-    {ToolText::CsvFiles,
+    {TuningText::CsvFiles,
      {"CSV files (*.csv)", "CSV-Dateien (*.csv)", "Fichiers CSV (*.csv)", "Soubory CSV (*.csv)"}},
-    {ToolText::Recording,
+    {TuningText::Recording,
      {"Recording to %1: %2 rows", "Aufzeichnung in %1: %2 Zeilen",
       "Enregistrement dans %1: %2 lignes", "Záznam do %1: %2 řádků"}},
-    {ToolText::RecordingStopped,
+    {TuningText::RecordingStopped,
      {"Recording stopped, %1: %2 rows", "Aufzeichnung beendet, %1: %2 Zeilen",
       "Enregistrement arrêté, %1: %2 lignes", "Záznam ukončen, %1: %2 řádků"}},
-    {ToolText::RecordWriteError,
+    {TuningText::RecordWriteError,
      {"Recording stopped, cannot write %1: %2", "Aufzeichnung beendet, %1 nicht schreibbar: %2",
       "Enregistrement arrêté, écriture impossible %1: %2", "Záznam ukončen, nelze zapsat %1: %2"}},
-    {ToolText::CannotRecordTo,
+    {TuningText::CannotRecordTo,
      {"Cannot write %1", "%1 ist nicht schreibbar", "Écriture impossible %1", "Nelze zapsat %1"}},
-    {ToolText::Motorcycle, {"Motorcycle", "Motorrad", "Moto", "Motocykl"}},
-    {ToolText::IgnitionsPerRevolution,
+    {TuningText::Motorcycle, {"Motorcycle", "Motorrad", "Moto", "Motocykl"}},
+    {TuningText::IgnitionsPerRevolution,
      {"Ignitions per revolution", "Zündungen pro Umdrehung", "Allumages par tour",
       "Zápaly za otáčku"}},
-    {ToolText::CurvePointSpeed,
+    {TuningText::CurvePointSpeed,
      {"Point %1 RPM", "Punkt %1 Drehzahl", "Point %1 tours", "Bod %1 otáčky"}},
-    {ToolText::CurvePointAdvance,
+    {TuningText::CurvePointAdvance,
      {"Point %1 advance", "Punkt %1 Vorzündung", "Point %1 avance", "Bod %1 předstih"}},
 };
-static_assert(sizeof kEntries / sizeof kEntries[0] == int(ToolText::Count),
+static_assert(sizeof kEntries / sizeof kEntries[0] == int(TuningText::Count),
               "every tool text has its entry");
 
 // Keys whose name is the caption of a control of the window, by number.
@@ -131,7 +131,7 @@ QString withoutUnit(const QString &caption)
 
 } // namespace
 
-QString toolText(quint8 language, ToolText text)
+QString tuningText(quint8 language, TuningText text)
 {
     const quint8 index = language < kLanguageCount ? language : English;
     const Entry &entry = kEntries[int(text)];
@@ -142,13 +142,13 @@ QString toolText(quint8 language, ToolText text)
 QString parameterName(quint8 language, const QString &key, int number)
 {
     if (key == QLatin1String("BIKE"))
-        return toolText(language, ToolText::Motorcycle);
+        return tuningText(language, TuningText::Motorcycle);
     if (key == QLatin1String("GEBER_NR"))
-        return toolText(language, ToolText::IgnitionsPerRevolution);
+        return tuningText(language, TuningText::IgnitionsPerRevolution);
     if (key == QLatin1String("RPM_ADV"))
-        return toolText(language, ToolText::CurvePointSpeed).arg(number);
+        return tuningText(language, TuningText::CurvePointSpeed).arg(number);
     if (key == QLatin1String("ADVANCE"))
-        return toolText(language, ToolText::CurvePointAdvance).arg(number);
+        return tuningText(language, TuningText::CurvePointAdvance).arg(number);
     if (key == QLatin1String("CLUTCH") && number >= 1 && number <= 2)
         return QLatin1String(kClutch[number - 1]);
     const char *control = controlOf(kCaptions, int(std::size(kCaptions)), key, number);

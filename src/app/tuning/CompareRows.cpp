@@ -4,7 +4,7 @@
 #include "ParameterCodes.h"
 #include "ParameterComparison.h"
 #include "ParameterSet.h"
-#include "ToolTexts.h"
+#include "TuningTexts.h"
 
 #include <QSet>
 

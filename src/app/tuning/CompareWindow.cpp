@@ -1,7 +1,7 @@
 #include "CompareWindow.h"
 
 #include "CompareRows.h"
-#include "ToolTexts.h"
+#include "TuningTexts.h"
 
 #include <QCheckBox>
 #include <QFileInfo>
@@ -11,7 +11,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-using lang::ToolText;
+using lang::TuningText;
 
 namespace {
 
@@ -77,22 +77,22 @@ void CompareWindow::showMessage(const QString &text)
 void CompareWindow::setLanguage(quint8 language)
 {
     m_language = language;
-    setWindowTitle(lang::toolText(language, ToolText::CompareTitle));
-    m_onlyDifferences->setText(lang::toolText(language, ToolText::OnlyDifferences));
+    setWindowTitle(lang::tuningText(language, TuningText::CompareTitle));
+    m_onlyDifferences->setText(lang::tuningText(language, TuningText::OnlyDifferences));
     fillTable();
 }
 
 void CompareWindow::fillTable()
 {
-    m_table->setHorizontalHeaderLabels({lang::toolText(m_language, ToolText::ColumnParameter),
-                                        lang::toolText(m_language, ToolText::ColumnWindow),
+    m_table->setHorizontalHeaderLabels({lang::tuningText(m_language, TuningText::ColumnParameter),
+                                        lang::tuningText(m_language, TuningText::ColumnWindow),
                                         m_otherFile.isEmpty()
-                                            ? lang::toolText(m_language, ToolText::ColumnUnit)
+                                            ? lang::tuningText(m_language, TuningText::ColumnUnit)
                                             : QFileInfo(m_otherFile).fileName()});
     const QList<CompareRow> rows =
         m_shown ? compareRows(m_window, m_other, m_language, m_bikeNames) : QList<CompareRow>();
     m_differences->setText(
-        lang::toolText(m_language, ToolText::DifferenceCount).arg(differenceCount(rows)));
+        lang::tuningText(m_language, TuningText::DifferenceCount).arg(differenceCount(rows)));
     m_table->setRowCount(int(rows.size()));
     for (int r = 0; r < rows.size(); ++r) {
         const CompareRow &row = rows.at(r);

@@ -6,7 +6,7 @@
 // four languages, and the names the comparison gives the parameters.
 namespace lang {
 
-enum class ToolText : int
+enum class TuningText : int
 {
     CompareWithFile,
     CompareWithUnit,
@@ -36,7 +36,7 @@ enum class ToolText : int
 };
 
 // An index above 3 counts as English.
-QString toolText(quint8 language, ToolText text);
+QString tuningText(quint8 language, TuningText text);
 
 // The parameter of the .ign file key (number counted from 1 within the key)
 // as the window names it: the caption of its control where there is one,

@@ -5,7 +5,7 @@
 #include "LinkPresenter.h"
 #include "MessageBox.h"
 #include "MessageTable.h"
-#include "ToolTexts.h"
+#include "TuningTexts.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -17,7 +17,7 @@
 #include <QMenu>
 #include <QStatusBar>
 
-using lang::ToolText;
+using lang::TuningText;
 
 namespace {
 
@@ -27,7 +27,7 @@ QString askForCsvFile(QWidget *parent, quint8 language)
     QFileDialog dialog(parent);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setNameFilter(lang::toolText(language, ToolText::CsvFiles));
+    dialog.setNameFilter(lang::tuningText(language, TuningText::CsvFiles));
     dialog.setDefaultSuffix(QStringLiteral("csv"));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return QString();
@@ -79,13 +79,13 @@ TuningTools::~TuningTools()
 void TuningTools::setLanguage(quint8 language)
 {
     m_language = language;
-    const auto text = [language](ToolText id) { return lang::toolText(language, id); };
-    m_compareFile->setText(text(ToolText::CompareWithFile));
-    m_compareUnit->setText(text(ToolText::CompareWithUnit));
-    m_record->setText(text(recording() ? ToolText::StopRecording : ToolText::RecordLiveValues));
-    m_compareFile->setStatusTip(text(ToolText::CompareWithFileHint));
-    m_compareUnit->setStatusTip(text(ToolText::CompareWithUnitHint));
-    m_record->setStatusTip(text(ToolText::RecordLiveValuesHint));
+    const auto text = [language](TuningText id) { return lang::tuningText(language, id); };
+    m_compareFile->setText(text(TuningText::CompareWithFile));
+    m_compareUnit->setText(text(TuningText::CompareWithUnit));
+    m_record->setText(text(recording() ? TuningText::StopRecording : TuningText::RecordLiveValues));
+    m_compareFile->setStatusTip(text(TuningText::CompareWithFileHint));
+    m_compareUnit->setStatusTip(text(TuningText::CompareWithUnitHint));
+    m_record->setStatusTip(text(TuningText::RecordLiveValuesHint));
     if (m_compare)
         m_compare->setLanguage(language);
     if (recording())
@@ -134,10 +134,10 @@ void TuningTools::compareWithUnit()
 {
     showCompareWindow();
     if (m_presenter.transferRuns()) {
-        m_compare->showMessage(lang::toolText(m_language, ToolText::UnitBusy));
+        m_compare->showMessage(lang::tuningText(m_language, TuningText::UnitBusy));
         return;
     }
-    m_compare->showMessage(lang::toolText(m_language, ToolText::ReadingUnit));
+    m_compare->showMessage(lang::tuningText(m_language, TuningText::ReadingUnit));
     m_presenter.startReadOnly(m_unitSet, [this](const SequenceEnd &end, const QString &failure) {
         unitRead(end, failure);
     });
@@ -168,14 +168,14 @@ void TuningTools::toggleRecording()
 void TuningTools::startRecording(const QString &path)
 {
     if (unwritable(path)) {
-        const QString text = lang::toolText(m_language, ToolText::CannotRecordTo)
+        const QString text = lang::tuningText(m_language, TuningText::CannotRecordTo)
                                  .arg(QDir::toNativeSeparators(path));
         showStatus(text);
         showMessageBox(&m_window, text);
         return;
     }
     m_recording = std::make_unique<LiveRecording>(path);
-    m_record->setText(lang::toolText(m_language, ToolText::StopRecording));
+    m_record->setText(lang::tuningText(m_language, TuningText::StopRecording));
     showRecordingState();
 }
 
@@ -184,8 +184,8 @@ void TuningTools::stopRecording()
     if (!m_recording)
         return;
     const std::unique_ptr<LiveRecording> ended = std::move(m_recording);
-    m_record->setText(lang::toolText(m_language, ToolText::RecordLiveValues));
-    showStatus(lang::toolText(m_language, ToolText::RecordingStopped)
+    m_record->setText(lang::tuningText(m_language, TuningText::RecordLiveValues));
+    showStatus(lang::tuningText(m_language, TuningText::RecordingStopped)
                    .arg(QDir::toNativeSeparators(ended->path()))
                    .arg(ended->rows()));
 }
@@ -199,17 +199,17 @@ void TuningTools::takeStatus(const MonitorValues &values)
         return;
     }
     const QString text =
-        lang::toolText(m_language, ToolText::RecordWriteError)
+        lang::tuningText(m_language, TuningText::RecordWriteError)
             .arg(QDir::toNativeSeparators(m_recording->path()), m_recording->errorString());
     m_recording.reset();
-    m_record->setText(lang::toolText(m_language, ToolText::RecordLiveValues));
+    m_record->setText(lang::tuningText(m_language, TuningText::RecordLiveValues));
     showStatus(text);
     showMessageBox(&m_window, text);
 }
 
 void TuningTools::showRecordingState()
 {
-    showStatus(lang::toolText(m_language, ToolText::Recording)
+    showStatus(lang::tuningText(m_language, TuningText::Recording)
                    .arg(QDir::toNativeSeparators(m_recording->path()))
                    .arg(m_recording->rows()));
 }
