@@ -40,5 +40,6 @@ void TFormHlav::switchLanguage(quint8 language)
     m_language = language;
     lang::applyLanguageTexts(this, m_messages, m_language);
     updateComMenuTips();
+    showTuningTexts();
     m_binding->ShowParameterSet();
 }

@@ -43,6 +43,7 @@ TFormHlav::TFormHlav(const QStringList &arguments, QWidget *parent)
     m_link = std::make_unique<PollCycle>(*m_port);
     m_presenter = std::make_unique<LinkPresenter>(*m_link, m_parameters, m_messages, *m_linkView);
     m_about = new TFormAbout([this] { return m_language; }, this);
+    connectTuningTools();
     connectCommands();
     connectFileCommands();
     connectHelpCommands();
@@ -68,6 +69,7 @@ void TFormHlav::FormCreate(const QStringList &arguments)
     applyLanguageWord(arguments);
     ApplyRangeRule();
     lang::applyLanguageTexts(this, m_messages, m_language);
+    showTuningTexts();
     m_binding->ShowParameterSet();
     m_binding->StartUndoHistory();
     OpenComPort();
@@ -213,6 +215,7 @@ void TFormHlav::FormClose()
     if (m_closed)
         return;
     m_closed = true;
+    endTuningTools();
     m_link->closeComPort();
     m_binding->CollectControls();
     ApplyRangeRule();

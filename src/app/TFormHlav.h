@@ -6,6 +6,7 @@
 #include "ParameterSet.h"
 #include "PortSurvey.h"
 #include "SettingsFile.h"
+#include "TuningTools.h" // complete for the window's destructor
 
 #include <QMainWindow>
 #include <QStringList>
@@ -47,6 +48,7 @@ public:
     bool testMode() const { return m_testMode; }
     const PollCycle &link() const { return *m_link; }
     const LinkPresenter &linkPresenter() const { return *m_presenter; }
+    TuningTools &tuningTools() { return *m_tools; }
 
     // Replaces the open and save dialogs, so that the file commands can run without a user.
     void setFileDialog(FileDialog dialog) { m_fileDialog = std::move(dialog); }
@@ -105,6 +107,10 @@ private:
     void readTestSwitch();
 
     void showTestLabels();
+    // The tuning tools (TuningCommands.cpp): comparing sets, recording live values.
+    void connectTuningTools();
+    void showTuningTexts();
+    void endTuningTools();
     void connectCommands();
     void connectFileCommands();
     void connectHelpCommands();
@@ -144,6 +150,7 @@ private:
     std::unique_ptr<WindowLinkView> m_linkView;
     std::unique_ptr<PollCycle> m_link;
     std::unique_ptr<LinkPresenter> m_presenter;
+    std::unique_ptr<TuningTools> m_tools; // the Tools menu's extra windows
     QTimer *Timer1 = nullptr;
     TFormAbout *m_about = nullptr;            // hidden until About shows it
     CurveGraphWindow *m_curveGraph = nullptr; // hidden until Tools shows it

@@ -344,6 +344,43 @@ private slots:
         QCOMPARE(rig.display.unitTexts.name, QStringLiteral("SIL13"));
     }
 
+    // A read-only read reports to its caller only: the line, the gauge and
+    // the image stay. A Read started meanwhile replaces it and drops the caller.
+    void readOnlyRead_data()
+    {
+        QTest::addColumn<bool>("laterRead");
+        QTest::newRow("alone") << false;
+        QTest::newRow("replaced by a read") << true;
+    }
+
+    void readOnlyRead()
+    {
+        QFETCH(bool, laterRead);
+        PresenterRig rig;
+        const ParameterSet image = rig.image;
+        ParameterSet unit;
+        QStringList failures;
+        rig.presenter.startReadOnly(unit, [&](const SequenceEnd &end, const QString &failure) {
+            QCOMPARE(end.sequence, SequenceKind::ReadOnly);
+            failures << failure;
+        });
+        QVERIFY(!rig.presenter.transferRuns());
+        if (laterRead) {
+            rig.presenter.startRead();
+            QVERIFY(rig.presenter.transferRuns());
+        }
+        // The silent unit: every send of the first page runs out.
+        for (int i = 0;
+             i < 10 * PollCycle::kMaxSends * PollCycle::kResendTicks && rig.link.sequence(); ++i)
+            rig.ticks(1);
+        QVERIFY(!rig.link.sequence());
+        QCOMPARE(failures,
+                 laterRead ? QStringList{} : QStringList{rig.messages.text(lang::Msg::ReadError)});
+        QCOMPARE(rig.image, image);
+        QCOMPARE(rig.display.messageHistory.isEmpty(), !laterRead);
+        QCOMPARE(rig.display.messageVisible, laterRead);
+    }
+
     void printLine()
     {
         PresenterRig rig;

@@ -1,5 +1,6 @@
 #include "PollCycle.h"
 #include "TFormHlav.h"
+#include "TuningTexts.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -349,6 +350,11 @@ private slots:
         QCOMPARE(control<QLabel>("LabelFile2")->text(), QString("/tmp/bike.ign"));
         QVERIFY(control<QWidget>("SpeedButtonZpet")->isEnabled());
         QCOMPARE(int(form.language()), to);
+        // The tuning tools' items follow the switch too.
+        QCOMPARE(control<QAction>("MenuCompareUnit")->text(),
+                 lang::tuningText(quint8(to), lang::TuningText::CompareWithUnit));
+        QCOMPARE(control<QAction>("MenuRecord")->text(),
+                 lang::tuningText(quint8(to), lang::TuningText::RecordLiveValues));
     }
 
     // The controls are not read first: a value typed but not confirmed goes.

@@ -3,12 +3,21 @@
 #include "IgnFile.h"
 #include "WindowRig.h"
 
+#include "MonitorCsv.h"
+#include "ParameterComparison.h"
+#include "TuningTexts.h"
+#include "TuningTools.h"
+
 #include <QAbstractSpinBox>
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QStatusBar>
+#include <QTableWidget>
+#include <QTemporaryDir>
 
 namespace {
 
@@ -320,6 +329,125 @@ private slots:
         QVERIFY(graph->operatingPoint());
         QCOMPARE(graph->operatingPoint()->rpm, rpm);
         QCOMPARE(graph->currentPoint(), row ? std::optional<int>(row - 1) : std::nullopt);
+    }
+
+    // The unit's set goes into the comparison only: the window's set, its
+    // undo history, file name and message line stay as they were.
+    void compareWithUnitLeavesTheWindowAlone_data()
+    {
+        QTest::addColumn<QStringList>("simOptions");
+        QTest::addColumn<QString>("failure"); // empty: the read succeeds
+
+        const ParameterSet unitSet = otherSet(23, 125);
+        QTest::newRow("another set")
+            << QStringList{"--page1-hex", win::hexOf(unitSet)} << QString();
+        QTest::newRow("read protected")
+            << QStringList{"--read-protected"} << QStringLiteral("No reading!");
+        QTest::newRow("silent unit")
+            << QStringList{"--first-silent", "5"} << QStringLiteral("Read error!");
+        QTest::newRow("other format version")
+            << QStringList{"--format-version", "45"}
+            << QStringLiteral("Unmatched version of PC and Ignition programs!  PC-46, IGN-45");
+    }
+
+    void compareWithUnitLeavesTheWindowAlone()
+    {
+        QFETCH(QStringList, simOptions);
+        QFETCH(QString, failure);
+        WindowRig rig;
+        QVERIFY(rig.start(simOptions));
+        // One edit, so that there is an undo step to keep.
+        typeValue(rig.control<QAbstractSpinBox>("EditBaseAdv"), QStringLiteral("17"));
+        const ParameterSet before = rig.form->parameters();
+        auto *undo = rig.control<QAction>("MenuZpet");
+        auto *redo = rig.control<QAction>("MenuZnovu");
+        const bool undoBefore = undo->isEnabled();
+        const bool redoBefore = redo->isEnabled();
+        const QString lineBefore = rig.message();
+        const bool lineShownBefore = rig.label("LabelHlaseni")->isVisible();
+        rig.clearMessages();
+
+        rig.control<QAction>("MenuCompareUnit")->trigger();
+        QVERIFY(!rig.idle());
+        QVERIFY(rig.runUntil([&] { return rig.idle(); }, win::kTransactionTicks));
+
+        auto *table = rig.control<QTableWidget>("TableCompare");
+        QLabel *message = rig.label("LabelCompareMessage");
+        if (failure.isEmpty()) {
+            QVERIFY(!message->isVisible());
+            ParameterSet unitSet = before;
+            unitSet.setPage(1, reinterpret_cast<const quint8 *>(
+                                   QByteArray::fromHex(simOptions.at(1).toLatin1()).constData()));
+            int marked = 0;
+            for (int r = 0; r < table->rowCount(); ++r)
+                marked += table->item(r, 0)->data(Qt::UserRole).toBool() ? 1 : 0;
+            QVERIFY(marked > 0);
+            QCOMPARE(marked, int(ParameterComparison::compare(before, unitSet).size()));
+        } else {
+            QVERIFY(message->isVisible());
+            QCOMPARE(message->text(), failure);
+            QCOMPARE(table->rowCount(), 0);
+        }
+        QVERIFY(!openMessageBox());
+        QCOMPARE(rig.form->parameters(), before);
+        QCOMPARE(undo->isEnabled(), undoBefore);
+        QCOMPARE(redo->isEnabled(), redoBefore);
+        QCOMPARE(rig.label("LabelFile2")->text(), QString::fromLatin1(win::kLastFile));
+        QCOMPARE(rig.message(), lineBefore);
+        QCOMPARE(rig.label("LabelHlaseni")->isVisible(), lineShownBefore);
+    }
+
+    // Ctrl+L starts and stops: one row per status answer, the columns of every
+    // CSV recording, the file and the row count in the status line.
+    void recordLiveValues()
+    {
+        QTemporaryDir folder;
+        QVERIFY(folder.isValid());
+        const QString path = folder.filePath(QStringLiteral("live.csv"));
+        WindowRig rig;
+        QVERIFY(rig.start({"--rpm", "3000"}));
+        TuningTools &tools = rig.form->tuningTools();
+        tools.setCsvDialog([&] { return path; });
+
+        QTest::keyClick(rig.form.get(), Qt::Key_L, Qt::ControlModifier);
+        QVERIFY(tools.recording());
+        QStatusBar *status = rig.form->statusBar();
+        const QString shownPath = QDir::toNativeSeparators(path);
+        const auto statusText = [&](lang::TuningText text, qsizetype count) {
+            return lang::tuningText(lang::English, text).arg(shownPath).arg(count);
+        };
+        QCOMPARE(status->currentMessage(), statusText(lang::TuningText::Recording, 0));
+        const auto rows = [&] {
+            QFile file(path);
+            return file.open(QIODevice::ReadOnly) ? file.readAll().count('\n') - 1 : -1;
+        };
+        QVERIFY(rig.runUntil([&] { return rows() >= 2; },
+                             win::kFirstStatusTicks + 2 * PollCycle::kStatusPollTicks));
+        QCOMPARE(status->currentMessage(), statusText(lang::TuningText::Recording, rows()));
+
+        QTest::keyClick(rig.form.get(), Qt::Key_L, Qt::ControlModifier);
+        QVERIFY(!tools.recording());
+        const int written = int(rows());
+        QVERIFY(rig.runTicks(2 * PollCycle::kStatusPollTicks));
+        QCOMPARE(rows(), written);
+        QCOMPARE(status->currentMessage(), statusText(lang::TuningText::RecordingStopped, written));
+
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QList<QByteArray> lines = file.readAll().split('\n');
+        QCOMPARE(lines.first() + '\n', MonitorCsv::headerLine());
+        const qsizetype columns = MonitorCsv::headerLine().count(',');
+        for (int i = 1; i <= written; ++i) {
+            QVERIFY(lines.at(i).endsWith('\r'));
+            QCOMPARE(lines.at(i).count(','), columns);
+            QCOMPARE(lines.at(i).split(',').at(1), QByteArray("3000"));
+        }
+
+        // Closing the window ends a recording too.
+        QTest::keyClick(rig.form.get(), Qt::Key_L, Qt::ControlModifier);
+        QVERIFY(tools.recording());
+        rig.form->close();
+        QVERIFY(!tools.recording());
     }
 
     void unpluggedUnitShowsNoConnection()

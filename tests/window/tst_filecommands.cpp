@@ -1,14 +1,19 @@
 #include "FileDialog.h"
 #include "IgnFile.h"
+#include "ParameterCodes.h"
+#include "ParameterComparison.h"
 #include "PollCycle.h"
 #include "RadioGroup.h"
 #include "SpinEdit.h"
+#include "TuningTools.h"
 #include "WindowFixture.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QTableWidget>
 #include <QToolButton>
 
 Q_DECLARE_METATYPE(FileDialogKind)
@@ -323,6 +328,74 @@ private slots:
         checkMessageLineHidden();
         testboxes::closeMessageBoxes();
         action("MenuSave")->trigger();
+        QCOMPARE(m_proposed.last(), QString("last.ign"));
+    }
+
+    // Compare with file shows the file's set beside the window's and changes
+    // neither the window's set, its undo history nor its file name.
+    void compareWithFile_data()
+    {
+        QTest::addColumn<QByteArray>(
+            "content"); // null: no file; empty: storedSet with another bike
+        QTest::addColumn<QStringList>("messages");
+        QTest::newRow("another motorcycle") << QByteArray("") << QStringList{};
+        QTest::newRow("missing file") << QByteArray() << QStringList{"Open file error!"};
+        QTest::newRow("version 45")
+            << QByteArray("KORVALEN_KEY   45 \r\n\r\nBIKE            4 \r\n")
+            << QStringList{"Unmatched version of *.ign file!"};
+    }
+
+    void compareWithFile()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(QStringList, messages);
+        const QString path = m_fixture->workFolder() + "/other.ign";
+        ParameterSet fileSet = storedSet();
+        fileSet.setBike(4);
+        if (content.isEmpty() && !content.isNull())
+            QVERIFY(IgnFile::save(path, fileSet));
+        else if (!content.isNull())
+            testfiles::writeFile(path, content);
+        m_fixture->writeSettings("[FORM_HLAV]\nFile=shown.ign\nIniDir=last.ign\n");
+        m_fixture->writeImage(storedSet());
+        TFormHlav &form = start();
+        form.tuningTools().setCompareFileDialog(
+            [this](FileDialogKind kind, const QString &proposed) {
+                m_asked << kind;
+                m_proposed << proposed;
+                return m_answer;
+            });
+        m_answer = path;
+
+        action("MenuCompareFile")->trigger();
+        QCOMPARE(m_asked, QList<FileDialogKind>{FileDialogKind::Open});
+        QCOMPARE(testboxes::shownMessageTexts(), messages);
+        testboxes::closeMessageBoxes();
+        QCOMPARE(form.parameters(), storedSet());
+        QVERIFY(!canUndo());
+        QCOMPARE(label("LabelFile2")->text(), QString("shown.ign"));
+        auto *table = form.findChild<QTableWidget *>(QStringLiteral("TableCompare"));
+        if (!messages.isEmpty()) {
+            QVERIFY(!table);
+            return;
+        }
+        QVERIFY(table && table->isVisible());
+        int marked = 0;
+        for (int r = 0; r < table->rowCount(); ++r)
+            marked += table->item(r, 0)->data(Qt::UserRole).toBool() ? 1 : 0;
+        QCOMPARE(marked, 1);
+        QCOMPARE(marked, int(ParameterComparison::compare(storedSet(), fileSet).size()));
+        // The motorcycles by the names the window's list gives them.
+        auto *bikes = m_fixture->control<QComboBox>("ComboBoxBike");
+        const QString windowBike = bikes->currentText();
+        bikes->setCurrentIndex(*codes::listIndexFromBike(fileSet.bike()));
+        const QString fileBike = bikes->currentText();
+        QVERIFY(windowBike != fileBike);
+        const QList<QTableWidgetItem *> found = table->findItems(fileBike, Qt::MatchExactly);
+        QCOMPARE(found.size(), 1);
+        QCOMPARE(table->item(found.first()->row(), 1)->text(), windowBike);
+        // Open still proposes its own last file.
+        action("MenuOpen")->trigger();
         QCOMPARE(m_proposed.last(), QString("last.ign"));
     }
 

@@ -9,6 +9,7 @@
 #include "UnitInfo.h"
 
 #include <algorithm>
+#include <utility>
 
 using lang::Msg;
 
@@ -62,9 +63,21 @@ void LinkPresenter::startVerify()
     showStart(m_messages.text(Msg::Verify) + kColon);
 }
 
+bool LinkPresenter::transferRuns() const
+{
+    return m_link.sequence() && !readOnlyRuns();
+}
+
+void LinkPresenter::startReadOnly(ParameterSet &into, ReadOnlyDone done)
+{
+    m_link.startReadOnly(into);
+    m_readOnlyDone = std::move(done);
+}
+
 // A new start also ends an earlier programming's "OK".
 void LinkPresenter::showStart(const QString &text)
 {
+    m_readOnlyDone = nullptr;
     m_programmedOk = false;
     m_line.show(text, LabelColour::Normal);
     m_line.reveal();
@@ -98,6 +111,8 @@ void LinkPresenter::statusTaken(const MonitorValues &values)
         m_display.setVersionLabelText(display.versionText);
     m_display.setVersionLabelVisible(!display.versionMatches);
     m_display.setEeDataErrorVisible(display.eeDataError);
+    if (m_statusTap)
+        m_statusTap(values);
 }
 
 void LinkPresenter::unitInfoTaken()
@@ -131,8 +146,13 @@ void LinkPresenter::progressChanged(int value)
 
 void LinkPresenter::sequenceEnded(const SequenceEnd &end)
 {
-    if (end.sequence == SequenceKind::ReadOnly)
+    if (end.sequence == SequenceKind::ReadOnly) {
+        // Taken first: done may start another read.
+        const ReadOnlyDone done = std::exchange(m_readOnlyDone, nullptr);
+        if (done)
+            done(end, end.outcome == Outcome::Ok ? QString() : failureText(end));
         return;
+    }
     m_programmedOk = end.sequence == SequenceKind::Program && end.outcome == Outcome::Ok;
     showEnd(end);
 }
@@ -143,23 +163,34 @@ void LinkPresenter::showEnd(const SequenceEnd &end)
     case Outcome::Ok:
         m_line.show(m_messages.text(Msg::Verify) + kOk, LabelColour::Normal);
         break;
-    case Outcome::Failed: {
-        Msg text = Msg::ReadError;
-        if (end.phase == Phase::Program)
-            text = Msg::ProgramError;
-        else if (end.phase == Phase::Verify)
-            text = Msg::VerifyError;
-        m_line.show(m_messages.text(text), LabelColour::Red);
-        break;
-    }
+    case Outcome::Failed:
     case Outcome::ReadProtected:
-        m_line.show(m_messages.text(Msg::NoReading), LabelColour::Red);
+        m_line.show(failureText(end), LabelColour::Red);
         break;
     case Outcome::VersionMismatch:
         // The box waits for the end of the tick; the line stays with it.
-        m_pendingVersionBox = m_monitor.versionMismatchText(end.unitVersion);
+        m_pendingVersionBox = failureText(end);
         break;
     }
+}
+
+QString LinkPresenter::failureText(const SequenceEnd &end) const
+{
+    switch (end.outcome) {
+    case Outcome::Ok:
+        break;
+    case Outcome::Failed:
+        if (end.phase == Phase::Program)
+            return m_messages.text(Msg::ProgramError);
+        if (end.phase == Phase::Verify)
+            return m_messages.text(Msg::VerifyError);
+        return m_messages.text(Msg::ReadError);
+    case Outcome::ReadProtected:
+        return m_messages.text(Msg::NoReading);
+    case Outcome::VersionMismatch:
+        return m_monitor.versionMismatchText(end.unitVersion);
+    }
+    return QString();
 }
 
 // A store still reported belongs to an earlier programming; it must not
