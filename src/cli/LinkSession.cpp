@@ -19,20 +19,6 @@ void showPhase(Phase phase)
     }
 }
 
-Phase firstPhase(SequenceKind kind)
-{
-    switch (kind) {
-    case SequenceKind::Program:
-        return Phase::Program;
-    case SequenceKind::Verify:
-        return Phase::Verify;
-    case SequenceKind::Read:
-    case SequenceKind::ReadOnly:
-        break;
-    }
-    return Phase::Read;
-}
-
 } // namespace
 
 LinkSession::LinkSession(const QString &device) : m_device(device)

@@ -20,6 +20,21 @@ enum class Phase : quint8
     Verify,
 };
 
+// The phase a sequence starts in.
+constexpr Phase firstPhase(SequenceKind kind)
+{
+    switch (kind) {
+    case SequenceKind::Program:
+        return Phase::Program;
+    case SequenceKind::Verify:
+        return Phase::Verify;
+    case SequenceKind::Read:
+    case SequenceKind::ReadOnly:
+        break;
+    }
+    return Phase::Read;
+}
+
 // How one page request ended.
 enum class ExchangeEnd : quint8
 {

@@ -20,20 +20,6 @@ bool verifyMatches(const quint8 *answer, const quint8 *page1)
     return true;
 }
 
-Phase firstPhase(SequenceKind kind)
-{
-    switch (kind) {
-    case SequenceKind::Program:
-        return Phase::Program;
-    case SequenceKind::Verify:
-        return Phase::Verify;
-    case SequenceKind::Read:
-    case SequenceKind::ReadOnly:
-        break;
-    }
-    return Phase::Read;
-}
-
 } // namespace
 
 Sequence::Sequence(SequenceKind kind, ParameterSet &set)
