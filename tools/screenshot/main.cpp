@@ -1,7 +1,7 @@
 // Renders the main window offscreen into a PNG, to look at the layout:
 //   zevras-screenshot <file.png> [points] [language] [print]
 // "print" renders the sheet form the print command uses.
-//   zevras-screenshot <file.png> 15 [language] graph <device>
+//   zevras-screenshot <file.png> 15 <language> graph <device>
 // renders the advance curve graph on a fifteen-point curve instead, its
 // operating point following the unit on device, and
 //   zevras-screenshot --page1-hex
