@@ -3,6 +3,7 @@
 
 #include "FormBinding.h"
 #include "IgnFile.h"
+#include "LanguageCommands.h"
 #include "LinkPresenter.h"
 #include "MessageBox.h"
 
@@ -52,7 +53,8 @@ void TFormHlav::MenuOpenClick()
 // desktop's file manager passes it, opens as File -> Open would open it.
 void TFormHlav::openStartFile(const QStringList &arguments)
 {
-    const bool languageFirst = !arguments.isEmpty() && isLanguageWord(arguments.first());
+    const bool languageFirst =
+        !arguments.isEmpty() && LanguageCommands::isLanguageWord(arguments.first());
     const QStringList rest = arguments.mid(languageFirst ? 1 : 0);
     if (!rest.isEmpty())
         openParameterFile(QFileInfo(rest.first()).absoluteFilePath());

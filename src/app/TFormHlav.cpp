@@ -1,11 +1,13 @@
 #include "TFormHlav.h"
 #include "ui_TFormHlav.h"
 
+#include "ComPortCommands.h"
 #include "ConfigPaths.h"
 #include "DesignExtras.h"
 #include "FormBinding.h"
 #include "FormEvents.h"
 #include "ImageFile.h"
+#include "LanguageCommands.h"
 #include "LanguageTexts.h"
 #include "LinkPresenter.h"
 #include "PollCycle.h"
@@ -19,17 +21,11 @@
 #include "WindowFrame.h"
 #include "WindowLinkView.h"
 
+#include <QActionGroup>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QTimer>
-
-namespace {
-
-// First command-line words that choose the language, case-sensitive.
-const char *const kLanguageWords[lang::kLanguageCount] = {"ENGLISH", "DEUTSCH", "FRANCE", "CESKY"};
-
-} // namespace
 
 TFormHlav::TFormHlav(const QStringList &arguments, QWidget *parent)
     : QMainWindow(parent), ui(std::make_unique<Ui::TFormHlav>())
@@ -43,12 +39,20 @@ TFormHlav::TFormHlav(const QStringList &arguments, QWidget *parent)
     m_link = std::make_unique<PollCycle>(*m_port);
     m_presenter = std::make_unique<LinkPresenter>(*m_link, m_parameters, m_messages, *m_linkView);
     m_about = new TFormAbout([this] { return m_language; }, this);
+    m_comPorts = new ComPortCommands(
+        {*ui->MenuCom,
+         {ui->MenuCom1, ui->MenuCom2, ui->MenuCom3, ui->MenuCom4, ui->MenuCom5, ui->MenuCom6,
+          ui->MenuCom7, ui->MenuCom8, ui->MenuCom9, ui->MenuCom10},
+         *ui->MenuChooseDevice},
+        *this, *statusBar(), m_settings, m_comPort, m_language, *m_link, *m_presenter, m_messages);
+    m_languages =
+        new LanguageCommands({ui->MenuEnglish, ui->MenuGerman, ui->MenuFrench, ui->MenuCzech},
+                             *this, m_messages, m_language, *m_binding);
     connectTuningTools();
     connectCommands();
     connectFileCommands();
     connectHelpCommands();
     connectPrintCommand();
-    connectLanguageCommands();
     connectToolCommands();
     auto *terminationSignals = new TerminationSignals(this);
     connect(terminationSignals, &TerminationSignals::terminationRequested, this, &QWidget::close);
@@ -66,14 +70,14 @@ void TFormHlav::FormCreate(const QStringList &arguments)
     centreOnScreen();
     LoadSettings();
     keepOnSomeScreen();
-    applyLanguageWord(arguments);
+    m_languages->applyLanguageWord(arguments);
     ApplyRangeRule();
     lang::applyLanguageTexts(this, m_messages, m_language);
     showTuningTexts();
     m_binding->ShowParameterSet();
     m_binding->StartUndoHistory();
-    OpenComPort();
-    checkComMenuItem();
+    m_comPorts->openComPort();
+    m_comPorts->checkComMenuItem();
     m_binding->ShowParameterSet();
     hideMessageLine();
     ui->LabelEeDataErr->hide();
@@ -81,7 +85,7 @@ void TFormHlav::FormCreate(const QStringList &arguments)
     readTestSwitch();
     showTestLabels();
     m_binding->ApplyVisibilityRules();
-    updateComMenuTips();
+    m_comPorts->updateComMenuTips();
     openStartFile(arguments);
 
     // The first tick comes once the event loop runs, after this sequence.
@@ -95,10 +99,11 @@ void TFormHlav::FormCreate(const QStringList &arguments)
 
 void TFormHlav::connectCommands()
 {
-    for (QAction *item : comMenuItems())
-        connect(item, &QAction::triggered, this, &TFormHlav::MenuCom1Click);
-    connect(ui->MenuChooseDevice, &QAction::triggered, this, &TFormHlav::MenuChooseDeviceClick);
-    connect(ui->MenuCom, &QMenu::aboutToShow, this, &TFormHlav::updateComMenuTips);
+    connect(&m_comPorts->group(), &QActionGroup::triggered, this, &TFormHlav::MenuCom1Click);
+    connect(m_languages, &LanguageCommands::textsApplied, this, [this] {
+        m_comPorts->updateComMenuTips();
+        showTuningTexts();
+    });
     connect(ui->MenuRead, &QAction::triggered, this, &TFormHlav::MenuReadClick);
     connect(ui->ButtonRead, &QPushButton::clicked, this, &TFormHlav::MenuReadClick);
     connect(ui->MenuVerify, &QAction::triggered, this, &TFormHlav::MenuVerifyClick);
@@ -141,41 +146,15 @@ void TFormHlav::collectForTransfer()
     m_binding->ShowParameterSet();
 }
 
-QList<QAction *> TFormHlav::comMenuItems() const
+// The one handler of the ten numbered Com items.
+void TFormHlav::MenuCom1Click(QAction *item)
 {
-    return {ui->MenuCom1, ui->MenuCom2, ui->MenuCom3, ui->MenuCom4, ui->MenuCom5,
-            ui->MenuCom6, ui->MenuCom7, ui->MenuCom8, ui->MenuCom9, ui->MenuCom10};
+    m_comPorts->choosePort(item->data().toInt());
 }
 
-void TFormHlav::MenuCom1Click()
+void TFormHlav::setPortAccessCheck(PortSurvey::AccessCheck check)
 {
-    const int number = int(comMenuItems().indexOf(qobject_cast<QAction *>(sender()))) + 1;
-    if (number < 1)
-        return;
-    m_comPort = quint8(number);
-    checkComMenuItem();
-    m_link->closeComPort();
-    OpenComPort();
-}
-
-// A failed open shows its message box from the presenter; the status line adds
-// which device it was and why, which is what a user needs to fix it.
-void TFormHlav::OpenComPort()
-{
-    const QString device = SettingsFile::portDevice(m_settings, m_comPort);
-    m_presenter->openComPort(m_comPort, device);
-    if (!m_link->portError().isEmpty())
-        statusBar()->showMessage(
-            m_messages.text(lang::Msg::PortOpenFailed).arg(device, m_link->portError()));
-}
-
-void TFormHlav::checkComMenuItem()
-{
-    const QList<QAction *> items = comMenuItems();
-    for (int i = 0; i < items.size(); ++i) {
-        items[i]->setCheckable(true);
-        items[i]->setChecked(i + 1 == m_comPort);
-    }
+    m_comPorts->setPortAccessCheck(std::move(check));
 }
 
 void TFormHlav::closeEvent(QCloseEvent *event)
@@ -250,25 +229,6 @@ void TFormHlav::keepOnSomeScreen()
             return;
     }
     centreOnScreen();
-}
-
-void TFormHlav::applyLanguageWord(const QStringList &arguments)
-{
-    if (arguments.isEmpty())
-        return;
-    for (quint8 i = 0; i < lang::kLanguageCount; ++i) {
-        if (arguments.first() == QLatin1String(kLanguageWords[i]))
-            m_language = i;
-    }
-}
-
-bool TFormHlav::isLanguageWord(const QString &word)
-{
-    for (const char *languageWord : kLanguageWords) {
-        if (word == QLatin1String(languageWord))
-            return true;
-    }
-    return false;
 }
 
 void TFormHlav::ApplyRangeRule()

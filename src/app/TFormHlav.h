@@ -16,9 +16,11 @@
 namespace Ui {
 class TFormHlav;
 }
+class ComPortCommands;
 class CurveGraphWindow;
 class FormBinding;
 class FormEvents;
+class LanguageCommands;
 class LinkPresenter;
 class PollCycle;
 class QAction;
@@ -53,7 +55,7 @@ public:
     // Replaces the open and save dialogs, so that the file commands can run without a user.
     void setFileDialog(FileDialog dialog) { m_fileDialog = std::move(dialog); }
     // Replaces what the device chooser learns of device permissions.
-    void setPortAccessCheck(PortSurvey::AccessCheck check) { m_portSurvey = PortSurvey(check); }
+    void setPortAccessCheck(PortSurvey::AccessCheck check);
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -62,8 +64,7 @@ protected:
 private slots:
     // Link: tick, port and transactions.
     void Timer1Timer();
-    void MenuCom1Click();
-    void MenuChooseDeviceClick();
+    void MenuCom1Click(QAction *item);
     void MenuReadClick();
     void MenuVerifyClick();
     void MenuProgramClick();
@@ -72,12 +73,6 @@ private slots:
     void MenuNewClick();
     void MenuOpenClick();
     void MenuSaveClick();
-
-    // Language commands.
-    void MenuEnglishClick();
-    void MenuGermanClick();
-    void MenuFrenchClick();
-    void MenuCzechClick();
 
     // Printing.
     void SpeedButtonPrintClick();
@@ -101,8 +96,6 @@ private:
     void keepOnSomeScreen();
     void LoadSettings();
     void SaveSettings();
-    void applyLanguageWord(const QStringList &arguments);
-    static bool isLanguageWord(const QString &word);
     void ApplyRangeRule();
     void readTestSwitch();
 
@@ -117,18 +110,11 @@ private:
     void hideMessageLine();
     void collectForTransfer();
     void connectPrintCommand();
-    void connectLanguageCommands();
     void connectToolCommands();
     // Keeps the image as the unit now holds it in the history of sets.
     void recordHistory(HistoryEvent event);
     void restoreCurveGraph(const ToolWindowSettings &settings);
     ToolWindowSettings curveGraphSettings() const;
-    void switchLanguage(quint8 language);
-    void OpenComPort();
-    void checkComMenuItem();
-    void updateComMenuTips();
-    QList<QAction *> comMenuItems() const;
-    QStringList comDevices() const;
     void openStartFile(const QStringList &arguments);
     void openParameterFile(const QString &path);
 
@@ -142,8 +128,7 @@ private:
     QRect m_outerBounds;        // frame included, as the design or the settings ask
     bool m_frameFitted = false; // the client area allows for the frame
     QString m_lastFilePath;
-    Settings m_settings; // also keeps the [PORTS] mapping
-    PortSurvey m_portSurvey;
+    Settings m_settings;                    // also keeps the [PORTS] mapping
     std::unique_ptr<FormBinding> m_binding; // controls <-> parameters, undo history
     std::unique_ptr<FormEvents> m_events;
     std::unique_ptr<SerialPort> m_port;
@@ -151,6 +136,8 @@ private:
     std::unique_ptr<PollCycle> m_link;
     std::unique_ptr<LinkPresenter> m_presenter;
     std::unique_ptr<TuningTools> m_tools; // the Tools menu's extra windows
+    ComPortCommands *m_comPorts = nullptr;
+    LanguageCommands *m_languages = nullptr;
     QTimer *Timer1 = nullptr;
     TFormAbout *m_about = nullptr;            // hidden until About shows it
     CurveGraphWindow *m_curveGraph = nullptr; // hidden until Tools shows it
