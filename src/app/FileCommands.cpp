@@ -13,11 +13,8 @@
 void TFormHlav::connectFileCommands()
 {
     connect(ui->MenuNew, &QAction::triggered, this, &TFormHlav::MenuNewClick);
-    connect(ui->SpeedButton6, &QToolButton::clicked, this, &TFormHlav::MenuNewClick);
     connect(ui->MenuOpen, &QAction::triggered, this, &TFormHlav::MenuOpenClick);
-    connect(ui->SpeedButton5, &QToolButton::clicked, this, &TFormHlav::MenuOpenClick);
     connect(ui->MenuSave, &QAction::triggered, this, &TFormHlav::MenuSaveClick);
-    connect(ui->SpeedButton7, &QToolButton::clicked, this, &TFormHlav::MenuSaveClick);
 }
 
 // The message line is cleared before the change is committed, so that the

@@ -17,7 +17,6 @@
 void TFormHlav::connectPrintCommand()
 {
     connect(ui->MenuPrint, &QAction::triggered, this, &TFormHlav::SpeedButtonPrintClick);
-    connect(ui->SpeedButtonPrint, &QToolButton::clicked, this, &TFormHlav::SpeedButtonPrintClick);
 }
 
 void TFormHlav::SpeedButtonPrintClick()

@@ -97,8 +97,27 @@ void TFormHlav::FormCreate(const QStringList &arguments)
     Timer1->start();
 }
 
+namespace {
+
+// The button takes over the item's texts and enabled state and triggers it.
+// The picture stays the button's: the menu has always shown text only.
+void shareAction(QToolButton &button, QAction &item)
+{
+    item.setIcon(button.icon());
+    item.setIconVisibleInMenu(false);
+    button.setDefaultAction(&item);
+}
+
+} // namespace
+
 void TFormHlav::connectCommands()
 {
+    // The undo and redo buttons keep their own enabled state, which the
+    // menu items do not follow, and Read, Verify and Program are push buttons.
+    shareAction(*ui->SpeedButton6, *ui->MenuNew);
+    shareAction(*ui->SpeedButton5, *ui->MenuOpen);
+    shareAction(*ui->SpeedButton7, *ui->MenuSave);
+    shareAction(*ui->SpeedButtonPrint, *ui->MenuPrint);
     connect(&m_comPorts->group(), &QActionGroup::triggered, this, &TFormHlav::MenuCom1Click);
     connect(m_languages, &LanguageCommands::textsApplied, this, [this] {
         m_comPorts->updateComMenuTips();
