@@ -11,6 +11,7 @@
 #include "LanguageTexts.h"
 #include "LinkPresenter.h"
 #include "PollCycle.h"
+#include "ScreenCentre.h"
 #include "SerialPort.h"
 #include "SetHistory.h"
 #include "SettingsFile.h"
@@ -222,14 +223,9 @@ void TFormHlav::FormClose()
 
 void TFormHlav::centreOnScreen()
 {
-    const QScreen *screen = QGuiApplication::primaryScreen();
-    if (!screen)
-        return;
-    const QRect area = screen->geometry();
     const QSize outer = windowframe::outerBounds(this).size();
-    placeOuter(QRect(QPoint(area.x() + (area.width() - outer.width()) / 2,
-                            area.y() + (area.height() - outer.height()) / 2),
-                     outer));
+    if (const std::optional<QPoint> centred = centredOnPrimaryScreen(outer))
+        placeOuter(QRect(*centred, outer));
 }
 
 void TFormHlav::placeOuter(const QRect &outer)
