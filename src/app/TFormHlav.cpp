@@ -4,13 +4,16 @@
 #include "ComPortCommands.h"
 #include "ConfigPaths.h"
 #include "DesignExtras.h"
+#include "FileCommands.h"
 #include "FormBinding.h"
 #include "FormEvents.h"
+#include "HelpCommands.h"
 #include "ImageFile.h"
 #include "LanguageCommands.h"
 #include "LanguageTexts.h"
 #include "LinkPresenter.h"
 #include "PollCycle.h"
+#include "PrintCommand.h"
 #include "ScreenCentre.h"
 #include "SerialPort.h"
 #include "SetHistory.h"
@@ -49,11 +52,13 @@ TFormHlav::TFormHlav(const QStringList &arguments, QWidget *parent)
     m_languages =
         new LanguageCommands({ui->MenuEnglish, ui->MenuGerman, ui->MenuFrench, ui->MenuCzech},
                              *this, m_messages, m_language, *m_binding);
+    m_files = std::make_unique<FileCommands>(
+        *this, m_parameters, *m_binding, m_presenter->messageLine(), m_messages, *ui->LabelFile2);
+    m_print = std::make_unique<PrintCommand>(*this, *ui->centralwidget, *ui->RadioGroupInput1,
+                                             *m_binding, *m_presenter, m_messages);
+    m_help = std::make_unique<HelpCommands>(*this, m_messages, *m_about);
     connectTuningTools();
     connectCommands();
-    connectFileCommands();
-    connectHelpCommands();
-    connectPrintCommand();
     connectToolCommands();
     auto *terminationSignals = new TerminationSignals(this);
     connect(terminationSignals, &TerminationSignals::terminationRequested, this, &QWidget::close);
@@ -80,14 +85,14 @@ void TFormHlav::FormCreate(const QStringList &arguments)
     m_comPorts->openComPort();
     m_comPorts->checkComMenuItem();
     m_binding->ShowParameterSet();
-    hideMessageLine();
+    m_presenter->messageLine().hide();
     ui->LabelEeDataErr->hide();
     ui->LabelVersion->hide();
     readTestSwitch();
     showTestLabels();
     m_binding->ApplyVisibilityRules();
     m_comPorts->updateComMenuTips();
-    openStartFile(arguments);
+    m_files->openStartFile(arguments);
 
     // The first tick comes once the event loop runs, after this sequence.
     Timer1 = new QTimer(this);
@@ -124,6 +129,13 @@ void TFormHlav::connectCommands()
         m_comPorts->updateComMenuTips();
         showTuningTexts();
     });
+    connect(ui->MenuNew, &QAction::triggered, this, &TFormHlav::MenuNewClick);
+    connect(ui->MenuOpen, &QAction::triggered, this, &TFormHlav::MenuOpenClick);
+    connect(ui->MenuSave, &QAction::triggered, this, &TFormHlav::MenuSaveClick);
+    connect(ui->MenuPrint, &QAction::triggered, this, &TFormHlav::SpeedButtonPrintClick);
+    connect(ui->MenuContens, &QAction::triggered, this, &TFormHlav::MenuContensClick);
+    connect(ui->MenuAbout, &QAction::triggered, this, &TFormHlav::MenuAboutClick);
+    connect(ui->MenuExit, &QAction::triggered, this, &TFormHlav::MenuExitClick);
     connect(ui->MenuRead, &QAction::triggered, this, &TFormHlav::MenuReadClick);
     connect(ui->ButtonRead, &QPushButton::clicked, this, &TFormHlav::MenuReadClick);
     connect(ui->MenuVerify, &QAction::triggered, this, &TFormHlav::MenuVerifyClick);
@@ -137,6 +149,46 @@ void TFormHlav::connectCommands()
 void TFormHlav::Timer1Timer()
 {
     m_link->tick();
+}
+
+void TFormHlav::MenuNewClick()
+{
+    m_files->newSet();
+}
+
+void TFormHlav::MenuOpenClick()
+{
+    m_files->open();
+}
+
+void TFormHlav::MenuSaveClick()
+{
+    m_files->save();
+}
+
+void TFormHlav::setFileDialog(FileDialog dialog)
+{
+    m_files->setFileDialog(std::move(dialog));
+}
+
+void TFormHlav::SpeedButtonPrintClick()
+{
+    m_print->print();
+}
+
+void TFormHlav::MenuContensClick()
+{
+    m_help->showManual();
+}
+
+void TFormHlav::MenuAboutClick()
+{
+    m_help->showAbout();
+}
+
+void TFormHlav::MenuExitClick()
+{
+    close();
 }
 
 // A read replaces the file's set, so the file name goes even if it fails.
@@ -261,7 +313,7 @@ void TFormHlav::LoadSettings()
     m_comPort = s.comPort.value_or(m_comPort);
     m_language = s.language.value_or(m_language);
     ui->LabelFile2->setText(s.file.value_or(QString()));
-    m_lastFilePath = s.iniDir.value_or(QString());
+    m_files->setLastFilePath(s.iniDir.value_or(QString()));
     ui->CheckBoxIgnAll->setChecked(s.ignAll.value_or(ui->CheckBoxIgnAll->isChecked()));
     restoreCurveGraph(s.curveGraph);
     ImageFile::load(ConfigPaths::imageFile(), m_parameters);
@@ -281,7 +333,7 @@ void TFormHlav::SaveSettings()
     s.comPort = m_comPort;
     s.language = m_language;
     s.file = ui->LabelFile2->text();
-    s.iniDir = m_lastFilePath;
+    s.iniDir = m_files->lastFilePath();
     s.ignAll = ui->CheckBoxIgnAll->isChecked();
     s.curveGraph = curveGraphSettings();
     SettingsFile::save(ConfigPaths::settingsFile(), s);

@@ -18,11 +18,14 @@ class TFormHlav;
 }
 class ComPortCommands;
 class CurveGraphWindow;
+class FileCommands;
 class FormBinding;
+class HelpCommands;
 class FormEvents;
 class LanguageCommands;
 class LinkPresenter;
 class PollCycle;
+class PrintCommand;
 class QAction;
 class QTimer;
 class SerialPort;
@@ -53,7 +56,7 @@ public:
     TuningTools &tuningTools() { return *m_tools; }
 
     // Replaces the open and save dialogs, so that the file commands can run without a user.
-    void setFileDialog(FileDialog dialog) { m_fileDialog = std::move(dialog); }
+    void setFileDialog(FileDialog dialog);
     // Replaces what the device chooser learns of device permissions.
     void setPortAccessCheck(PortSurvey::AccessCheck check);
 
@@ -105,18 +108,12 @@ private:
     void showTuningTexts();
     void endTuningTools();
     void connectCommands();
-    void connectFileCommands();
-    void connectHelpCommands();
-    void hideMessageLine();
     void collectForTransfer();
-    void connectPrintCommand();
     void connectToolCommands();
     // Keeps the image as the unit now holds it in the history of sets.
     void recordHistory(HistoryEvent event);
     void restoreCurveGraph(const ToolWindowSettings &settings);
     ToolWindowSettings curveGraphSettings() const;
-    void openStartFile(const QStringList &arguments);
-    void openParameterFile(const QString &path);
 
     std::unique_ptr<Ui::TFormHlav> ui;
     ParameterSet m_parameters;
@@ -125,9 +122,8 @@ private:
     quint8 m_language = lang::English;
     bool m_testMode = false;
     bool m_closed = false;
-    QRect m_outerBounds;        // frame included, as the design or the settings ask
-    bool m_frameFitted = false; // the client area allows for the frame
-    QString m_lastFilePath;
+    QRect m_outerBounds;                    // frame included, as the design or the settings ask
+    bool m_frameFitted = false;             // the client area allows for the frame
     Settings m_settings;                    // also keeps the [PORTS] mapping
     std::unique_ptr<FormBinding> m_binding; // controls <-> parameters, undo history
     std::unique_ptr<FormEvents> m_events;
@@ -137,13 +133,13 @@ private:
     std::unique_ptr<LinkPresenter> m_presenter;
     std::unique_ptr<TuningTools> m_tools; // the Tools menu's extra windows
     ComPortCommands *m_comPorts = nullptr;
+    std::unique_ptr<FileCommands> m_files;
+    std::unique_ptr<PrintCommand> m_print;
+    std::unique_ptr<HelpCommands> m_help;
     LanguageCommands *m_languages = nullptr;
     QTimer *Timer1 = nullptr;
     TFormAbout *m_about = nullptr;            // hidden until About shows it
     CurveGraphWindow *m_curveGraph = nullptr; // hidden until Tools shows it
     std::unique_ptr<SetHistory> m_history;
     std::unique_ptr<ToolLinkWatch> m_toolWatch; // after m_presenter: hands the link back to it
-    FileDialog m_fileDialog = [this](FileDialogKind kind, const QString &proposed) {
-        return askForParameterFile(this, kind, proposed);
-    };
 };

@@ -3,6 +3,7 @@
 
 #include "ConfigPaths.h"
 #include "CurveGraphWindow.h"
+#include "FileCommands.h"
 #include "FormBinding.h"
 #include "FormEvents.h"
 #include "HistoryDialog.h"
@@ -59,8 +60,8 @@ void TFormHlav::MenuHistoryClick()
     HistoryDialog dialog(m_history->folder().entries(), m_language, this);
     if (dialog.exec() != QDialog::Accepted)
         return;
-    hideMessageLine();
-    openParameterFile(dialog.chosenPath());
+    m_presenter->messageLine().hide();
+    m_files->openFile(dialog.chosenPath());
 }
 
 // Page 0 of the image is the unit's own after a Read or a Program.
