@@ -14,7 +14,6 @@
 #include "LinkPresenter.h"
 #include "PollCycle.h"
 #include "PrintCommand.h"
-#include "ScreenCentre.h"
 #include "SerialPort.h"
 #include "SetHistory.h"
 #include "SettingsFile.h"
@@ -27,8 +26,6 @@
 
 #include <QActionGroup>
 #include <QCloseEvent>
-#include <QGuiApplication>
-#include <QScreen>
 #include <QTimer>
 
 TFormHlav::TFormHlav(const QStringList &arguments, QWidget *parent)
@@ -73,9 +70,9 @@ void TFormHlav::FormCreate(const QStringList &arguments)
     m_parameters.setBike(0);
     m_parameters.SetDefaults();
     resize(kDesignWidth, kDesignHeight);
-    centreOnScreen();
+    m_placement.centreOnScreen();
     LoadSettings();
-    keepOnSomeScreen();
+    m_placement.keepOnSomeScreen();
     m_languages->applyLanguageWord(arguments);
     ApplyRangeRule();
     lang::applyLanguageTexts(this, m_messages, m_language);
@@ -242,23 +239,12 @@ bool TFormHlav::event(QEvent *event)
     case QEvent::WinIdChange:
     case QEvent::Show:
     case QEvent::Move:
-        fitOuterSizeToFrame();
+        m_placement.fitOuterSizeToFrame();
         break;
     default:
         break;
     }
     return handled;
-}
-
-// The frame becomes known only once the window system has the window (for
-// some, once it has placed it on screen); until then the client area had the
-// whole outer size. Once known, the window is placed again as it was asked for.
-void TFormHlav::fitOuterSizeToFrame()
-{
-    if (m_frameFitted || windowframe::margins(this).isNull())
-        return;
-    m_frameFitted = true;
-    windowframe::setOuterBounds(this, m_outerBounds);
 }
 
 void TFormHlav::FormClose()
@@ -273,31 +259,6 @@ void TFormHlav::FormClose()
     SaveSettings();
 }
 
-void TFormHlav::centreOnScreen()
-{
-    const QSize outer = windowframe::outerBounds(this).size();
-    if (const std::optional<QPoint> centred = centredOnPrimaryScreen(outer))
-        placeOuter(QRect(*centred, outer));
-}
-
-void TFormHlav::placeOuter(const QRect &outer)
-{
-    m_outerBounds = outer;
-    windowframe::setOuterBounds(this, outer);
-}
-
-// A position stored while another monitor was attached may lie off every
-// screen now; such a window would be unreachable, so it opens centred.
-void TFormHlav::keepOnSomeScreen()
-{
-    const QRect bounds = windowframe::outerBounds(this);
-    for (const QScreen *screen : QGuiApplication::screens()) {
-        if (screen->geometry().intersects(bounds))
-            return;
-    }
-    centreOnScreen();
-}
-
 void TFormHlav::ApplyRangeRule()
 {
     m_binding->ApplyRangeRule();
@@ -308,8 +269,8 @@ void TFormHlav::LoadSettings()
     m_settings = SettingsFile::load(ConfigPaths::settingsFile());
     const Settings &s = m_settings;
     const QRect now = windowframe::outerBounds(this);
-    placeOuter(QRect(s.left.value_or(now.x()), s.top.value_or(now.y()),
-                     s.width.value_or(now.width()), s.height.value_or(now.height())));
+    m_placement.placeOuter(QRect(s.left.value_or(now.x()), s.top.value_or(now.y()),
+                                 s.width.value_or(now.width()), s.height.value_or(now.height())));
     m_comPort = s.comPort.value_or(m_comPort);
     m_language = s.language.value_or(m_language);
     ui->LabelFile2->setText(s.file.value_or(QString()));
@@ -324,7 +285,7 @@ void TFormHlav::LoadSettings()
 void TFormHlav::SaveSettings()
 {
     Settings &s = m_settings;
-    fitOuterSizeToFrame();
+    m_placement.fitOuterSizeToFrame();
     const QRect bounds = windowframe::outerBounds(this);
     s.left = bounds.x();
     s.top = bounds.y();

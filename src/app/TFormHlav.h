@@ -7,6 +7,7 @@
 #include "PortSurvey.h"
 #include "SettingsFile.h"
 #include "TuningTools.h" // complete for the window's destructor
+#include "WindowPlacement.h"
 
 #include <QMainWindow>
 #include <QStringList>
@@ -93,10 +94,6 @@ private:
     void FormCreate(const QStringList &arguments);
     void FormClose();
 
-    void centreOnScreen();
-    void placeOuter(const QRect &outer);
-    void fitOuterSizeToFrame();
-    void keepOnSomeScreen();
     void LoadSettings();
     void SaveSettings();
     void ApplyRangeRule();
@@ -122,9 +119,8 @@ private:
     quint8 m_language = lang::English;
     bool m_testMode = false;
     bool m_closed = false;
-    QRect m_outerBounds;                    // frame included, as the design or the settings ask
-    bool m_frameFitted = false;             // the client area allows for the frame
-    Settings m_settings;                    // also keeps the [PORTS] mapping
+    Settings m_settings; // also keeps the [PORTS] mapping
+    WindowPlacement m_placement{*this};
     std::unique_ptr<FormBinding> m_binding; // controls <-> parameters, undo history
     std::unique_ptr<FormEvents> m_events;
     std::unique_ptr<SerialPort> m_port;
