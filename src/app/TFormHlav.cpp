@@ -8,7 +8,6 @@
 #include "FormBinding.h"
 #include "FormEvents.h"
 #include "HelpCommands.h"
-#include "ImageFile.h"
 #include "LanguageCommands.h"
 #include "LanguageTexts.h"
 #include "LinkPresenter.h"
@@ -16,13 +15,12 @@
 #include "PrintCommand.h"
 #include "SerialPort.h"
 #include "SetHistory.h"
-#include "SettingsFile.h"
 #include "TFormAbout.h"
 #include "TerminationSignals.h"
 #include "TestSwitch.h"
 #include "ToolLinkWatch.h"
-#include "WindowFrame.h"
 #include "WindowLinkView.h"
+#include "WindowSettings.h"
 
 #include <QActionGroup>
 #include <QCloseEvent>
@@ -57,6 +55,11 @@ TFormHlav::TFormHlav(const QStringList &arguments, QWidget *parent)
     connectTuningTools();
     connectCommands();
     connectToolCommands();
+    m_windowSettings = std::make_unique<WindowSettings>(
+        *this,
+        WindowSettings::Parts{m_placement, *ui->LabelFile2, *ui->CheckBoxIgnAll, *m_files,
+                              *m_curveGraph},
+        m_settings, m_parameters, m_comPort, m_language);
     auto *terminationSignals = new TerminationSignals(this);
     connect(terminationSignals, &TerminationSignals::terminationRequested, this, &QWidget::close);
     FormCreate(arguments);
@@ -266,39 +269,12 @@ void TFormHlav::ApplyRangeRule()
 
 void TFormHlav::LoadSettings()
 {
-    m_settings = SettingsFile::load(ConfigPaths::settingsFile());
-    const Settings &s = m_settings;
-    const QRect now = windowframe::outerBounds(this);
-    m_placement.placeOuter(QRect(s.left.value_or(now.x()), s.top.value_or(now.y()),
-                                 s.width.value_or(now.width()), s.height.value_or(now.height())));
-    m_comPort = s.comPort.value_or(m_comPort);
-    m_language = s.language.value_or(m_language);
-    ui->LabelFile2->setText(s.file.value_or(QString()));
-    m_files->setLastFilePath(s.iniDir.value_or(QString()));
-    ui->CheckBoxIgnAll->setChecked(s.ignAll.value_or(ui->CheckBoxIgnAll->isChecked()));
-    restoreCurveGraph(s.curveGraph);
-    ImageFile::load(ConfigPaths::imageFile(), m_parameters);
+    m_windowSettings->load();
 }
 
-// A settings file that cannot be written is not reported: nobody is left to
-// read a message while the window closes. The earlier file stays whole.
 void TFormHlav::SaveSettings()
 {
-    Settings &s = m_settings;
-    m_placement.fitOuterSizeToFrame();
-    const QRect bounds = windowframe::outerBounds(this);
-    s.left = bounds.x();
-    s.top = bounds.y();
-    s.height = bounds.height();
-    s.width = bounds.width();
-    s.comPort = m_comPort;
-    s.language = m_language;
-    s.file = ui->LabelFile2->text();
-    s.iniDir = m_files->lastFilePath();
-    s.ignAll = ui->CheckBoxIgnAll->isChecked();
-    s.curveGraph = curveGraphSettings();
-    SettingsFile::save(ConfigPaths::settingsFile(), s);
-    ImageFile::save(ConfigPaths::imageFile(), m_parameters);
+    m_windowSettings->save();
 }
 
 void TFormHlav::readTestSwitch()

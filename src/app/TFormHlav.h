@@ -34,9 +34,11 @@ class SetHistory;
 class ToolLinkWatch;
 class TFormAbout;
 class WindowLinkView;
+class WindowSettings;
 
-// The main window: owns the parameter image, the link, the undo history and
-// the texts of the current language, and wires the controls to them.
+// The main window: owns the parameter image, the link, the binding and the
+// texts of the current language, and wires the controls' handlers to the
+// command objects that do the work.
 class TFormHlav : public QMainWindow
 {
     Q_OBJECT
@@ -109,8 +111,6 @@ private:
     void connectToolCommands();
     // Keeps the image as the unit now holds it in the history of sets.
     void recordHistory(HistoryEvent event);
-    void restoreCurveGraph(const ToolWindowSettings &settings);
-    ToolWindowSettings curveGraphSettings() const;
 
     std::unique_ptr<Ui::TFormHlav> ui;
     ParameterSet m_parameters;
@@ -127,12 +127,13 @@ private:
     std::unique_ptr<WindowLinkView> m_linkView;
     std::unique_ptr<PollCycle> m_link;
     std::unique_ptr<LinkPresenter> m_presenter;
-    std::unique_ptr<TuningTools> m_tools; // the Tools menu's extra windows
-    ComPortCommands *m_comPorts = nullptr;
+    std::unique_ptr<TuningTools> m_tools;  // the Tools menu's extra windows
+    ComPortCommands *m_comPorts = nullptr; // QObject children of the window
+    LanguageCommands *m_languages = nullptr;
     std::unique_ptr<FileCommands> m_files;
     std::unique_ptr<PrintCommand> m_print;
     std::unique_ptr<HelpCommands> m_help;
-    LanguageCommands *m_languages = nullptr;
+    std::unique_ptr<WindowSettings> m_windowSettings;
     QTimer *Timer1 = nullptr;
     TFormAbout *m_about = nullptr;            // hidden until About shows it
     CurveGraphWindow *m_curveGraph = nullptr; // hidden until Tools shows it

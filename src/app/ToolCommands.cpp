@@ -69,16 +69,3 @@ void TFormHlav::recordHistory(HistoryEvent event)
 {
     m_history->record(m_parameters, decodeUnitInfo(m_parameters.page(0)).name, event, m_language);
 }
-
-// Opened once the event loop runs, so that it comes up after the main window.
-void TFormHlav::restoreCurveGraph(const ToolWindowSettings &settings)
-{
-    m_curveGraph->restore(settings);
-    if (settings.open.value_or(false))
-        QMetaObject::invokeMethod(m_curveGraph, &CurveGraphWindow::open, Qt::QueuedConnection);
-}
-
-ToolWindowSettings TFormHlav::curveGraphSettings() const
-{
-    return m_curveGraph->settings();
-}
