@@ -14,11 +14,10 @@
 #include "PollCycle.h"
 #include "PrintCommand.h"
 #include "SerialPort.h"
-#include "SetHistory.h"
 #include "TFormAbout.h"
 #include "TerminationSignals.h"
 #include "TestSwitch.h"
-#include "ToolLinkWatch.h"
+#include "ToolCommands.h"
 #include "WindowLinkView.h"
 #include "WindowSettings.h"
 
@@ -54,11 +53,13 @@ TFormHlav::TFormHlav(const QStringList &arguments, QWidget *parent)
     m_help = std::make_unique<HelpCommands>(*this, m_messages, *m_about);
     connectTuningTools();
     connectCommands();
-    connectToolCommands();
+    m_toolCommands = std::make_unique<ToolCommands>(
+        ToolCommands::Parts{*this, *ui->MenuTools, *statusBar()}, m_parameters, m_language,
+        *m_binding, *m_events, *m_link, *m_presenter, m_presenter->messageLine(), *m_files);
     m_windowSettings = std::make_unique<WindowSettings>(
         *this,
         WindowSettings::Parts{m_placement, *ui->LabelFile2, *ui->CheckBoxIgnAll, *m_files,
-                              *m_curveGraph},
+                              m_toolCommands->curveGraph()},
         m_settings, m_parameters, m_comPort, m_language);
     auto *terminationSignals = new TerminationSignals(this);
     connect(terminationSignals, &TerminationSignals::terminationRequested, this, &QWidget::close);

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "FileDialog.h"
-#include "HistoryFolder.h"
 #include "MessageTable.h"
 #include "ParameterSet.h"
 #include "PortSurvey.h"
@@ -18,7 +17,6 @@ namespace Ui {
 class TFormHlav;
 }
 class ComPortCommands;
-class CurveGraphWindow;
 class FileCommands;
 class FormBinding;
 class HelpCommands;
@@ -30,9 +28,8 @@ class PrintCommand;
 class QAction;
 class QTimer;
 class SerialPort;
-class SetHistory;
-class ToolLinkWatch;
 class TFormAbout;
+class ToolCommands;
 class WindowLinkView;
 class WindowSettings;
 
@@ -88,10 +85,6 @@ private slots:
     void MenuAboutClick();
     void MenuExitClick();
 
-    // Tools: the advance curve graph and the history of sets.
-    void MenuCurveGraphClick();
-    void MenuHistoryClick();
-
 private:
     void FormCreate(const QStringList &arguments);
     void FormClose();
@@ -108,9 +101,6 @@ private:
     void endTuningTools();
     void connectCommands();
     void collectForTransfer();
-    void connectToolCommands();
-    // Keeps the image as the unit now holds it in the history of sets.
-    void recordHistory(HistoryEvent event);
 
     std::unique_ptr<Ui::TFormHlav> ui;
     ParameterSet m_parameters;
@@ -135,8 +125,6 @@ private:
     std::unique_ptr<HelpCommands> m_help;
     std::unique_ptr<WindowSettings> m_windowSettings;
     QTimer *Timer1 = nullptr;
-    TFormAbout *m_about = nullptr;            // hidden until About shows it
-    CurveGraphWindow *m_curveGraph = nullptr; // hidden until Tools shows it
-    std::unique_ptr<SetHistory> m_history;
-    std::unique_ptr<ToolLinkWatch> m_toolWatch; // after m_presenter: hands the link back to it
+    TFormAbout *m_about = nullptr;                // hidden until About shows it
+    std::unique_ptr<ToolCommands> m_toolCommands; // after m_presenter: hands the link back to it
 };
