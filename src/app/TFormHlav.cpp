@@ -51,7 +51,9 @@ TFormHlav::TFormHlav(const QStringList &arguments, QWidget *parent)
     m_print = std::make_unique<PrintCommand>(*this, *ui->centralwidget, *ui->RadioGroupInput1,
                                              *m_binding, *m_presenter, m_messages);
     m_help = std::make_unique<HelpCommands>(*this, m_messages, *m_about);
-    connectTuningTools();
+    // Their items go at the end of the Tools menu, before the tool commands' own.
+    m_tools = std::make_unique<TuningTools>(*this, *ui->MenuTools, m_parameters, *m_presenter,
+                                            m_messages);
     connectCommands();
     m_toolCommands = std::make_unique<ToolCommands>(
         ToolCommands::Parts{*this, *ui->MenuTools, *statusBar()}, m_parameters, m_language,
@@ -80,7 +82,7 @@ void TFormHlav::FormCreate(const QStringList &arguments)
     m_languages->applyLanguageWord(arguments);
     ApplyRangeRule();
     lang::applyLanguageTexts(this, m_messages, m_language);
-    showTuningTexts();
+    m_tools->setLanguage(m_language);
     m_binding->ShowParameterSet();
     m_binding->StartUndoHistory();
     m_comPorts->openComPort();
@@ -128,7 +130,7 @@ void TFormHlav::connectCommands()
     connect(&m_comPorts->group(), &QActionGroup::triggered, this, &TFormHlav::MenuCom1Click);
     connect(m_languages, &LanguageCommands::textsApplied, this, [this] {
         m_comPorts->updateComMenuTips();
-        showTuningTexts();
+        m_tools->setLanguage(m_language);
     });
     connect(ui->MenuNew, &QAction::triggered, this, &TFormHlav::MenuNewClick);
     connect(ui->MenuOpen, &QAction::triggered, this, &TFormHlav::MenuOpenClick);
@@ -256,7 +258,7 @@ void TFormHlav::FormClose()
     if (m_closed)
         return;
     m_closed = true;
-    endTuningTools();
+    m_tools->stopRecording(); // a recording ends with the window
     m_link->closeComPort();
     m_binding->CollectControls();
     ApplyRangeRule();

@@ -95,10 +95,6 @@ private:
     void readTestSwitch();
 
     void showTestLabels();
-    // The tuning tools (TuningCommands.cpp): comparing sets, recording live values.
-    void connectTuningTools();
-    void showTuningTexts();
-    void endTuningTools();
     void connectCommands();
     void collectForTransfer();
 
@@ -117,7 +113,7 @@ private:
     std::unique_ptr<WindowLinkView> m_linkView;
     std::unique_ptr<PollCycle> m_link;
     std::unique_ptr<LinkPresenter> m_presenter;
-    std::unique_ptr<TuningTools> m_tools;  // the Tools menu's extra windows
+    std::unique_ptr<TuningTools> m_tools;  // after the image and the presenter, which outlive it
     ComPortCommands *m_comPorts = nullptr; // QObject children of the window
     LanguageCommands *m_languages = nullptr;
     std::unique_ptr<FileCommands> m_files;
