@@ -109,7 +109,8 @@ void TFormHlav::FormCreate(const QStringList &arguments)
 namespace {
 
 // The button takes over the item's texts and enabled state and triggers it.
-// The picture stays the button's: the menu has always shown text only.
+// The item carries the button's picture, hidden in the menu, which has
+// always shown text only.
 void shareAction(QToolButton &button, QAction &item)
 {
     item.setIcon(button.icon());
