@@ -3,12 +3,11 @@
 
 #include "BuildStamp.h"
 #include "MessageTable.h"
+#include "ScreenCentre.h"
 
-#include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPixmap>
-#include <QScreen>
 #include <QSvgRenderer>
 
 // Resources of a static library are registered by hand, outside any namespace.
@@ -44,12 +43,8 @@ void TFormAbout::FormCreate()
     m_ui->LabelDate->setText(about::buildDateText(built));
     m_ui->LabelTime->setText(about::buildTimeText(built));
 
-    const QScreen *screen = QGuiApplication::primaryScreen();
-    if (!screen)
-        return;
-    const QRect area = screen->geometry();
-    move(area.left() + area.width() / 2 - width() / 2,
-         area.top() + area.height() / 2 - height() / 2);
+    if (const std::optional<QPoint> centred = centredOnPrimaryScreen(size()))
+        move(*centred);
 }
 
 void TFormAbout::FormActivate()

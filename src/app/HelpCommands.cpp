@@ -1,34 +1,26 @@
-#include "TFormHlav.h"
-#include "ui_TFormHlav.h"
+#include "HelpCommands.h"
 
 #include "ManualLookup.h"
 #include "MessageBox.h"
-#include "TFormAbout.h"
+#include "MessageTable.h"
 
 #include <QDesktopServices>
+#include <QDialog>
 #include <QUrl>
 
-void TFormHlav::connectHelpCommands()
+HelpCommands::HelpCommands(QWidget &window, const lang::MessageTable &messages, QDialog &about)
+    : m_window(window), m_messages(messages), m_about(about)
 {
-    connect(ui->MenuContens, &QAction::triggered, this, &TFormHlav::MenuContensClick);
-    connect(ui->MenuAbout, &QAction::triggered, this, &TFormHlav::MenuAboutClick);
-    connect(ui->MenuExit, &QAction::triggered, this, &TFormHlav::MenuExitClick);
 }
 
-// The manual of the current language, opened with the desktop's viewer.
-void TFormHlav::MenuContensClick()
+void HelpCommands::showManual()
 {
     const QString manual = findManual(m_messages.text(lang::Msg::HelpFile), manualFolders());
     if (manual.isEmpty() || !QDesktopServices::openUrl(QUrl::fromLocalFile(manual)))
-        showMessageBox(this, m_messages.text(lang::Msg::HelpError));
+        showMessageBox(&m_window, m_messages.text(lang::Msg::HelpError));
 }
 
-void TFormHlav::MenuAboutClick()
+void HelpCommands::showAbout()
 {
-    m_about->exec();
-}
-
-void TFormHlav::MenuExitClick()
-{
-    close();
+    m_about.exec();
 }

@@ -1,45 +1,57 @@
-#include "TFormHlav.h"
-#include "ui_TFormHlav.h"
+#include "LanguageCommands.h"
 
 #include "FormBinding.h"
 #include "LanguageTexts.h"
+#include "MessageTable.h"
 
-void TFormHlav::connectLanguageCommands()
+#include <QAction>
+#include <QActionGroup>
+#include <QWidget>
+
+namespace {
+
+const char *const kLanguageWords[lang::kLanguageCount] = {"ENGLISH", "DEUTSCH", "FRANCE", "CESKY"};
+
+} // namespace
+
+LanguageCommands::LanguageCommands(const QList<QAction *> &items, QWidget &window,
+                                   lang::MessageTable &messages, quint8 &language,
+                                   FormBinding &binding)
+    : QObject(&window), m_group(new QActionGroup(this)), m_window(window), m_messages(messages),
+      m_language(language), m_binding(binding)
 {
-    connect(ui->MenuEnglish, &QAction::triggered, this, &TFormHlav::MenuEnglishClick);
-    connect(ui->MenuGerman, &QAction::triggered, this, &TFormHlav::MenuGermanClick);
-    connect(ui->MenuFrench, &QAction::triggered, this, &TFormHlav::MenuFrenchClick);
-    connect(ui->MenuCzech, &QAction::triggered, this, &TFormHlav::MenuCzechClick);
+    for (int i = 0; i < items.size(); ++i) {
+        items[i]->setCheckable(true);
+        items[i]->setData(i);
+        m_group->addAction(items[i]);
+    }
+    connect(m_group, &QActionGroup::triggered, this,
+            [this](QAction *item) { switchLanguage(quint8(item->data().toInt())); });
 }
 
-void TFormHlav::MenuEnglishClick()
-{
-    switchLanguage(lang::English);
-}
-
-void TFormHlav::MenuGermanClick()
-{
-    switchLanguage(lang::German);
-}
-
-void TFormHlav::MenuFrenchClick()
-{
-    switchLanguage(lang::French);
-}
-
-void TFormHlav::MenuCzechClick()
-{
-    switchLanguage(lang::Czech);
-}
-
-// Only texts change: the port, the link, the file name and the undo history
-// stay. The controls are shown from the image again, not read first, so the
-// radio groups select their items anew and an unconfirmed value is dropped.
-void TFormHlav::switchLanguage(quint8 language)
+void LanguageCommands::switchLanguage(quint8 language)
 {
     m_language = language;
-    lang::applyLanguageTexts(this, m_messages, m_language);
-    updateComMenuTips();
-    showTuningTexts();
-    m_binding->ShowParameterSet();
+    lang::applyLanguageTexts(&m_window, m_messages, m_language);
+    emit textsApplied();
+    m_binding.ShowParameterSet();
+}
+
+bool LanguageCommands::isLanguageWord(const QString &word)
+{
+    for (const char *languageWord : kLanguageWords) {
+        if (word == QLatin1String(languageWord))
+            return true;
+    }
+    return false;
+}
+
+void LanguageCommands::applyLanguageWord(const QStringList &arguments)
+{
+    if (arguments.isEmpty())
+        return;
+    for (quint8 i = 0; i < lang::kLanguageCount; ++i) {
+        if (arguments.first() == QLatin1String(kLanguageWords[i]))
+            m_language = i;
+    }
 }

@@ -1,35 +1,29 @@
 #include "TFormHlav.h"
 #include "ui_TFormHlav.h"
 
+#include "ComPortCommands.h"
 #include "ConfigPaths.h"
 #include "DesignExtras.h"
+#include "FileCommands.h"
 #include "FormBinding.h"
 #include "FormEvents.h"
-#include "ImageFile.h"
+#include "HelpCommands.h"
+#include "LanguageCommands.h"
 #include "LanguageTexts.h"
 #include "LinkPresenter.h"
 #include "PollCycle.h"
+#include "PrintCommand.h"
 #include "SerialPort.h"
-#include "SetHistory.h"
-#include "SettingsFile.h"
 #include "TFormAbout.h"
 #include "TerminationSignals.h"
 #include "TestSwitch.h"
-#include "ToolLinkWatch.h"
-#include "WindowFrame.h"
+#include "ToolCommands.h"
 #include "WindowLinkView.h"
+#include "WindowSettings.h"
 
+#include <QActionGroup>
 #include <QCloseEvent>
-#include <QGuiApplication>
-#include <QScreen>
 #include <QTimer>
-
-namespace {
-
-// First command-line words that choose the language, case-sensitive.
-const char *const kLanguageWords[lang::kLanguageCount] = {"ENGLISH", "DEUTSCH", "FRANCE", "CESKY"};
-
-} // namespace
 
 TFormHlav::TFormHlav(const QStringList &arguments, QWidget *parent)
     : QMainWindow(parent), ui(std::make_unique<Ui::TFormHlav>())
@@ -43,13 +37,32 @@ TFormHlav::TFormHlav(const QStringList &arguments, QWidget *parent)
     m_link = std::make_unique<PollCycle>(*m_port);
     m_presenter = std::make_unique<LinkPresenter>(*m_link, m_parameters, m_messages, *m_linkView);
     m_about = new TFormAbout([this] { return m_language; }, this);
-    connectTuningTools();
+    m_comPorts = new ComPortCommands(
+        {*ui->MenuCom,
+         {ui->MenuCom1, ui->MenuCom2, ui->MenuCom3, ui->MenuCom4, ui->MenuCom5, ui->MenuCom6,
+          ui->MenuCom7, ui->MenuCom8, ui->MenuCom9, ui->MenuCom10},
+         *ui->MenuChooseDevice},
+        *this, *statusBar(), m_settings, m_comPort, m_language, *m_link, *m_presenter, m_messages);
+    m_languages =
+        new LanguageCommands({ui->MenuEnglish, ui->MenuGerman, ui->MenuFrench, ui->MenuCzech},
+                             *this, m_messages, m_language, *m_binding);
+    m_files = std::make_unique<FileCommands>(
+        *this, m_parameters, *m_binding, m_presenter->messageLine(), m_messages, *ui->LabelFile2);
+    m_print = std::make_unique<PrintCommand>(*this, *ui->centralwidget, *ui->RadioGroupInput1,
+                                             *m_binding, *m_presenter, m_messages);
+    m_help = std::make_unique<HelpCommands>(*this, m_messages, *m_about);
+    // Their items go at the end of the Tools menu, before the tool commands' own.
+    m_tools = std::make_unique<TuningTools>(*this, *ui->MenuTools, m_parameters, *m_presenter,
+                                            m_messages);
     connectCommands();
-    connectFileCommands();
-    connectHelpCommands();
-    connectPrintCommand();
-    connectLanguageCommands();
-    connectToolCommands();
+    m_toolCommands = std::make_unique<ToolCommands>(
+        ToolCommands::Parts{*this, *ui->MenuTools, *statusBar()}, m_parameters, m_language,
+        *m_binding, *m_events, *m_link, *m_presenter, m_presenter->messageLine(), *m_files);
+    m_windowSettings = std::make_unique<WindowSettings>(
+        *this,
+        WindowSettings::Parts{m_placement, *ui->LabelFile2, *ui->CheckBoxIgnAll, *m_files,
+                              m_toolCommands->curveGraph()},
+        m_settings, m_parameters, m_comPort, m_language);
     auto *terminationSignals = new TerminationSignals(this);
     connect(terminationSignals, &TerminationSignals::terminationRequested, this, &QWidget::close);
     FormCreate(arguments);
@@ -63,26 +76,26 @@ void TFormHlav::FormCreate(const QStringList &arguments)
     m_parameters.setBike(0);
     m_parameters.SetDefaults();
     resize(kDesignWidth, kDesignHeight);
-    centreOnScreen();
+    m_placement.centreOnScreen();
     LoadSettings();
-    keepOnSomeScreen();
-    applyLanguageWord(arguments);
+    m_placement.keepOnSomeScreen();
+    m_languages->applyLanguageWord(arguments);
     ApplyRangeRule();
     lang::applyLanguageTexts(this, m_messages, m_language);
-    showTuningTexts();
+    m_tools->setLanguage(m_language);
     m_binding->ShowParameterSet();
     m_binding->StartUndoHistory();
-    OpenComPort();
-    checkComMenuItem();
+    m_comPorts->openComPort();
+    m_comPorts->checkComMenuItem();
     m_binding->ShowParameterSet();
-    hideMessageLine();
+    m_presenter->messageLine().hide();
     ui->LabelEeDataErr->hide();
     ui->LabelVersion->hide();
     readTestSwitch();
     showTestLabels();
     m_binding->ApplyVisibilityRules();
-    updateComMenuTips();
-    openStartFile(arguments);
+    m_comPorts->updateComMenuTips();
+    m_files->openStartFile(arguments);
 
     // The first tick comes once the event loop runs, after this sequence.
     Timer1 = new QTimer(this);
@@ -93,12 +106,40 @@ void TFormHlav::FormCreate(const QStringList &arguments)
     Timer1->start();
 }
 
+namespace {
+
+// The button takes over the item's texts and enabled state and triggers it.
+// The item carries the button's picture, hidden in the menu, which has
+// always shown text only.
+void shareAction(QToolButton &button, QAction &item)
+{
+    item.setIcon(button.icon());
+    item.setIconVisibleInMenu(false);
+    button.setDefaultAction(&item);
+}
+
+} // namespace
+
 void TFormHlav::connectCommands()
 {
-    for (QAction *item : comMenuItems())
-        connect(item, &QAction::triggered, this, &TFormHlav::MenuCom1Click);
-    connect(ui->MenuChooseDevice, &QAction::triggered, this, &TFormHlav::MenuChooseDeviceClick);
-    connect(ui->MenuCom, &QMenu::aboutToShow, this, &TFormHlav::updateComMenuTips);
+    // The undo and redo buttons keep their own enabled state, which the
+    // menu items do not follow, and Read, Verify and Program are push buttons.
+    shareAction(*ui->SpeedButton6, *ui->MenuNew);
+    shareAction(*ui->SpeedButton5, *ui->MenuOpen);
+    shareAction(*ui->SpeedButton7, *ui->MenuSave);
+    shareAction(*ui->SpeedButtonPrint, *ui->MenuPrint);
+    connect(&m_comPorts->group(), &QActionGroup::triggered, this, &TFormHlav::MenuCom1Click);
+    connect(m_languages, &LanguageCommands::textsApplied, this, [this] {
+        m_comPorts->updateComMenuTips();
+        m_tools->setLanguage(m_language);
+    });
+    connect(ui->MenuNew, &QAction::triggered, this, &TFormHlav::MenuNewClick);
+    connect(ui->MenuOpen, &QAction::triggered, this, &TFormHlav::MenuOpenClick);
+    connect(ui->MenuSave, &QAction::triggered, this, &TFormHlav::MenuSaveClick);
+    connect(ui->MenuPrint, &QAction::triggered, this, &TFormHlav::SpeedButtonPrintClick);
+    connect(ui->MenuContens, &QAction::triggered, this, &TFormHlav::MenuContensClick);
+    connect(ui->MenuAbout, &QAction::triggered, this, &TFormHlav::MenuAboutClick);
+    connect(ui->MenuExit, &QAction::triggered, this, &TFormHlav::MenuExitClick);
     connect(ui->MenuRead, &QAction::triggered, this, &TFormHlav::MenuReadClick);
     connect(ui->ButtonRead, &QPushButton::clicked, this, &TFormHlav::MenuReadClick);
     connect(ui->MenuVerify, &QAction::triggered, this, &TFormHlav::MenuVerifyClick);
@@ -112,6 +153,46 @@ void TFormHlav::connectCommands()
 void TFormHlav::Timer1Timer()
 {
     m_link->tick();
+}
+
+void TFormHlav::MenuNewClick()
+{
+    m_files->newSet();
+}
+
+void TFormHlav::MenuOpenClick()
+{
+    m_files->open();
+}
+
+void TFormHlav::MenuSaveClick()
+{
+    m_files->save();
+}
+
+void TFormHlav::setFileDialog(FileDialog dialog)
+{
+    m_files->setFileDialog(std::move(dialog));
+}
+
+void TFormHlav::SpeedButtonPrintClick()
+{
+    m_print->print();
+}
+
+void TFormHlav::MenuContensClick()
+{
+    m_help->showManual();
+}
+
+void TFormHlav::MenuAboutClick()
+{
+    m_help->showAbout();
+}
+
+void TFormHlav::MenuExitClick()
+{
+    close();
 }
 
 // A read replaces the file's set, so the file name goes even if it fails.
@@ -141,41 +222,15 @@ void TFormHlav::collectForTransfer()
     m_binding->ShowParameterSet();
 }
 
-QList<QAction *> TFormHlav::comMenuItems() const
+// The one handler of the ten numbered Com items.
+void TFormHlav::MenuCom1Click(QAction *item)
 {
-    return {ui->MenuCom1, ui->MenuCom2, ui->MenuCom3, ui->MenuCom4, ui->MenuCom5,
-            ui->MenuCom6, ui->MenuCom7, ui->MenuCom8, ui->MenuCom9, ui->MenuCom10};
+    m_comPorts->choosePort(item->data().toInt());
 }
 
-void TFormHlav::MenuCom1Click()
+void TFormHlav::setPortAccessCheck(PortSurvey::AccessCheck check)
 {
-    const int number = int(comMenuItems().indexOf(qobject_cast<QAction *>(sender()))) + 1;
-    if (number < 1)
-        return;
-    m_comPort = quint8(number);
-    checkComMenuItem();
-    m_link->closeComPort();
-    OpenComPort();
-}
-
-// A failed open shows its message box from the presenter; the status line adds
-// which device it was and why, which is what a user needs to fix it.
-void TFormHlav::OpenComPort()
-{
-    const QString device = SettingsFile::portDevice(m_settings, m_comPort);
-    m_presenter->openComPort(m_comPort, device);
-    if (!m_link->portError().isEmpty())
-        statusBar()->showMessage(
-            m_messages.text(lang::Msg::PortOpenFailed).arg(device, m_link->portError()));
-}
-
-void TFormHlav::checkComMenuItem()
-{
-    const QList<QAction *> items = comMenuItems();
-    for (int i = 0; i < items.size(); ++i) {
-        items[i]->setCheckable(true);
-        items[i]->setChecked(i + 1 == m_comPort);
-    }
+    m_comPorts->setPortAccessCheck(std::move(check));
 }
 
 void TFormHlav::closeEvent(QCloseEvent *event)
@@ -191,7 +246,7 @@ bool TFormHlav::event(QEvent *event)
     case QEvent::WinIdChange:
     case QEvent::Show:
     case QEvent::Move:
-        fitOuterSizeToFrame();
+        m_placement.fitOuterSizeToFrame();
         break;
     default:
         break;
@@ -199,76 +254,16 @@ bool TFormHlav::event(QEvent *event)
     return handled;
 }
 
-// The frame becomes known only once the window system has the window (for
-// some, once it has placed it on screen); until then the client area had the
-// whole outer size. Once known, the window is placed again as it was asked for.
-void TFormHlav::fitOuterSizeToFrame()
-{
-    if (m_frameFitted || windowframe::margins(this).isNull())
-        return;
-    m_frameFitted = true;
-    windowframe::setOuterBounds(this, m_outerBounds);
-}
-
 void TFormHlav::FormClose()
 {
     if (m_closed)
         return;
     m_closed = true;
-    endTuningTools();
+    m_tools->stopRecording(); // a recording ends with the window
     m_link->closeComPort();
     m_binding->CollectControls();
     ApplyRangeRule();
     SaveSettings();
-}
-
-void TFormHlav::centreOnScreen()
-{
-    const QScreen *screen = QGuiApplication::primaryScreen();
-    if (!screen)
-        return;
-    const QRect area = screen->geometry();
-    const QSize outer = windowframe::outerBounds(this).size();
-    placeOuter(QRect(QPoint(area.x() + (area.width() - outer.width()) / 2,
-                            area.y() + (area.height() - outer.height()) / 2),
-                     outer));
-}
-
-void TFormHlav::placeOuter(const QRect &outer)
-{
-    m_outerBounds = outer;
-    windowframe::setOuterBounds(this, outer);
-}
-
-// A position stored while another monitor was attached may lie off every
-// screen now; such a window would be unreachable, so it opens centred.
-void TFormHlav::keepOnSomeScreen()
-{
-    const QRect bounds = windowframe::outerBounds(this);
-    for (const QScreen *screen : QGuiApplication::screens()) {
-        if (screen->geometry().intersects(bounds))
-            return;
-    }
-    centreOnScreen();
-}
-
-void TFormHlav::applyLanguageWord(const QStringList &arguments)
-{
-    if (arguments.isEmpty())
-        return;
-    for (quint8 i = 0; i < lang::kLanguageCount; ++i) {
-        if (arguments.first() == QLatin1String(kLanguageWords[i]))
-            m_language = i;
-    }
-}
-
-bool TFormHlav::isLanguageWord(const QString &word)
-{
-    for (const char *languageWord : kLanguageWords) {
-        if (word == QLatin1String(languageWord))
-            return true;
-    }
-    return false;
 }
 
 void TFormHlav::ApplyRangeRule()
@@ -278,39 +273,12 @@ void TFormHlav::ApplyRangeRule()
 
 void TFormHlav::LoadSettings()
 {
-    m_settings = SettingsFile::load(ConfigPaths::settingsFile());
-    const Settings &s = m_settings;
-    const QRect now = windowframe::outerBounds(this);
-    placeOuter(QRect(s.left.value_or(now.x()), s.top.value_or(now.y()),
-                     s.width.value_or(now.width()), s.height.value_or(now.height())));
-    m_comPort = s.comPort.value_or(m_comPort);
-    m_language = s.language.value_or(m_language);
-    ui->LabelFile2->setText(s.file.value_or(QString()));
-    m_lastFilePath = s.iniDir.value_or(QString());
-    ui->CheckBoxIgnAll->setChecked(s.ignAll.value_or(ui->CheckBoxIgnAll->isChecked()));
-    restoreCurveGraph(s.curveGraph);
-    ImageFile::load(ConfigPaths::imageFile(), m_parameters);
+    m_windowSettings->load();
 }
 
-// A settings file that cannot be written is not reported: nobody is left to
-// read a message while the window closes. The earlier file stays whole.
 void TFormHlav::SaveSettings()
 {
-    Settings &s = m_settings;
-    fitOuterSizeToFrame();
-    const QRect bounds = windowframe::outerBounds(this);
-    s.left = bounds.x();
-    s.top = bounds.y();
-    s.height = bounds.height();
-    s.width = bounds.width();
-    s.comPort = m_comPort;
-    s.language = m_language;
-    s.file = ui->LabelFile2->text();
-    s.iniDir = m_lastFilePath;
-    s.ignAll = ui->CheckBoxIgnAll->isChecked();
-    s.curveGraph = curveGraphSettings();
-    SettingsFile::save(ConfigPaths::settingsFile(), s);
-    ImageFile::save(ConfigPaths::imageFile(), m_parameters);
+    m_windowSettings->save();
 }
 
 void TFormHlav::readTestSwitch()

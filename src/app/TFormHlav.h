@@ -1,12 +1,12 @@
 #pragma once
 
 #include "FileDialog.h"
-#include "HistoryFolder.h"
 #include "MessageTable.h"
 #include "ParameterSet.h"
 #include "PortSurvey.h"
 #include "SettingsFile.h"
 #include "TuningTools.h" // complete for the window's destructor
+#include "WindowPlacement.h"
 
 #include <QMainWindow>
 #include <QStringList>
@@ -16,21 +16,26 @@
 namespace Ui {
 class TFormHlav;
 }
-class CurveGraphWindow;
+class ComPortCommands;
+class FileCommands;
 class FormBinding;
+class HelpCommands;
 class FormEvents;
+class LanguageCommands;
 class LinkPresenter;
 class PollCycle;
+class PrintCommand;
 class QAction;
 class QTimer;
 class SerialPort;
-class SetHistory;
-class ToolLinkWatch;
 class TFormAbout;
+class ToolCommands;
 class WindowLinkView;
+class WindowSettings;
 
-// The main window: owns the parameter image, the link, the undo history and
-// the texts of the current language, and wires the controls to them.
+// The main window: owns the parameter image, the link, the binding and the
+// texts of the current language, and wires the controls' handlers to the
+// command objects that do the work.
 class TFormHlav : public QMainWindow
 {
     Q_OBJECT
@@ -51,9 +56,9 @@ public:
     TuningTools &tuningTools() { return *m_tools; }
 
     // Replaces the open and save dialogs, so that the file commands can run without a user.
-    void setFileDialog(FileDialog dialog) { m_fileDialog = std::move(dialog); }
+    void setFileDialog(FileDialog dialog);
     // Replaces what the device chooser learns of device permissions.
-    void setPortAccessCheck(PortSurvey::AccessCheck check) { m_portSurvey = PortSurvey(check); }
+    void setPortAccessCheck(PortSurvey::AccessCheck check);
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -62,8 +67,7 @@ protected:
 private slots:
     // Link: tick, port and transactions.
     void Timer1Timer();
-    void MenuCom1Click();
-    void MenuChooseDeviceClick();
+    void MenuCom1Click(QAction *item);
     void MenuReadClick();
     void MenuVerifyClick();
     void MenuProgramClick();
@@ -73,12 +77,6 @@ private slots:
     void MenuOpenClick();
     void MenuSaveClick();
 
-    // Language commands.
-    void MenuEnglishClick();
-    void MenuGermanClick();
-    void MenuFrenchClick();
-    void MenuCzechClick();
-
     // Printing.
     void SpeedButtonPrintClick();
 
@@ -87,50 +85,18 @@ private slots:
     void MenuAboutClick();
     void MenuExitClick();
 
-    // Tools: the advance curve graph and the history of sets.
-    void MenuCurveGraphClick();
-    void MenuHistoryClick();
-
 private:
     void FormCreate(const QStringList &arguments);
     void FormClose();
 
-    void centreOnScreen();
-    void placeOuter(const QRect &outer);
-    void fitOuterSizeToFrame();
-    void keepOnSomeScreen();
     void LoadSettings();
     void SaveSettings();
-    void applyLanguageWord(const QStringList &arguments);
-    static bool isLanguageWord(const QString &word);
     void ApplyRangeRule();
     void readTestSwitch();
 
     void showTestLabels();
-    // The tuning tools (TuningCommands.cpp): comparing sets, recording live values.
-    void connectTuningTools();
-    void showTuningTexts();
-    void endTuningTools();
     void connectCommands();
-    void connectFileCommands();
-    void connectHelpCommands();
-    void hideMessageLine();
     void collectForTransfer();
-    void connectPrintCommand();
-    void connectLanguageCommands();
-    void connectToolCommands();
-    // Keeps the image as the unit now holds it in the history of sets.
-    void recordHistory(HistoryEvent event);
-    void restoreCurveGraph(const ToolWindowSettings &settings);
-    ToolWindowSettings curveGraphSettings() const;
-    void switchLanguage(quint8 language);
-    void OpenComPort();
-    void checkComMenuItem();
-    void updateComMenuTips();
-    QList<QAction *> comMenuItems() const;
-    QStringList comDevices() const;
-    void openStartFile(const QStringList &arguments);
-    void openParameterFile(const QString &path);
 
     std::unique_ptr<Ui::TFormHlav> ui;
     ParameterSet m_parameters;
@@ -139,24 +105,22 @@ private:
     quint8 m_language = lang::English;
     bool m_testMode = false;
     bool m_closed = false;
-    QRect m_outerBounds;        // frame included, as the design or the settings ask
-    bool m_frameFitted = false; // the client area allows for the frame
-    QString m_lastFilePath;
     Settings m_settings; // also keeps the [PORTS] mapping
-    PortSurvey m_portSurvey;
+    WindowPlacement m_placement{*this};
     std::unique_ptr<FormBinding> m_binding; // controls <-> parameters, undo history
     std::unique_ptr<FormEvents> m_events;
     std::unique_ptr<SerialPort> m_port;
     std::unique_ptr<WindowLinkView> m_linkView;
     std::unique_ptr<PollCycle> m_link;
     std::unique_ptr<LinkPresenter> m_presenter;
-    std::unique_ptr<TuningTools> m_tools; // the Tools menu's extra windows
+    std::unique_ptr<TuningTools> m_tools;  // after the image and the presenter, which outlive it
+    ComPortCommands *m_comPorts = nullptr; // QObject children of the window
+    LanguageCommands *m_languages = nullptr;
+    std::unique_ptr<FileCommands> m_files;
+    std::unique_ptr<PrintCommand> m_print;
+    std::unique_ptr<HelpCommands> m_help;
+    std::unique_ptr<WindowSettings> m_windowSettings;
     QTimer *Timer1 = nullptr;
-    TFormAbout *m_about = nullptr;            // hidden until About shows it
-    CurveGraphWindow *m_curveGraph = nullptr; // hidden until Tools shows it
-    std::unique_ptr<SetHistory> m_history;
-    std::unique_ptr<ToolLinkWatch> m_toolWatch; // after m_presenter: hands the link back to it
-    FileDialog m_fileDialog = [this](FileDialogKind kind, const QString &proposed) {
-        return askForParameterFile(this, kind, proposed);
-    };
+    TFormAbout *m_about = nullptr;                // hidden until About shows it
+    std::unique_ptr<ToolCommands> m_toolCommands; // after m_presenter: hands the link back to it
 };

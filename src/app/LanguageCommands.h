@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QList>
+#include <QObject>
+#include <QStringList>
+
+class FormBinding;
+class QAction;
+class QActionGroup;
+class QWidget;
+namespace lang {
+class MessageTable;
+}
+
+// The Language menu: its four items in one exclusive group carrying each
+// item's language index, and the switch that follows a click.
+class LanguageCommands : public QObject
+{
+    Q_OBJECT
+
+public:
+    // items in language-index order; language is the window's own.
+    LanguageCommands(const QList<QAction *> &items, QWidget &window, lang::MessageTable &messages,
+                     quint8 &language, FormBinding &binding);
+
+    QActionGroup &group() const { return *m_group; }
+
+    // Only texts change: the port, the link, the file name and the undo history
+    // stay. The controls are shown from the image again, not read first, so the
+    // radio groups select their items anew and an unconfirmed value is dropped.
+    void switchLanguage(quint8 language);
+
+    // The first command-line word may choose the language, case-sensitive.
+    static bool isLanguageWord(const QString &word);
+    void applyLanguageWord(const QStringList &arguments);
+
+signals:
+    // After the language pass, before the controls are shown again: for the
+    // texts the pass does not cover.
+    void textsApplied();
+
+private:
+    QActionGroup *m_group;
+    QWidget &m_window;
+    lang::MessageTable &m_messages;
+    quint8 &m_language;
+    FormBinding &m_binding;
+};
