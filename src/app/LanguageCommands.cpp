@@ -25,8 +25,11 @@ LanguageCommands::LanguageCommands(const QList<QAction *> &items, QWidget &windo
         items[i]->setData(i);
         m_group->addAction(items[i]);
     }
-    connect(m_group, &QActionGroup::triggered, this,
-            [this](QAction *item) { switchLanguage(quint8(item->data().toInt())); });
+}
+
+void LanguageCommands::choose(const QAction &item)
+{
+    switchLanguage(quint8(item.data().toInt()));
 }
 
 void LanguageCommands::switchLanguage(quint8 language)

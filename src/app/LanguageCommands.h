@@ -25,6 +25,9 @@ public:
 
     QActionGroup &group() const { return *m_group; }
 
+    // A click on one of the items: switches to the language it carries.
+    void choose(const QAction &item);
+
     // Only texts change: the port, the link, the file name and the undo history
     // stay. The controls are shown from the image again, not read first, so the
     // radio groups select their items anew and an unconfirmed value is dropped.

@@ -137,6 +137,10 @@ void TFormHlav::connectCommands()
     connect(ui->MenuOpen, &QAction::triggered, this, &TFormHlav::MenuOpenClick);
     connect(ui->MenuSave, &QAction::triggered, this, &TFormHlav::MenuSaveClick);
     connect(ui->MenuPrint, &QAction::triggered, this, &TFormHlav::SpeedButtonPrintClick);
+    connect(ui->MenuEnglish, &QAction::triggered, this, &TFormHlav::MenuEnglishClick);
+    connect(ui->MenuGerman, &QAction::triggered, this, &TFormHlav::MenuGermanClick);
+    connect(ui->MenuFrench, &QAction::triggered, this, &TFormHlav::MenuFrenchClick);
+    connect(ui->MenuCzech, &QAction::triggered, this, &TFormHlav::MenuCzechClick);
     connect(ui->MenuContens, &QAction::triggered, this, &TFormHlav::MenuContensClick);
     connect(ui->MenuAbout, &QAction::triggered, this, &TFormHlav::MenuAboutClick);
     connect(ui->MenuExit, &QAction::triggered, this, &TFormHlav::MenuExitClick);
@@ -178,6 +182,26 @@ void TFormHlav::setFileDialog(FileDialog dialog)
 void TFormHlav::SpeedButtonPrintClick()
 {
     m_print->print();
+}
+
+void TFormHlav::MenuEnglishClick()
+{
+    m_languages->choose(*ui->MenuEnglish);
+}
+
+void TFormHlav::MenuGermanClick()
+{
+    m_languages->choose(*ui->MenuGerman);
+}
+
+void TFormHlav::MenuFrenchClick()
+{
+    m_languages->choose(*ui->MenuFrench);
+}
+
+void TFormHlav::MenuCzechClick()
+{
+    m_languages->choose(*ui->MenuCzech);
 }
 
 void TFormHlav::MenuContensClick()

@@ -80,6 +80,12 @@ private slots:
     // Printing.
     void SpeedButtonPrintClick();
 
+    // Language items, one handler each as the menu names them.
+    void MenuEnglishClick();
+    void MenuGermanClick();
+    void MenuFrenchClick();
+    void MenuCzechClick();
+
     // Help, about and exit.
     void MenuContensClick();
     void MenuAboutClick();
