@@ -6,6 +6,7 @@
 
 #include <QDesktopServices>
 #include <QDialog>
+#include <QFileInfo>
 #include <QUrl>
 
 HelpCommands::HelpCommands(QWidget &window, const lang::MessageTable &messages, QDialog &about)
@@ -16,8 +17,14 @@ HelpCommands::HelpCommands(QWidget &window, const lang::MessageTable &messages, 
 void HelpCommands::showManual()
 {
     const QString manual = findManual(m_messages.text(lang::Msg::HelpFile), manualFolders());
-    if (manual.isEmpty() || !QDesktopServices::openUrl(QUrl::fromLocalFile(manual)))
+    if (manual.isEmpty()) {
         showMessageBox(&m_window, m_messages.text(lang::Msg::HelpError));
+    } else if (!m_hasViewer(manual)) {
+        showMessageBox(&m_window,
+                       m_messages.text(lang::Msg::NoViewer).arg(QFileInfo(manual).fileName()));
+    } else if (!QDesktopServices::openUrl(QUrl::fromLocalFile(manual))) {
+        showMessageBox(&m_window, m_messages.text(lang::Msg::HelpError));
+    }
 }
 
 void HelpCommands::showAbout()

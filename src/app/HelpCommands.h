@@ -1,5 +1,7 @@
 #pragma once
 
+#include "DocumentViewer.h"
+
 class QDialog;
 class QWidget;
 namespace lang {
@@ -16,8 +18,11 @@ public:
     void showManual();
     void showAbout();
 
+    void setViewerCheck(ViewerCheck check) { m_hasViewer = std::move(check); }
+
 private:
     QWidget &m_window;
     const lang::MessageTable &m_messages;
     QDialog &m_about;
+    ViewerCheck m_hasViewer = desktopHasViewer;
 };

@@ -252,6 +252,11 @@ void TFormHlav::MenuCom1Click(QAction *item)
     m_comPorts->choosePort(item->data().toInt());
 }
 
+void TFormHlav::setViewerCheck(ViewerCheck check)
+{
+    m_help->setViewerCheck(std::move(check));
+}
+
 void TFormHlav::setPortAccessCheck(PortSurvey::AccessCheck check)
 {
     m_comPorts->setPortAccessCheck(std::move(check));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "DocumentViewer.h"
 #include "FileDialog.h"
 #include "MessageTable.h"
 #include "ParameterSet.h"
@@ -59,6 +60,8 @@ public:
     void setFileDialog(FileDialog dialog);
     // Replaces what the device chooser learns of device permissions.
     void setPortAccessCheck(PortSurvey::AccessCheck check);
+    // Replaces the desktop's answer whether it has a viewer for the manual.
+    void setViewerCheck(ViewerCheck check);
 
 protected:
     void closeEvent(QCloseEvent *event) override;

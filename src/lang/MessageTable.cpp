@@ -79,6 +79,11 @@ const Entry kEntries[] = {
     {Msg::NoPrinter,
      {"No printer is installed.", "Es ist kein Drucker installiert.",
       "Aucune imprimante n'est installée.", "Není nainstalována žádná tiskárna."}},
+    {Msg::NoViewer,
+     {"No program to show %1 is installed.",
+      "Es ist kein Programm zum Anzeigen von %1 installiert.",
+      "Aucun programme pour afficher %1 n'est installé.",
+      "Není nainstalován žádný program k zobrazení %1."}},
 };
 
 const char *const kFileErrorWord[kLanguageCount] = {

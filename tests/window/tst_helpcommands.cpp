@@ -71,22 +71,32 @@ private slots:
         QTest::addColumn<QStringList>("places"); // "work", "program"
         QTest::addColumn<QString>("openedFrom"); // empty: not opened
         QTest::addColumn<QString>("message");
-        QTest::newRow("next to the program") << QByteArray() << "manual_zevras_en.pdf"
-                                             << QStringList{"program"} << "program" << QString();
+        QTest::addColumn<bool>("viewer"); // the desktop has a program for the manual
+        QTest::newRow("next to the program")
+            << QByteArray() << "manual_zevras_en.pdf" << QStringList{"program"} << "program"
+            << QString() << true;
         QTest::newRow("working folder first")
             << QByteArray() << "manual_zevras_en.pdf" << QStringList{"program", "work"} << "work"
-            << QString();
+            << QString() << true;
         QTest::newRow("German") << QByteArray("[FORM_HLAV]\nLanguage=1\n") << "manual_zevras_de.pdf"
-                                << QStringList{"work"} << "work" << QString();
-        QTest::newRow("English missing") << QByteArray() << "manual_zevras_en.pdf" << QStringList{}
-                                         << QString() << "Open file error manual_zevras_en.pdf !";
+                                << QStringList{"work"} << "work" << QString() << true;
+        QTest::newRow("English missing")
+            << QByteArray() << "manual_zevras_en.pdf" << QStringList{} << QString()
+            << "Open file error manual_zevras_en.pdf !" << true;
         QTest::newRow("German missing")
             << QByteArray("[FORM_HLAV]\nLanguage=1\n") << "manual_zevras_de.pdf" << QStringList{}
-            << QString() << "Fehler beim öffnen der Datei manual_zevras_de.pdf !";
+            << QString() << "Fehler beim öffnen der Datei manual_zevras_de.pdf !" << true;
         QTest::newRow("Czech missing, English present")
             << QByteArray("[FORM_HLAV]\nLanguage=3\n") << "manual_zevras_en.pdf"
             << QStringList{"work"} << QString()
-            << "Chyba při otevírání souboru manual_zevras_cz.pdf !";
+            << "Chyba při otevírání souboru manual_zevras_cz.pdf !" << true;
+        QTest::newRow("no viewer")
+            << QByteArray() << "manual_zevras_en.pdf" << QStringList{"work"} << QString()
+            << "No program to show manual_zevras_en.pdf is installed." << false;
+        QTest::newRow("no viewer, Czech")
+            << QByteArray("[FORM_HLAV]\nLanguage=3\n") << "manual_zevras_cz.pdf"
+            << QStringList{"work"} << QString()
+            << "Není nainstalován žádný program k zobrazení manual_zevras_cz.pdf." << false;
     }
 
     void helpOpensManualOfLanguage()
@@ -96,6 +106,7 @@ private slots:
         QFETCH(QStringList, places);
         QFETCH(QString, openedFrom);
         QFETCH(QString, message);
+        QFETCH(bool, viewer);
         const QString installed = manualFolders().last();
         if (!message.isEmpty() && QFile::exists(installed + '/' + message.section(' ', -2, -2)))
             QSKIP("The manuals are installed on this system");
@@ -105,7 +116,7 @@ private slots:
             placeManual(folders[place], manual);
         if (!settings.isEmpty())
             m_fixture->writeSettings(settings);
-        m_fixture->start();
+        m_fixture->start().setViewerCheck([viewer](const QString &) { return viewer; });
 
         m_fixture->control<QAction>("MenuContens")->trigger();
         if (openedFrom.isEmpty()) {
