@@ -129,13 +129,26 @@ int read(const QString &path, const QString &portOption)
     return kDone;
 }
 
-int program(const QString &path, const QString &portOption)
+namespace {
+
+// Loads the file's set as the unit will get it, then opens the link; the exit
+// status when either fails.
+int loadAndOpen(const QString &path, const QString &portOption, std::optional<ParameterSet> &image,
+                std::optional<LinkSession> &session)
 {
-    std::optional<ParameterSet> image = setfiles::loadForUnit(path);
+    image = setfiles::loadForUnit(path);
     if (!image)
         return kBadUsage;
+    return openSession(session, portOption);
+}
+
+} // namespace
+
+int program(const QString &path, const QString &portOption)
+{
+    std::optional<ParameterSet> image;
     std::optional<LinkSession> session;
-    if (const int status = openSession(session, portOption))
+    if (const int status = loadAndOpen(path, portOption, image, session))
         return status;
     const std::optional<SequenceEnd> end = session->runSequence(SequenceKind::Program, *image);
     if (!end)
@@ -147,11 +160,9 @@ int program(const QString &path, const QString &portOption)
 
 int verify(const QString &path, const QString &portOption)
 {
-    std::optional<ParameterSet> image = setfiles::loadForUnit(path);
-    if (!image)
-        return kBadUsage;
+    std::optional<ParameterSet> image;
     std::optional<LinkSession> session;
-    if (const int status = openSession(session, portOption))
+    if (const int status = loadAndOpen(path, portOption, image, session))
         return status;
     const std::optional<SequenceEnd> end = session->runSequence(SequenceKind::Verify, *image);
     if (!end)
