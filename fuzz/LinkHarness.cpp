@@ -106,7 +106,7 @@ void CheckingListener::idleStep()
 LinkHarness::LinkHarness()
 {
     m_image.SetDefaults();
-    m_link.setListener(&m_checks);
+    m_link.addListener(m_checks);
     m_presenter.openComPort(PollCycle::kFirstComPort, QStringLiteral("fuzz"));
 }
 

@@ -3,13 +3,13 @@
 
 #include "ComPortCommands.h"
 #include "ConfigPaths.h"
+#include "CurveGraphWindow.h"
 #include "DesignExtras.h"
 #include "FileCommands.h"
 #include "FormBinding.h"
 #include "FormEvents.h"
 #include "HelpCommands.h"
 #include "LanguageCommands.h"
-#include "LanguageTexts.h"
 #include "LinkPresenter.h"
 #include "PollCycle.h"
 #include "PrintCommand.h"
@@ -23,6 +23,7 @@
 
 #include <QActionGroup>
 #include <QCloseEvent>
+#include <QSignalBlocker>
 #include <QTimer>
 
 TFormHlav::TFormHlav(const QStringList &arguments, QWidget *parent)
@@ -30,39 +31,43 @@ TFormHlav::TFormHlav(const QStringList &arguments, QWidget *parent)
 {
     ui->setupUi(this);
     applyDesignExtras(this);
-    m_binding = std::make_unique<FormBinding>(*ui, m_parameters, m_language, m_comPort);
+    m_binding = std::make_unique<FormBinding>(*ui, m_parameters, m_state);
     m_events = std::make_unique<FormEvents>(*ui, *m_binding);
     m_port = std::make_unique<SerialPort>();
     m_linkView = std::make_unique<WindowLinkView>(*ui, *m_binding);
     m_link = std::make_unique<PollCycle>(*m_port);
-    m_presenter = std::make_unique<LinkPresenter>(*m_link, m_parameters, m_messages, *m_linkView);
-    m_about = new TFormAbout([this] { return m_language; }, this);
+    m_presenter =
+        std::make_unique<LinkPresenter>(*m_link, m_parameters, m_state.messages(), *m_linkView);
+    m_about = new TFormAbout([this] { return m_state.language(); }, this);
     m_comPorts = new ComPortCommands(
         {*ui->MenuCom,
          {ui->MenuCom1, ui->MenuCom2, ui->MenuCom3, ui->MenuCom4, ui->MenuCom5, ui->MenuCom6,
           ui->MenuCom7, ui->MenuCom8, ui->MenuCom9, ui->MenuCom10},
          *ui->MenuChooseDevice},
-        *this, *statusBar(), m_settings, m_comPort, m_language, *m_link, *m_presenter, m_messages);
+        *this, *statusBar(), m_settings, m_state, *m_link, *m_presenter);
     m_languages =
         new LanguageCommands({ui->MenuEnglish, ui->MenuGerman, ui->MenuFrench, ui->MenuCzech},
-                             *this, m_messages, m_language, *m_binding);
-    m_files = std::make_unique<FileCommands>(
-        *this, m_parameters, *m_binding, m_presenter->messageLine(), m_messages, *ui->LabelFile2);
+                             *this, m_state, *m_binding);
+    m_files =
+        std::make_unique<FileCommands>(*this, m_parameters, *m_binding, m_presenter->messageLine(),
+                                       m_state.messages(), *ui->LabelFile2);
     m_print = std::make_unique<PrintCommand>(*this, *ui->centralwidget, *ui->RadioGroupInput1,
-                                             *m_binding, *m_presenter, m_messages);
-    m_help = std::make_unique<HelpCommands>(*this, m_messages, *m_about);
-    // Their items go at the end of the Tools menu, before the tool commands' own.
-    m_tools = std::make_unique<TuningTools>(*this, *ui->MenuTools, m_parameters, *m_presenter,
-                                            m_messages);
+                                             *m_binding, *m_presenter, m_state.messages());
+    m_help = std::make_unique<HelpCommands>(*this, m_state.messages(), *m_about);
+    m_tools = std::make_unique<TuningTools>(*this, *ui->MenuRecord, *ui->ComboBoxBike, m_parameters,
+                                            *m_link, *m_presenter, m_state);
     connectCommands();
-    m_toolCommands = std::make_unique<ToolCommands>(
-        ToolCommands::Parts{*this, *ui->MenuTools, *statusBar()}, m_parameters, m_language,
-        *m_binding, *m_events, *m_link, *m_presenter, m_presenter->messageLine(), *m_files);
+    m_toolCommands = std::make_unique<ToolCommands>(ToolCommands::Parts{*this, *statusBar()},
+                                                    m_parameters, m_state, *m_binding, *m_events,
+                                                    *m_link, m_presenter->messageLine(), *m_files);
     m_windowSettings = std::make_unique<WindowSettings>(
         *this,
-        WindowSettings::Parts{m_placement, *ui->LabelFile2, *ui->CheckBoxIgnAll, *m_files,
-                              m_toolCommands->curveGraph()},
-        m_settings, m_parameters, m_comPort, m_language);
+        WindowSettings::Parts{
+            m_placement,
+            *ui->LabelFile2,
+            *ui->CheckBoxIgnAll,
+            {static_cast<SettingsPart *>(m_files.get()), &m_toolCommands->curveGraph()}},
+        m_settings, m_parameters, m_state);
     auto *terminationSignals = new TerminationSignals(this);
     connect(terminationSignals, &TerminationSignals::terminationRequested, this, &QWidget::close);
     FormCreate(arguments);
@@ -72,18 +77,20 @@ TFormHlav::~TFormHlav() = default;
 
 void TFormHlav::FormCreate(const QStringList &arguments)
 {
-    m_comPort = 1;
     m_parameters.setBike(0);
     m_parameters.SetDefaults();
     resize(kDesignWidth, kDesignHeight);
     m_placement.centreOnScreen();
-    LoadSettings();
-    m_placement.keepOnSomeScreen();
-    m_languages->applyLanguageWord(arguments);
-    ApplyRangeRule();
-    lang::applyLanguageTexts(this, m_messages, m_language);
-    m_tools->setLanguage(m_language);
-    m_binding->ShowParameterSet();
+    {
+        // The language settled here is shown once, below.
+        const QSignalBlocker settling(m_state);
+        m_state.setComPort(1);
+        LoadSettings();
+        m_placement.keepOnSomeScreen();
+        m_languages->applyLanguageWord(arguments);
+        ApplyRangeRule();
+    }
+    m_state.setLanguage(m_state.language()); // the language pass and the set shown
     m_binding->StartUndoHistory();
     m_comPorts->openComPort();
     m_comPorts->checkComMenuItem();
@@ -120,6 +127,10 @@ void shareAction(QToolButton &button, QAction &item)
 
 } // namespace
 
+// Every menu item and button of the window, menu by menu in the menu's
+// order: item -> handler -> command object. The curve and undo items and
+// buttons are the form's edits and go with its other edit handlers
+// (FormEvents); the Com and Language items each carry their number in a group.
 void TFormHlav::connectCommands()
 {
     // The undo and redo buttons keep their own enabled state, which the
@@ -128,22 +139,19 @@ void TFormHlav::connectCommands()
     shareAction(*ui->SpeedButton5, *ui->MenuOpen);
     shareAction(*ui->SpeedButton7, *ui->MenuSave);
     shareAction(*ui->SpeedButtonPrint, *ui->MenuPrint);
-    connect(&m_comPorts->group(), &QActionGroup::triggered, this, &TFormHlav::MenuCom1Click);
-    connect(m_languages, &LanguageCommands::textsApplied, this, [this] {
-        m_comPorts->updateComMenuTips();
-        m_tools->setLanguage(m_language);
-    });
+
+    // File
     connect(ui->MenuNew, &QAction::triggered, this, &TFormHlav::MenuNewClick);
     connect(ui->MenuOpen, &QAction::triggered, this, &TFormHlav::MenuOpenClick);
     connect(ui->MenuSave, &QAction::triggered, this, &TFormHlav::MenuSaveClick);
     connect(ui->MenuPrint, &QAction::triggered, this, &TFormHlav::SpeedButtonPrintClick);
-    connect(ui->MenuEnglish, &QAction::triggered, this, &TFormHlav::MenuEnglishClick);
-    connect(ui->MenuGerman, &QAction::triggered, this, &TFormHlav::MenuGermanClick);
-    connect(ui->MenuFrench, &QAction::triggered, this, &TFormHlav::MenuFrenchClick);
-    connect(ui->MenuCzech, &QAction::triggered, this, &TFormHlav::MenuCzechClick);
-    connect(ui->MenuContens, &QAction::triggered, this, &TFormHlav::MenuContensClick);
-    connect(ui->MenuAbout, &QAction::triggered, this, &TFormHlav::MenuAboutClick);
     connect(ui->MenuExit, &QAction::triggered, this, &TFormHlav::MenuExitClick);
+
+    // Com
+    connect(&m_comPorts->group(), &QActionGroup::triggered, this, &TFormHlav::MenuCom1Click);
+    connect(ui->MenuChooseDevice, &QAction::triggered, this, &TFormHlav::MenuChooseDeviceClick);
+
+    // Device
     connect(ui->MenuRead, &QAction::triggered, this, &TFormHlav::MenuReadClick);
     connect(ui->ButtonRead, &QPushButton::clicked, this, &TFormHlav::MenuReadClick);
     connect(ui->MenuVerify, &QAction::triggered, this, &TFormHlav::MenuVerifyClick);
@@ -152,6 +160,23 @@ void TFormHlav::connectCommands()
     connect(ui->ButtonProgram, &QPushButton::clicked, this, &TFormHlav::MenuProgramClick);
     connect(m_binding.get(), &FormBinding::startProgramming, this,
             [this] { m_presenter->startProgramAtOnce(); });
+
+    // Tools
+    connect(ui->MenuCompareFile, &QAction::triggered, this, &TFormHlav::MenuCompareFileClick);
+    connect(ui->MenuCompareUnit, &QAction::triggered, this, &TFormHlav::MenuCompareUnitClick);
+    connect(ui->MenuRecord, &QAction::triggered, this, &TFormHlav::MenuRecordClick);
+    connect(ui->MenuCurveGraph, &QAction::triggered, this, &TFormHlav::MenuCurveGraphClick);
+    connect(ui->MenuHistory, &QAction::triggered, this, &TFormHlav::MenuHistoryClick);
+
+    // Language
+    connect(ui->MenuEnglish, &QAction::triggered, this, &TFormHlav::MenuEnglishClick);
+    connect(ui->MenuGerman, &QAction::triggered, this, &TFormHlav::MenuGermanClick);
+    connect(ui->MenuFrench, &QAction::triggered, this, &TFormHlav::MenuFrenchClick);
+    connect(ui->MenuCzech, &QAction::triggered, this, &TFormHlav::MenuCzechClick);
+
+    // Help
+    connect(ui->MenuContens, &QAction::triggered, this, &TFormHlav::MenuContensClick);
+    connect(ui->MenuAbout, &QAction::triggered, this, &TFormHlav::MenuAboutClick);
 }
 
 void TFormHlav::Timer1Timer()
@@ -182,6 +207,31 @@ void TFormHlav::setFileDialog(FileDialog dialog)
 void TFormHlav::SpeedButtonPrintClick()
 {
     m_print->print();
+}
+
+void TFormHlav::MenuCompareFileClick()
+{
+    m_tools->compareWithFile();
+}
+
+void TFormHlav::MenuCompareUnitClick()
+{
+    m_tools->compareWithUnit();
+}
+
+void TFormHlav::MenuRecordClick()
+{
+    m_tools->toggleRecording();
+}
+
+void TFormHlav::MenuCurveGraphClick()
+{
+    m_toolCommands->openCurveGraph();
+}
+
+void TFormHlav::MenuHistoryClick()
+{
+    m_toolCommands->openHistory();
 }
 
 void TFormHlav::MenuEnglishClick()
@@ -250,6 +300,11 @@ void TFormHlav::collectForTransfer()
 void TFormHlav::MenuCom1Click(QAction *item)
 {
     m_comPorts->choosePort(item->data().toInt());
+}
+
+void TFormHlav::MenuChooseDeviceClick()
+{
+    m_comPorts->chooseDevice();
 }
 
 void TFormHlav::setViewerCheck(ViewerCheck check)

@@ -2,12 +2,12 @@
 
 #include "DocumentViewer.h"
 #include "FileDialog.h"
-#include "MessageTable.h"
 #include "ParameterSet.h"
 #include "PortSurvey.h"
 #include "SettingsFile.h"
 #include "TuningTools.h" // complete for the window's destructor
 #include "WindowPlacement.h"
+#include "WindowState.h"
 
 #include <QMainWindow>
 #include <QStringList>
@@ -49,8 +49,8 @@ public:
     ~TFormHlav() override;
 
     ParameterSet &parameters() { return m_parameters; }
-    quint8 comPort() const { return m_comPort; }
-    quint8 language() const { return m_language; }
+    quint8 comPort() const { return m_state.comPort(); }
+    quint8 language() const { return m_state.language(); }
     bool testMode() const { return m_testMode; }
     const PollCycle &link() const { return *m_link; }
     const LinkPresenter &linkPresenter() const { return *m_presenter; }
@@ -71,6 +71,7 @@ private slots:
     // Link: tick, port and transactions.
     void Timer1Timer();
     void MenuCom1Click(QAction *item);
+    void MenuChooseDeviceClick();
     void MenuReadClick();
     void MenuVerifyClick();
     void MenuProgramClick();
@@ -82,6 +83,13 @@ private slots:
 
     // Printing.
     void SpeedButtonPrintClick();
+
+    // The Tools menu's own windows.
+    void MenuCompareFileClick();
+    void MenuCompareUnitClick();
+    void MenuRecordClick();
+    void MenuCurveGraphClick();
+    void MenuHistoryClick();
 
     // Language items, one handler each as the menu names them.
     void MenuEnglishClick();
@@ -109,9 +117,7 @@ private:
 
     std::unique_ptr<Ui::TFormHlav> ui;
     ParameterSet m_parameters;
-    lang::MessageTable m_messages;
-    quint8 m_comPort = 1;
-    quint8 m_language = lang::English;
+    WindowState m_state; // language, messages, Com port
     bool m_testMode = false;
     bool m_closed = false;
     Settings m_settings; // also keeps the [PORTS] mapping
@@ -122,7 +128,7 @@ private:
     std::unique_ptr<WindowLinkView> m_linkView;
     std::unique_ptr<PollCycle> m_link;
     std::unique_ptr<LinkPresenter> m_presenter;
-    std::unique_ptr<TuningTools> m_tools;  // after the image and the presenter, which outlive it
+    std::unique_ptr<TuningTools> m_tools;
     ComPortCommands *m_comPorts = nullptr; // QObject children of the window
     LanguageCommands *m_languages = nullptr;
     std::unique_ptr<FileCommands> m_files;
@@ -130,6 +136,6 @@ private:
     std::unique_ptr<HelpCommands> m_help;
     std::unique_ptr<WindowSettings> m_windowSettings;
     QTimer *Timer1 = nullptr;
-    TFormAbout *m_about = nullptr;                // hidden until About shows it
-    std::unique_ptr<ToolCommands> m_toolCommands; // after m_presenter: hands the link back to it
+    TFormAbout *m_about = nullptr; // hidden until About shows it
+    std::unique_ptr<ToolCommands> m_toolCommands;
 };

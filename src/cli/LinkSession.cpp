@@ -23,7 +23,7 @@ void showPhase(Phase phase)
 
 LinkSession::LinkSession(const QString &device) : m_device(device)
 {
-    m_link.setListener(this);
+    m_link.addListener(*this);
     // The window's pace: the protocol counts time in these ticks.
     m_timer.setInterval(PollCycle::kTickMs);
     m_timer.setTimerType(Qt::PreciseTimer);
@@ -36,7 +36,6 @@ LinkSession::LinkSession(const QString &device) : m_device(device)
 
 LinkSession::~LinkSession()
 {
-    m_link.setListener(nullptr);
     m_link.closeComPort();
 }
 

@@ -8,13 +8,7 @@ namespace lang {
 
 enum class TuningText : int
 {
-    CompareWithFile,
-    CompareWithUnit,
-    RecordLiveValues,
-    StopRecording,
-    CompareWithFileHint,
-    CompareWithUnitHint,
-    RecordLiveValuesHint,
+    StopRecording, // the record item's caption while a recording runs
     CompareTitle,
     ColumnParameter,
     ColumnWindow,

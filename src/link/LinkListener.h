@@ -2,15 +2,22 @@
 
 #include "LinkOutcome.h"
 
+#include <memory>
+
 struct MonitorValues;
 
 // What the poll cycle reports, as plain values, in the order it happens
 // within a tick. Every call has an empty default, so a listener takes only
 // what it needs. Page events concern the set a Read or Program works on,
-// never the separate set of a read-only read.
+// never the separate set of a read-only read. A new event is a virtual here
+// and a forward in LinkListeners.
 class LinkListener
 {
 public:
+    LinkListener() = default;
+    // A copy is a listener of its own, in no list until added.
+    LinkListener(const LinkListener &) {}
+    LinkListener &operator=(const LinkListener &) { return *this; }
     virtual ~LinkListener() = default;
 
     // An accepted status answer.
@@ -28,4 +35,10 @@ public:
     virtual void idleStep() {}
     // The tick's link work is done; the watchdog has counted.
     virtual void tickEnded() {}
+
+private:
+    friend class LinkListeners;
+    // Lives exactly as long as the listener: a list holding a listener
+    // watches it, and skips and forgets a listener destroyed.
+    std::shared_ptr<const bool> m_alive = std::make_shared<const bool>(true);
 };

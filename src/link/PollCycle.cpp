@@ -8,11 +8,6 @@
 
 PollCycle::PollCycle(Port &port) : m_port(port) {}
 
-void PollCycle::setListener(LinkListener *listener)
-{
-    m_listener = listener ? listener : &m_silent;
-}
-
 bool PollCycle::openComPort(int comPort, const QString &devicePath)
 {
     closeComPort();
@@ -33,7 +28,7 @@ void PollCycle::tick()
     readComPort();
     stepSequence();
     runWatchdog();
-    m_listener->tickEnded();
+    m_listeners.tickEnded();
 }
 
 void PollCycle::startRead(ParameterSet &image)
@@ -117,12 +112,12 @@ void PollCycle::takeStatus(const LinkFrame &frame)
     const MonitorValues values = MonitorValues::fromStatus(StatusRecord(frame.bytes().data()));
     m_engineSpeed = values.engineSpeed;
     m_saveCountdown = values.saveCountdown;
-    m_listener->statusTaken(values);
+    m_listeners.statusTaken(values);
 }
 
 void PollCycle::takeAnswer(const LinkFrame &frame)
 {
-    const Sequence::Step step = m_sequence->take(m_exchange.page(), frame.data(), *m_listener);
+    const Sequence::Step step = m_sequence->take(m_exchange.page(), frame.data(), m_listeners);
     switch (step.kind) {
     case Sequence::Step::Kind::Refused:
         m_exchange.refuse();
@@ -145,7 +140,7 @@ void PollCycle::stepSequence()
             m_tickCount = 0;
             sendStatusRequest();
         }
-        m_listener->idleStep();
+        m_listeners.idleStep();
         return;
     }
     if (m_tickCount >= kResendTicks) {
@@ -163,7 +158,7 @@ void PollCycle::finish(const SequenceEnd &end)
     m_sequence.reset();
     if (end.sequence == SequenceKind::Program && end.outcome == Outcome::Ok)
         m_saveCountdown = wire::status::kSaveFullCount;
-    m_listener->sequenceEnded(end);
+    m_listeners.sequenceEnded(end);
 }
 
 void PollCycle::runWatchdog()

@@ -2,7 +2,7 @@
 
 #include "ComItems.h"
 #include "LinkFrame.h"
-#include "LinkListener.h"
+#include "LinkListeners.h"
 #include "PageExchange.h"
 #include "Sequence.h"
 
@@ -17,7 +17,7 @@ class Port;
 // runs a Read, Program, Verify or read-only read sequence over page
 // exchanges with their resends, polls the status while idle and keeps the
 // connection watchdog. Counts time in ticks only, speaks protocol only, and
-// reports plain values to its listener; it never shows anything itself.
+// reports plain values to its listeners; it never shows anything itself.
 class PollCycle
 {
 public:
@@ -40,8 +40,10 @@ public:
 
     explicit PollCycle(Port &port);
 
-    // Null: nobody listens.
-    void setListener(LinkListener *listener);
+    // Listeners hear every report in the order they were added. One that is
+    // destroyed drops out by itself, also while the link runs.
+    void addListener(LinkListener &listener) { m_listeners.add(listener); }
+    void removeListener(const LinkListener &listener) { m_listeners.remove(listener); }
 
     // Opens the port numbered comPort at devicePath (the caller maps the
     // number to its platform's device). A number outside 1..10 leaves the
@@ -91,8 +93,7 @@ private:
     void sendStatusRequest();
 
     Port &m_port;
-    LinkListener m_silent;
-    LinkListener *m_listener = &m_silent;
+    LinkListeners m_listeners;
     PageExchange m_exchange{m_port};
     std::optional<Sequence> m_sequence;
 

@@ -4,6 +4,7 @@
 #include "FormBinding.h"
 #include "FormEvents.h"
 #include "ParameterSet.h"
+#include "WindowState.h"
 #include "ui_TFormHlav.h"
 
 #include <QMainWindow>
@@ -31,7 +32,7 @@ struct FormFixture
         image.SetDefaults();
         if (prepare)
             prepare(image);
-        binding = std::make_unique<FormBinding>(ui, image, language, comPort);
+        binding = std::make_unique<FormBinding>(ui, image, state);
         events = std::make_unique<FormEvents>(ui, *binding);
         binding->ApplyRangeRule();
         binding->ShowParameterSet();
@@ -64,8 +65,7 @@ struct FormFixture
     QMainWindow window;
     Ui::TFormHlav ui;
     ParameterSet image;
-    quint8 language = 0;
-    quint8 comPort = 1;
+    WindowState state;
     std::unique_ptr<FormBinding> binding;
     std::unique_ptr<FormEvents> events;
 };

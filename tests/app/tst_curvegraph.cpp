@@ -1,8 +1,10 @@
 // The advance curve graph on the real form: a drag or an arrow key is one
 // edit through the form's own edit path, and the graph follows the image.
 #include "CurveGraphWindow.h"
+#include "FakePort.h"
 #include "FormFixture.h"
 #include "MessageTable.h"
+#include "PollCycle.h"
 #include "ToolTexts.h"
 
 namespace {
@@ -40,7 +42,7 @@ struct GraphRig
               if (startAdvance >= 0)
                   p.setAdvance(1, quint8(startAdvance));
           }),
-          window(form.image, form.language, &form.window)
+          link(port), window(form.image, form.state, link, &form.window)
     {
         const ControlTables &tables = form.binding->tables();
         graph().setRanges({tables.RpmAdvEdits[0]->minimum(), tables.RpmAdvEdits[0]->maximum(),
@@ -74,6 +76,8 @@ struct GraphRig
     }
 
     FormFixture form;
+    FakePort port;
+    PollCycle link;
     CurveGraphWindow window;
     PaintCounter paintCounter;
 };
@@ -182,11 +186,11 @@ private slots:
         QCOMPARE(programming.count(), programAfterChange ? 1 : 0);
     }
 
+    // The language comes from the window state, heard without a show of the set.
     void followsTheLanguage()
     {
         GraphRig rig;
-        rig.form.language = lang::Czech;
-        rig.form.binding->ShowParameterSet();
+        rig.form.state.setLanguage(lang::Czech);
         QCOMPARE(rig.window.windowTitle(),
                  lang::toolText(lang::Tool::CurveGraphTitle, lang::Czech));
     }

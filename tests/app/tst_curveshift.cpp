@@ -1,6 +1,7 @@
 // Advance - and + on the image, and the range rule of the window settings.
 #include "CurveShift.h"
 #include "RangeRule.h"
+#include "WindowState.h"
 
 #include <QTest>
 
@@ -87,11 +88,12 @@ void TestCurveShift::rangeRuleClampsWindowSettings()
     ParameterSet image;
     image.SetDefaults();
     image.setLimiter(0, 200);
-    quint8 lang = quint8(language);
-    quint8 port = quint8(comPort);
-    ApplyRangeRule(image, lang, port);
-    QCOMPARE(int(lang), languageAfter);
-    QCOMPARE(int(port), comPortAfter);
+    WindowState state;
+    state.setLanguage(quint8(language));
+    state.setComPort(quint8(comPort));
+    ApplyRangeRule(image, state);
+    QCOMPARE(int(state.language()), languageAfter);
+    QCOMPARE(int(state.comPort()), comPortAfter);
     QCOMPARE(int(image.limiter(0)), 150); // the image's own rule runs too
 }
 

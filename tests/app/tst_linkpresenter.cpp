@@ -1,6 +1,7 @@
 // The presenter fed with the link's outcomes and values: the message line,
 // the gauges, the labels and the boxes the window shows for them.
 #include "PresenterRig.h"
+#include "RecordingListener.h"
 
 #include <QtTest>
 
@@ -344,8 +345,9 @@ private slots:
         QCOMPARE(rig.display.unitTexts.name, QStringLiteral("SIL13"));
     }
 
-    // A read-only read reports to its caller only: the line, the gauge and
-    // the image stay. A Read started meanwhile replaces it and drops the caller.
+    // A read-only read is its starter's, who hears its end from the link:
+    // the line, the gauge and the image stay. A Read started meanwhile
+    // replaces it, and it never ends.
     void readOnlyRead_data()
     {
         QTest::addColumn<bool>("laterRead");
@@ -359,11 +361,9 @@ private slots:
         PresenterRig rig;
         const ParameterSet image = rig.image;
         ParameterSet unit;
-        QStringList failures;
-        rig.presenter.startReadOnly(unit, [&](const SequenceEnd &end, const QString &failure) {
-            QCOMPARE(end.sequence, SequenceKind::ReadOnly);
-            failures << failure;
-        });
+        RecordingListener starter;
+        rig.link.addListener(starter);
+        rig.presenter.startReadOnly(unit);
         QVERIFY(!rig.presenter.transferRuns());
         if (laterRead) {
             rig.presenter.startRead();
@@ -374,6 +374,11 @@ private slots:
              i < 10 * PollCycle::kMaxSends * PollCycle::kResendTicks && rig.link.sequence(); ++i)
             rig.ticks(1);
         QVERIFY(!rig.link.sequence());
+        QStringList failures;
+        for (const SequenceEnd &end : starter.ends) {
+            if (end.sequence == SequenceKind::ReadOnly)
+                failures << rig.presenter.failureText(end);
+        }
         QCOMPARE(failures,
                  laterRead ? QStringList{} : QStringList{rig.messages.text(lang::Msg::ReadError)});
         QCOMPARE(rig.image, image);

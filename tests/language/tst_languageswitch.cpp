@@ -1,6 +1,6 @@
+#include "ControlTexts.h"
 #include "PollCycle.h"
 #include "TFormHlav.h"
-#include "TuningTexts.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -351,10 +351,9 @@ private slots:
         QVERIFY(control<QWidget>("SpeedButtonZpet")->isEnabled());
         QCOMPARE(int(form.language()), to);
         // The tuning tools' items follow the switch too.
-        QCOMPARE(control<QAction>("MenuCompareUnit")->text(),
-                 lang::tuningText(quint8(to), lang::TuningText::CompareWithUnit));
-        QCOMPARE(control<QAction>("MenuRecord")->text(),
-                 lang::tuningText(quint8(to), lang::TuningText::RecordLiveValues));
+        const lang::ControlTexts texts(quint8(to));
+        QCOMPARE(control<QAction>("MenuCompareUnit")->text(), texts.caption("MenuCompareUnit"));
+        QCOMPARE(control<QAction>("MenuRecord")->text(), texts.caption("MenuRecord"));
     }
 
     // The controls are not read first: a value typed but not confirmed goes.

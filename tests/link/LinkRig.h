@@ -19,7 +19,7 @@ struct LinkRig
     LinkRig()
     {
         image.SetDefaults();
-        link.setListener(&listener);
+        link.addListener(listener);
         link.openComPort(1, QStringLiteral("/dev/ttyS0"));
     }
 

@@ -34,6 +34,20 @@ void start(LinkRig &rig, Start which)
     }
 }
 
+// Notes its name at every tick's end; may destroy another listener, or itself, when it hears one.
+struct NamedListener : LinkListener
+{
+    NamedListener(QString name, QStringList &heard) : name(std::move(name)), heard(heard) {}
+    void tickEnded() override
+    {
+        heard << name;
+        destroyAtTick.reset();
+    }
+    QString name;
+    QStringList &heard;
+    std::unique_ptr<NamedListener> destroyAtTick;
+};
+
 } // namespace
 
 Q_DECLARE_METATYPE(Start)
@@ -306,6 +320,52 @@ private slots:
         rig.ticks(3);
         QCOMPARE(rig.listener.idleSteps, 2);
         QCOMPARE(rig.listener.ticks, 5);
+    }
+    // Listeners hear in the order added; one destroyed drops out, also when
+    // another listener destroys it in the middle of a tick, and the link goes on.
+    void listeners_data()
+    {
+        QTest::addColumn<QString>("change");
+        QTest::addColumn<QStringList>("after");
+        QTest::newRow("none") << QString() << QStringList{"a", "b", "c"};
+        QTest::newRow("b destroyed") << "destroy b" << QStringList{"a", "c"};
+        QTest::newRow("b removed") << "remove b" << QStringList{"a", "c"};
+        QTest::newRow("a added again") << "add a" << QStringList{"b", "c", "a"};
+        QTest::newRow("a destroys c during the tick") << "a destroys c" << QStringList{"a", "b"};
+        QTest::newRow("a destroys b during the tick") << "a destroys b" << QStringList{"a", "c"};
+    }
+
+    void listeners()
+    {
+        QFETCH(QString, change);
+        QFETCH(QStringList, after);
+        LinkRig rig;
+        QStringList heard;
+        NamedListener a(QStringLiteral("a"), heard);
+        auto b = std::make_unique<NamedListener>(QStringLiteral("b"), heard);
+        auto c = std::make_unique<NamedListener>(QStringLiteral("c"), heard);
+        for (LinkListener *listener :
+             {static_cast<LinkListener *>(&a), static_cast<LinkListener *>(b.get()),
+              static_cast<LinkListener *>(c.get())})
+            rig.link.addListener(*listener);
+        rig.ticks(1);
+        QCOMPARE(heard, (QStringList{"a", "b", "c"}));
+
+        if (change == QLatin1String("destroy b"))
+            b.reset();
+        else if (change == QLatin1String("remove b"))
+            rig.link.removeListener(*b);
+        else if (change == QLatin1String("add a"))
+            rig.link.addListener(a);
+        else if (change == QLatin1String("a destroys c"))
+            a.destroyAtTick = std::move(c);
+        else if (change == QLatin1String("a destroys b"))
+            a.destroyAtTick = std::move(b);
+        heard.clear();
+        rig.ticks(2);
+        QCOMPARE(heard, after + after);
+        // The link itself goes on: the first listener still hears its status polls.
+        QVERIFY(rig.listener.ticks == 3);
     }
 };
 

@@ -98,7 +98,7 @@ private slots:
         SerialPort port;
         RecordingListener listener;
         PollCycle link(port);
-        link.setListener(&listener);
+        link.addListener(listener);
         QVERIFY(link.openComPort(1, m_pty.devicePath()));
 
         for (int tick = 0; tick < PollCycle::kStatusPollTicks; ++tick)

@@ -1,3 +1,4 @@
+#include "ControlTexts.h"
 #include "CurveGraphWindow.h"
 #include "HistoryFolder.h"
 #include "IgnFile.h"
@@ -29,15 +30,21 @@ private slots:
 
     void toolItemsCloseTheToolsMenu()
     {
-        m_fixture->start();
+        const TFormHlav &form = m_fixture->start();
         const QList<QAction *> items = m_fixture->control<QMenu>("MenuTools")->actions();
         QVERIFY(items.size() > 3);
         QVERIFY(items.at(items.size() - 3)->isSeparator());
         QCOMPARE(items.at(items.size() - 2)->objectName(), QStringLiteral("MenuCurveGraph"));
         QCOMPARE(items.last()->objectName(), QStringLiteral("MenuHistory"));
-        // Captioned by the language pass like every other item.
-        QVERIFY(!items.at(items.size() - 2)->text().isEmpty());
-        QVERIFY(!items.last()->text().isEmpty());
+        // Captioned and hinted by the language pass from the table, by name,
+        // like every other item.
+        const lang::ControlTexts texts(form.language());
+        for (const char *name : {"MenuCompareFile", "MenuCompareUnit", "MenuRecord",
+                                 "MenuCurveGraph", "MenuHistory"}) {
+            const auto *item = m_fixture->control<QAction>(name);
+            QCOMPARE(item->text(), texts.caption(QLatin1String(name)));
+            QCOMPARE(item->statusTip(), lang::splitHint(texts.hint(QLatin1String(name))).status);
+        }
     }
 
     // Ctrl+G opens the graph; its place and that it was open come back at the next start.

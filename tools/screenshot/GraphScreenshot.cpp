@@ -2,12 +2,10 @@
 
 #include "ControlTables.h"
 #include "CurveGraphWindow.h"
-#include "LinkListener.h"
 #include "ParameterSet.h"
 #include "PollCycle.h"
 #include "SerialPort.h"
 #include "SpinEdit.h"
-#include "ToolLinkWatch.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -23,18 +21,16 @@ void setFifteenPointCurve(ParameterSet &image)
 }
 
 int saveCurveGraph(QWidget *mainWindow, const ControlTables &tables, const ParameterSet &image,
-                   const quint8 &language, const QString &device, const QString &file)
+                   const WindowState &state, const QString &device, const QString &file)
 {
-    CurveGraphWindow window(image, language, mainWindow);
+    SerialPort port;
+    PollCycle link(port);
+    CurveGraphWindow window(image, state, link, mainWindow);
     window.graph().setRanges({tables.RpmAdvEdits[0]->minimum(), tables.RpmAdvEdits[0]->maximum(),
                               tables.AdvanceEdits[0]->minimum(),
                               tables.AdvanceEdits[0]->maximum()});
     window.open();
 
-    SerialPort port;
-    PollCycle link(port);
-    LinkListener noPresenter;
-    ToolLinkWatch watch(link, noPresenter, image, window.graph(), [](HistoryEvent) {});
     if (!link.openComPort(1, device)) {
         qWarning("zevras-screenshot: cannot open %s: %s", qPrintable(device),
                  qPrintable(link.portError()));

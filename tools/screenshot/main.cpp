@@ -12,6 +12,7 @@
 #include "LanguageTexts.h"
 #include "MessageTable.h"
 #include "ParameterSet.h"
+#include "WindowState.h"
 #include "ui_TFormHlav.h"
 
 #include <QApplication>
@@ -49,12 +50,11 @@ int main(int argc, char *argv[])
         setFifteenPointCurve(image);
     else if (args.size() > 2)
         image.setPocetBodu(quint8(args.at(2).toInt()));
-    quint8 language = args.size() > 3 ? quint8(args.at(3).toInt()) : 0;
-    quint8 comPort = 1;
-    lang::MessageTable messages;
-    lang::applyLanguageTexts(&window, messages, language);
+    WindowState state;
+    state.setLanguage(args.size() > 3 ? quint8(args.at(3).toInt()) : 0);
+    lang::applyLanguageTexts(&window, state.messages());
 
-    FormBinding binding(ui, image, language, comPort);
+    FormBinding binding(ui, image, state);
     binding.ApplyRangeRule();
     binding.ShowParameterSet();
     binding.StartUndoHistory();
@@ -62,7 +62,7 @@ int main(int argc, char *argv[])
     binding.ApplyVisibilityRules();
 
     if (graph)
-        return saveCurveGraph(&window, binding.tables(), image, language, args.at(5), args.at(1));
+        return saveCurveGraph(&window, binding.tables(), image, state, args.at(5), args.at(1));
     window.show();
     app.processEvents();
     return window.grab().save(args.at(1)) ? 0 : 1;

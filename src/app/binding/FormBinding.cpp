@@ -35,9 +35,9 @@ void showCheck(QCheckBox *box, quint8 flag)
 }
 } // namespace
 
-FormBinding::FormBinding(Ui::TFormHlav &ui, ParameterSet &image, quint8 &language, quint8 &comPort,
+FormBinding::FormBinding(Ui::TFormHlav &ui, ParameterSet &image, WindowState &state,
                          QObject *parent)
-    : QObject(parent), m_ui(ui), m_image(image), m_language(language), m_comPort(comPort),
+    : QObject(parent), m_ui(ui), m_image(image), m_state(state),
       m_tables(ControlTables::build(ui.centralwidget->window()))
 {
 }
@@ -138,7 +138,7 @@ void FormBinding::ShowParameterSet()
 
 void FormBinding::ApplyRangeRule()
 {
-    ::ApplyRangeRule(m_image, m_language, m_comPort);
+    ::ApplyRangeRule(m_image, m_state);
 }
 
 void FormBinding::CommitChange()

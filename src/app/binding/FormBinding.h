@@ -9,6 +9,8 @@
 
 #include <optional>
 
+class WindowState;
+
 namespace Ui {
 class TFormHlav;
 }
@@ -22,8 +24,8 @@ class FormBinding : public QObject
     Q_OBJECT
 
 public:
-    // language and comPort are the window's settings that the range rule clamps.
-    FormBinding(Ui::TFormHlav &ui, ParameterSet &image, quint8 &language, quint8 &comPort,
+    // The range rule clamps the state's language and Com port.
+    FormBinding(Ui::TFormHlav &ui, ParameterSet &image, WindowState &state,
                 QObject *parent = nullptr);
 
     const ControlTables &tables() const { return m_tables; }
@@ -83,8 +85,7 @@ private:
 
     Ui::TFormHlav &m_ui;
     ParameterSet &m_image;
-    quint8 &m_language;
-    quint8 &m_comPort;
+    WindowState &m_state;
     ControlTables m_tables;
     UndoHistory m_undo;
     int m_updating = 0; // nesting depth of the program's own control updates

@@ -2,12 +2,13 @@
 
 #include "ComItems.h"
 #include "MessageTable.h"
+#include "WindowState.h"
 
-void ApplyRangeRule(ParameterSet &image, quint8 &language, quint8 &comPort)
+void ApplyRangeRule(ParameterSet &image, WindowState &state)
 {
     image.NormaliseParameterSet();
-    if (language >= lang::kLanguageCount)
-        language = lang::English;
-    if (comPort > comitems::kLast)
-        comPort = comitems::kFirst;
+    if (state.language() >= lang::kLanguageCount)
+        state.setLanguage(lang::English);
+    if (state.comPort() > comitems::kLast)
+        state.setComPort(comitems::kFirst);
 }

@@ -2,6 +2,8 @@
 
 #include "ParameterSet.h"
 
+class WindowState;
+
 // The range rule run after every change: the image's own rule, plus the two
 // window settings that a settings file can bring in out of range.
-void ApplyRangeRule(ParameterSet &image, quint8 &language, quint8 &comPort);
+void ApplyRangeRule(ParameterSet &image, WindowState &state);

@@ -25,13 +25,10 @@ LinkPresenter::LinkPresenter(PollCycle &link, ParameterSet &image,
                              const lang::MessageTable &messages, LinkDisplay &display)
     : m_link(link), m_image(image), m_messages(messages), m_display(display)
 {
-    m_link.setListener(this);
+    m_link.addListener(*this);
 }
 
-LinkPresenter::~LinkPresenter()
-{
-    m_link.setListener(nullptr);
-}
+LinkPresenter::~LinkPresenter() = default;
 
 void LinkPresenter::openComPort(int comPort, const QString &devicePath)
 {
@@ -68,16 +65,14 @@ bool LinkPresenter::transferRuns() const
     return m_link.sequence() && !readOnlyRuns();
 }
 
-void LinkPresenter::startReadOnly(ParameterSet &into, ReadOnlyDone done)
+void LinkPresenter::startReadOnly(ParameterSet &into)
 {
     m_link.startReadOnly(into);
-    m_readOnlyDone = std::move(done);
 }
 
 // A new start also ends an earlier programming's "OK".
 void LinkPresenter::showStart(const QString &text)
 {
-    m_readOnlyDone = nullptr;
     m_programmedOk = false;
     m_line.show(text, LabelColour::Normal);
     m_line.reveal();
@@ -111,8 +106,6 @@ void LinkPresenter::statusTaken(const MonitorValues &values)
         m_display.setVersionLabelText(display.versionText);
     m_display.setVersionLabelVisible(!display.versionMatches);
     m_display.setEeDataErrorVisible(display.eeDataError);
-    if (m_statusTap)
-        m_statusTap(values);
 }
 
 void LinkPresenter::unitInfoTaken()
@@ -146,13 +139,8 @@ void LinkPresenter::progressChanged(int value)
 
 void LinkPresenter::sequenceEnded(const SequenceEnd &end)
 {
-    if (end.sequence == SequenceKind::ReadOnly) {
-        // Taken first: done may start another read.
-        const ReadOnlyDone done = std::exchange(m_readOnlyDone, nullptr);
-        if (done)
-            done(end, end.outcome == Outcome::Ok ? QString() : failureText(end));
+    if (end.sequence == SequenceKind::ReadOnly)
         return;
-    }
     m_programmedOk = end.sequence == SequenceKind::Program && end.outcome == Outcome::Ok;
     showEnd(end);
 }

@@ -42,21 +42,18 @@ public:
     void startVerify();
 
     // Reads the unit into a separate set, leaving the image and the message
-    // line alone. done gets the end and, unless it is Ok, the message a Read
-    // would show for it. A sequence started after it drops done.
-    using ReadOnlyDone = std::function<void(const SequenceEnd &, const QString &failure)>;
+    // line alone; whoever started it hears its end from the link. A sequence
+    // started after it replaces it, and it never ends.
     // A Read, Program or Verify runs, which a read-only read would cut short.
     bool transferRuns() const;
-    void startReadOnly(ParameterSet &into, ReadOnlyDone done);
+    void startReadOnly(ParameterSet &into);
+    // The message a Read would show for an end that is not Ok.
+    QString failureText(const SequenceEnd &end) const;
 
     // The print command's date line; the connection label goes with the
     // rest of the window's link labels while print mode lasts.
     void beginPrint(const QString &dateLine);
     void endPrint();
-
-    // Whoever else wants every accepted status answer (a recording).
-    using StatusTap = std::function<void(const MonitorValues &)>;
-    void setStatusTap(StatusTap tap) { m_statusTap = std::move(tap); }
 
     MessageLine &messageLine() { return m_line; }
     const MessageLine &messageLine() const { return m_line; }
@@ -75,7 +72,6 @@ public:
 private:
     void showStart(const QString &text);
     void showEnd(const SequenceEnd &end);
-    QString failureText(const SequenceEnd &end) const;
     bool readOnlyRuns() const;
     void showConnection();
     void deliverVersionBox();
@@ -88,8 +84,6 @@ private:
     MessageLine m_line{m_display};
     MonitorText m_monitor{m_messages};
     bool m_programmedOk = false;
-    ReadOnlyDone m_readOnlyDone;
-    StatusTap m_statusTap;
     std::optional<QString> m_pendingVersionBox;
     bool m_versionBoxOpen = false;
 };

@@ -7,6 +7,7 @@
 #include "MessageLine.h"
 #include "MessageTable.h"
 #include "ParameterSet.h"
+#include "SettingsFile.h"
 
 #include <QFileInfo>
 #include <QLabel>
@@ -90,4 +91,14 @@ void FileCommands::save()
     m_binding.ShowParameterSet();
     m_fileLabel.setText(path);
     m_lastFilePath = path;
+}
+
+void FileCommands::restoreFrom(const Settings &settings)
+{
+    m_lastFilePath = settings.iniDir.value_or(QString());
+}
+
+void FileCommands::keepIn(Settings &settings) const
+{
+    settings.iniDir = m_lastFilePath;
 }

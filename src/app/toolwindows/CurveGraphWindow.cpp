@@ -1,7 +1,12 @@
 #include "CurveGraphWindow.h"
 
+#include "CurvePoint.h"
+#include "MonitorValues.h"
+#include "ParameterSet.h"
+#include "PollCycle.h"
 #include "SettingsFile.h"
 #include "ToolTexts.h"
+#include "WindowState.h"
 
 #include <QGuiApplication>
 #include <QLabel>
@@ -21,9 +26,17 @@ bool onSomeScreen(const QRect &bounds)
 
 } // namespace
 
-CurveGraphWindow::CurveGraphWindow(const ParameterSet &image, const quint8 &language,
-                                   QWidget *parent)
-    : QWidget(parent, Qt::Window), m_image(image), m_language(language)
+std::optional<OperatingPoint> operatingPointOf(const MonitorValues &values, int baseAdvance)
+{
+    if (!values.pickup)
+        return std::nullopt;
+    return OperatingPoint{values.engineSpeed,
+                          values.basicAdvance ? baseAdvance : values.advanceNow};
+}
+
+CurveGraphWindow::CurveGraphWindow(const ParameterSet &image, const WindowState &state,
+                                   PollCycle &link, QWidget *parent)
+    : QWidget(parent, Qt::Window), m_image(image), m_state(state), m_link(link)
 {
     setObjectName(QStringLiteral("FormCurveGraph"));
     m_graph = new CurveGraph(image, this);
@@ -35,13 +48,15 @@ CurveGraphWindow::CurveGraphWindow(const ParameterSet &image, const quint8 &lang
     layout->addWidget(m_graph, 1);
     layout->addWidget(m_hint);
     connect(m_graph, &CurveGraph::pointEdited, this, &CurveGraphWindow::pointEdited);
+    connect(&m_state, &WindowState::languageChanged, this, &CurveGraphWindow::refresh);
+    link.addListener(*this);
     refresh();
 }
 
 void CurveGraphWindow::refresh()
 {
     using lang::Tool;
-    const auto text = [this](Tool tool) { return lang::toolText(tool, m_language); };
+    const auto text = [this](Tool tool) { return lang::toolText(tool, m_state.language()); };
     setWindowTitle(text(Tool::CurveGraphTitle));
     m_hint->setText(text(Tool::CurveGraphHint));
     m_graph->setTexts(text(Tool::EngineSpeedAxis), text(Tool::AdvanceAxis), text(Tool::BaseAdvance),
@@ -106,4 +121,31 @@ ToolWindowSettings CurveGraphWindow::settings() const
     settings.height = bounds.height();
     settings.open = isVisible();
     return settings;
+}
+
+void CurveGraphWindow::restoreFrom(const Settings &settings)
+{
+    restore(settings.curveGraph);
+    if (settings.curveGraph.open.value_or(false))
+        QMetaObject::invokeMethod(this, &CurveGraphWindow::open, Qt::QueuedConnection);
+}
+
+void CurveGraphWindow::keepIn(Settings &settings) const
+{
+    settings.curveGraph = this->settings();
+}
+
+void CurveGraphWindow::statusTaken(const MonitorValues &values)
+{
+    m_graph->setOperatingPoint(operatingPointOf(values, m_image.baseAdv()));
+}
+
+// The point in use as the window's row has it: nearest to the last speed,
+// every tick, so that an edit of the curve moves it at once. Without a
+// connection the engine is no longer known.
+void CurveGraphWindow::tickEnded()
+{
+    m_graph->setCurrentPoint(nearestCurvePoint(m_image, m_link.engineSpeed()));
+    if (m_link.noConnection())
+        m_graph->setOperatingPoint(std::nullopt);
 }

@@ -4,6 +4,17 @@
 
 #include <QDir>
 
+std::optional<HistoryEvent> historyEventOf(const SequenceEnd &end)
+{
+    if (end.outcome != Outcome::Ok)
+        return std::nullopt;
+    if (end.sequence == SequenceKind::Read)
+        return HistoryEvent::Read;
+    if (end.sequence == SequenceKind::Program)
+        return HistoryEvent::Programmed;
+    return std::nullopt;
+}
+
 SetHistory::SetHistory(HistoryFolder folder, Say say)
     : m_folder(std::move(folder)), m_say(std::move(say))
 {

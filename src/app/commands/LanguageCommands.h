@@ -8,20 +8,19 @@ class FormBinding;
 class QAction;
 class QActionGroup;
 class QWidget;
-namespace lang {
-class MessageTable;
-}
+class WindowState;
 
 // The Language menu: its four items in one exclusive group carrying each
-// item's language index, and the switch that follows a click.
+// item's language index, and the switch that follows a click. Every part of
+// the window that shows a text hears the switch from the window state.
 class LanguageCommands : public QObject
 {
     Q_OBJECT
 
 public:
-    // items in language-index order; language is the window's own.
-    LanguageCommands(const QList<QAction *> &items, QWidget &window, lang::MessageTable &messages,
-                     quint8 &language, FormBinding &binding);
+    // items in language-index order.
+    LanguageCommands(const QList<QAction *> &items, QWidget &window, WindowState &state,
+                     FormBinding &binding);
 
     QActionGroup &group() const { return *m_group; }
 
@@ -37,15 +36,12 @@ public:
     static bool isLanguageWord(const QString &word);
     void applyLanguageWord(const QStringList &arguments);
 
-signals:
-    // After the language pass, before the controls are shown again: for the
-    // texts the pass does not cover.
-    void textsApplied();
-
 private:
+    // The state's language changed: the language pass over the form, then the set shown again.
+    void showLanguage();
+
     QActionGroup *m_group;
     QWidget &m_window;
-    lang::MessageTable &m_messages;
-    quint8 &m_language;
+    WindowState &m_state;
     FormBinding &m_binding;
 };

@@ -1,8 +1,14 @@
 #pragma once
 
 #include "HistoryFolder.h"
+#include "LinkOutcome.h"
 
 #include <functional>
+#include <optional>
+
+// A Read reads page 1 back again to check it, and a Program verifies what it
+// wrote, so an Ok of either is a set the unit holds: the history keeps it.
+std::optional<HistoryEvent> historyEventOf(const SequenceEnd &end);
 
 // Keeps every set read from a unit and every set programmed and verified in
 // the history folder. A write that fails is said once (in the status line);

@@ -1,12 +1,12 @@
-// The tools' ear on the link: the presenter hears everything first; the graph
-// marks the live engine; a Read or a Program that ended well goes to the history.
-#include "CurveGraph.h"
+// The tool windows' ears on the link: the graph marks the live engine; a
+// Read or a Program that ended well goes to the history.
+#include "CurveGraphWindow.h"
 #include "FakePort.h"
 #include "MonitorValues.h"
 #include "ParameterSet.h"
 #include "PollCycle.h"
-#include "RecordingListener.h"
-#include "ToolLinkWatch.h"
+#include "SetHistory.h"
+#include "WindowState.h"
 
 #include <QtTest>
 
@@ -15,27 +15,24 @@ Q_DECLARE_METATYPE(Outcome)
 
 namespace {
 
-struct WatchRig
+struct GraphRig
 {
-    WatchRig()
-        : link(port), graph(image),
-          watch(link, presenter, image, graph, [this](HistoryEvent e) { recorded << e; })
+    GraphRig() : link(port), window(image, state, link, nullptr), graph(window.graph())
     {
         image.SetDefaults();
     }
 
     FakePort port;
     PollCycle link;
-    RecordingListener presenter;
     ParameterSet image;
-    CurveGraph graph;
-    QList<HistoryEvent> recorded;
-    ToolLinkWatch watch;
+    WindowState state;
+    CurveGraphWindow window;
+    CurveGraph &graph;
 };
 
 } // namespace
 
-class TestToolLinkWatch : public QObject
+class TestToolListeners : public QObject
 {
     Q_OBJECT
 
@@ -62,7 +59,7 @@ private slots:
         QFETCH(bool, shown);
         QFETCH(int, advance);
 
-        WatchRig rig;
+        GraphRig rig;
         rig.image.setBaseAdv(12);
         rig.graph.setOperatingPoint(OperatingPoint{1, 1});
         MonitorValues values;
@@ -70,9 +67,8 @@ private slots:
         values.engineSpeed = pickup ? 4500 : 0;
         values.basicAdvance = basicAdvance;
         values.advanceNow = advanceNow;
-        rig.watch.statusTaken(values);
+        rig.window.statusTaken(values);
 
-        QCOMPARE(rig.presenter.statuses, 1);
         QCOMPARE(rig.graph.operatingPoint().has_value(), shown);
         if (shown) {
             QCOMPARE(rig.graph.operatingPoint()->rpm, 4500);
@@ -110,46 +106,26 @@ private slots:
         QFETCH(Outcome, outcome);
         QFETCH(QList<HistoryEvent>, recorded);
 
-        WatchRig rig;
         SequenceEnd end;
         end.sequence = sequence;
         end.outcome = outcome;
-        rig.watch.sequenceEnded(end);
-        QCOMPARE(rig.presenter.ends.size(), size_t(1));
-        QCOMPARE(rig.recorded, recorded);
+        const std::optional<HistoryEvent> event = historyEventOf(end);
+        QCOMPARE(event ? QList<HistoryEvent>{*event} : QList<HistoryEvent>{}, recorded);
     }
 
-    void everyReportReachesThePresenter()
-    {
-        WatchRig rig;
-        rig.watch.unitInfoTaken();
-        rig.watch.setChanged();
-        rig.watch.phaseChanged(Phase::Verify);
-        rig.watch.progressChanged(2);
-        rig.watch.idleStep();
-        rig.watch.tickEnded();
-        QCOMPARE(rig.presenter.unitInfos, 1);
-        QCOMPARE(rig.presenter.setChanges, 1);
-        QCOMPARE(rig.presenter.phases, QList<Phase>{Phase::Verify});
-        QCOMPARE(rig.presenter.progress, QList<int>{2});
-        QCOMPARE(rig.presenter.idleSteps, 1);
-        QCOMPARE(rig.presenter.ticks, 1);
-    }
-
-    // Ticks of the real link reach the presenter through the watch, and the
-    // marker goes once the link has heard nothing for the watchdog's time.
+    // The graph hears the link's ticks itself, and the marker goes once the
+    // link has heard nothing for the watchdog's time.
     void silenceTakesTheMarkerAway()
     {
-        WatchRig rig;
+        GraphRig rig;
         QVERIFY(rig.link.openComPort(1, QStringLiteral("fake")));
         rig.graph.setOperatingPoint(OperatingPoint{3000, 20});
         for (int i = 0; i < PollCycle::kWatchdogTicks + 1 && !rig.link.noConnection(); ++i)
             rig.link.tick();
         QVERIFY(rig.link.noConnection());
-        QVERIFY(rig.presenter.ticks > 0);
         QVERIFY(!rig.graph.operatingPoint());
     }
 };
 
-QTEST_MAIN(TestToolLinkWatch)
-#include "tst_toollinkwatch.moc"
+QTEST_MAIN(TestToolListeners)
+#include "tst_toollisteners.moc"

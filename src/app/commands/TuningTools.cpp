@@ -1,11 +1,14 @@
 #include "TuningTools.h"
 
 #include "CompareWindow.h"
+#include "ControlTexts.h"
 #include "IgnFile.h"
 #include "LinkPresenter.h"
 #include "MessageBox.h"
 #include "MessageTable.h"
+#include "PollCycle.h"
 #include "TuningTexts.h"
+#include "WindowState.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -14,7 +17,6 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMainWindow>
-#include <QMenu>
 #include <QStatusBar>
 
 using lang::TuningText;
@@ -46,62 +48,41 @@ bool unwritable(const QString &path)
 
 } // namespace
 
-TuningTools::TuningTools(QMainWindow &window, QMenu &toolsMenu, const ParameterSet &image,
-                         LinkPresenter &presenter, const lang::MessageTable &messages)
-    : m_window(window), m_image(image), m_presenter(presenter), m_messages(messages)
+TuningTools::TuningTools(QMainWindow &window, QAction &recordItem, const QComboBox &bikeList,
+                         const ParameterSet &image, PollCycle &link, LinkPresenter &presenter,
+                         const WindowState &state)
+    : m_window(window), m_bikeList(bikeList), m_image(image), m_presenter(presenter),
+      m_state(state), m_record(recordItem)
 {
-    toolsMenu.addSeparator();
-    m_compareFile = toolsMenu.addAction(QString());
-    m_compareFile->setObjectName(QStringLiteral("MenuCompareFile"));
-    m_compareFile->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
-    m_compareUnit = toolsMenu.addAction(QString());
-    m_compareUnit->setObjectName(QStringLiteral("MenuCompareUnit"));
-    m_record = toolsMenu.addAction(QString());
-    m_record->setObjectName(QStringLiteral("MenuRecord"));
-    m_record->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
-    connect(m_compareFile, &QAction::triggered, this, &TuningTools::compareWithFile);
-    connect(m_compareUnit, &QAction::triggered, this, &TuningTools::compareWithUnit);
-    connect(m_record, &QAction::triggered, this, &TuningTools::toggleRecording);
-
     m_fileDialog = [this](FileDialogKind kind, const QString &proposed) {
         return askForParameterFile(&m_window, kind, proposed);
     };
-    m_csvDialog = [this] { return askForCsvFile(&m_window, m_language); };
-    m_presenter.setStatusTap([this](const MonitorValues &values) { takeStatus(values); });
-    setLanguage(m_messages.language());
+    m_csvDialog = [this] { return askForCsvFile(&m_window, m_state.language()); };
+    connect(&m_state, &WindowState::languageChanged, this, &TuningTools::showTexts);
+    link.addListener(*this);
 }
 
-TuningTools::~TuningTools()
-{
-    m_presenter.setStatusTap(nullptr);
-}
+TuningTools::~TuningTools() = default;
 
-void TuningTools::setLanguage(quint8 language)
+// After the language pass, which gave the items their captions.
+void TuningTools::showTexts()
 {
-    m_language = language;
-    const auto text = [language](TuningText id) { return lang::tuningText(language, id); };
-    m_compareFile->setText(text(TuningText::CompareWithFile));
-    m_compareUnit->setText(text(TuningText::CompareWithUnit));
-    m_record->setText(text(recording() ? TuningText::StopRecording : TuningText::RecordLiveValues));
-    m_compareFile->setStatusTip(text(TuningText::CompareWithFileHint));
-    m_compareUnit->setStatusTip(text(TuningText::CompareWithUnitHint));
-    m_record->setStatusTip(text(TuningText::RecordLiveValuesHint));
     if (m_compare)
-        m_compare->setLanguage(language);
-    if (recording())
+        m_compare->setLanguage(m_state.language());
+    if (recording()) {
+        m_record.setText(lang::tuningText(m_state.language(), TuningText::StopRecording));
         showRecordingState();
+    }
 }
 
 void TuningTools::showCompareWindow()
 {
     if (!m_compare) {
         QStringList bikeNames;
-        if (const auto *bikes = m_window.findChild<QComboBox *>(QStringLiteral("ComboBoxBike"))) {
-            for (int i = 0; i < bikes->count(); ++i)
-                bikeNames << bikes->itemText(i);
-        }
+        for (int i = 0; i < m_bikeList.count(); ++i)
+            bikeNames << m_bikeList.itemText(i);
         m_compare = new CompareWindow(&m_window, bikeNames);
-        m_compare->setLanguage(m_language);
+        m_compare->setLanguage(m_state.language());
     }
     m_compare->show();
     m_compare->raise();
@@ -116,10 +97,10 @@ void TuningTools::compareWithFile()
     ParameterSet file = m_image;
     switch (IgnFile::load(path, file)) {
     case IgnFile::LoadResult::CannotOpen:
-        showMessageBox(&m_window, m_messages.text(lang::Msg::FileError));
+        showMessageBox(&m_window, m_state.messages().text(lang::Msg::FileError));
         return;
     case IgnFile::LoadResult::VersionRefused:
-        showMessageBox(&m_window, m_messages.text(lang::Msg::UnmatchedIgnFile));
+        showMessageBox(&m_window, m_state.messages().text(lang::Msg::UnmatchedIgnFile));
         return;
     case IgnFile::LoadResult::Loaded:
         break;
@@ -134,19 +115,21 @@ void TuningTools::compareWithUnit()
 {
     showCompareWindow();
     if (m_presenter.transferRuns()) {
-        m_compare->showMessage(lang::tuningText(m_language, TuningText::UnitBusy));
+        m_compare->showMessage(lang::tuningText(m_state.language(), TuningText::UnitBusy));
         return;
     }
-    m_compare->showMessage(lang::tuningText(m_language, TuningText::ReadingUnit));
-    m_presenter.startReadOnly(m_unitSet, [this](const SequenceEnd &end, const QString &failure) {
-        unitRead(end, failure);
-    });
+    m_compare->showMessage(lang::tuningText(m_state.language(), TuningText::ReadingUnit));
+    m_presenter.startReadOnly(m_unitSet);
 }
 
-void TuningTools::unitRead(const SequenceEnd &end, const QString &failure)
+// Only the comparison starts read-only reads; one that a Read, Program or
+// Verify replaced never ends.
+void TuningTools::sequenceEnded(const SequenceEnd &end)
 {
+    if (end.sequence != SequenceKind::ReadOnly)
+        return;
     if (end.outcome != Outcome::Ok) {
-        m_compare->showMessage(failure);
+        m_compare->showMessage(m_presenter.failureText(end));
         return;
     }
     m_compare->showSets(m_image, m_unitSet, QString());
@@ -168,14 +151,14 @@ void TuningTools::toggleRecording()
 void TuningTools::startRecording(const QString &path)
 {
     if (unwritable(path)) {
-        const QString text = lang::tuningText(m_language, TuningText::CannotRecordTo)
+        const QString text = lang::tuningText(m_state.language(), TuningText::CannotRecordTo)
                                  .arg(QDir::toNativeSeparators(path));
         showStatus(text);
         showMessageBox(&m_window, text);
         return;
     }
     m_recording = std::make_unique<LiveRecording>(path);
-    m_record->setText(lang::tuningText(m_language, TuningText::StopRecording));
+    m_record.setText(lang::tuningText(m_state.language(), TuningText::StopRecording));
     showRecordingState();
 }
 
@@ -184,13 +167,13 @@ void TuningTools::stopRecording()
     if (!m_recording)
         return;
     const std::unique_ptr<LiveRecording> ended = std::move(m_recording);
-    m_record->setText(lang::tuningText(m_language, TuningText::RecordLiveValues));
-    showStatus(lang::tuningText(m_language, TuningText::RecordingStopped)
+    m_record.setText(lang::ControlTexts(m_state.language()).caption(m_record.objectName()));
+    showStatus(lang::tuningText(m_state.language(), TuningText::RecordingStopped)
                    .arg(QDir::toNativeSeparators(ended->path()))
                    .arg(ended->rows()));
 }
 
-void TuningTools::takeStatus(const MonitorValues &values)
+void TuningTools::statusTaken(const MonitorValues &values)
 {
     if (!m_recording)
         return;
@@ -199,17 +182,17 @@ void TuningTools::takeStatus(const MonitorValues &values)
         return;
     }
     const QString text =
-        lang::tuningText(m_language, TuningText::RecordWriteError)
+        lang::tuningText(m_state.language(), TuningText::RecordWriteError)
             .arg(QDir::toNativeSeparators(m_recording->path()), m_recording->errorString());
     m_recording.reset();
-    m_record->setText(lang::tuningText(m_language, TuningText::RecordLiveValues));
+    m_record.setText(lang::ControlTexts(m_state.language()).caption(m_record.objectName()));
     showStatus(text);
     showMessageBox(&m_window, text);
 }
 
 void TuningTools::showRecordingState()
 {
-    showStatus(lang::tuningText(m_language, TuningText::Recording)
+    showStatus(lang::tuningText(m_state.language(), TuningText::Recording)
                    .arg(QDir::toNativeSeparators(m_recording->path()))
                    .arg(m_recording->rows()));
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "HistoryFolder.h"
+#include "LinkListener.h"
 
 #include <QObject>
 
@@ -10,20 +11,18 @@ class CurveGraphWindow;
 class FileCommands;
 class FormBinding;
 class FormEvents;
-class LinkPresenter;
 class MessageLine;
 class ParameterSet;
 class PollCycle;
-class QMenu;
 class QStatusBar;
 class QWidget;
 class SetHistory;
-class ToolLinkWatch;
+class WindowState;
 
 // The Tools menu's own windows: the advance curve graph and the history of
-// sets, with the items that open them. Destroyed before the presenter: the
-// link watch hands the link back to it.
-class ToolCommands : public QObject
+// sets. Hears the link: a Read or a Program
+// (verified) that ended well puts the set into the history.
+class ToolCommands : public QObject, public LinkListener
 {
     Q_OBJECT
 
@@ -31,31 +30,31 @@ public:
     struct Parts
     {
         QWidget &window; // parent of the tool windows
-        QMenu &toolsMenu;
         QStatusBar &statusBar;
     };
 
-    ToolCommands(const Parts &parts, ParameterSet &parameters, const quint8 &language,
+    ToolCommands(const Parts &parts, ParameterSet &parameters, const WindowState &state,
                  FormBinding &binding, FormEvents &events, PollCycle &link,
-                 LinkPresenter &presenter, MessageLine &messageLine, FileCommands &files);
+                 MessageLine &messageLine, FileCommands &files);
     ~ToolCommands() override;
 
     CurveGraphWindow &curveGraph() const { return *m_curveGraph; }
 
-    void MenuCurveGraphClick();
-    void MenuHistoryClick();
+    void openCurveGraph();
+    // Opens the set chosen in the history as Open opens a file.
+    void openHistory();
+
+    void sequenceEnded(const SequenceEnd &end) override;
 
 private:
-    void addItems();
     // Keeps the image as the unit now holds it in the history of sets.
     void recordHistory(HistoryEvent event);
 
     Parts m_parts;
     ParameterSet &m_parameters;
-    const quint8 &m_language;
+    const WindowState &m_state;
     MessageLine &m_messageLine;
     FileCommands &m_files;
     CurveGraphWindow *m_curveGraph; // a child of the window, hidden until shown
     std::unique_ptr<SetHistory> m_history;
-    std::unique_ptr<ToolLinkWatch> m_toolWatch;
 };

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "FileDialog.h"
+#include "SettingsPart.h"
 
 #include <QString>
 #include <QStringList>
@@ -15,8 +16,8 @@ class MessageTable;
 }
 
 // New, Open and Save of parameter files, the file named on the command line,
-// and the path the file dialogs start from.
-class FileCommands
+// and the path the file dialogs start from, which the settings keep.
+class FileCommands : public SettingsPart
 {
 public:
     // fileLabel shows the path of the file the image came from.
@@ -27,6 +28,8 @@ public:
     void setFileDialog(FileDialog dialog) { m_fileDialog = std::move(dialog); }
     const QString &lastFilePath() const { return m_lastFilePath; }
     void setLastFilePath(const QString &path) { m_lastFilePath = path; }
+    void restoreFrom(const Settings &settings) override;
+    void keepIn(Settings &settings) const override;
 
     void newSet();
     void open();

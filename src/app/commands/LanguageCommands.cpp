@@ -3,6 +3,7 @@
 #include "FormBinding.h"
 #include "LanguageTexts.h"
 #include "MessageTable.h"
+#include "WindowState.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -15,11 +16,12 @@ const char *const kLanguageWords[lang::kLanguageCount] = {"ENGLISH", "DEUTSCH", 
 } // namespace
 
 LanguageCommands::LanguageCommands(const QList<QAction *> &items, QWidget &window,
-                                   lang::MessageTable &messages, quint8 &language,
-                                   FormBinding &binding)
-    : QObject(&window), m_group(new QActionGroup(this)), m_window(window), m_messages(messages),
-      m_language(language), m_binding(binding)
+                                   WindowState &state, FormBinding &binding)
+    : QObject(&window), m_group(new QActionGroup(this)), m_window(window), m_state(state),
+      m_binding(binding)
 {
+    // First of the state's listeners: the others find the form's texts in the new language.
+    connect(&m_state, &WindowState::languageChanged, this, &LanguageCommands::showLanguage);
     for (int i = 0; i < items.size(); ++i) {
         items[i]->setCheckable(true);
         items[i]->setData(i);
@@ -34,9 +36,12 @@ void LanguageCommands::choose(const QAction &item)
 
 void LanguageCommands::switchLanguage(quint8 language)
 {
-    m_language = language;
-    lang::applyLanguageTexts(&m_window, m_messages, m_language);
-    emit textsApplied();
+    m_state.setLanguage(language);
+}
+
+void LanguageCommands::showLanguage()
+{
+    lang::applyLanguageTexts(&m_window, m_state.messages());
     m_binding.ShowParameterSet();
 }
 
@@ -55,6 +60,6 @@ void LanguageCommands::applyLanguageWord(const QStringList &arguments)
         return;
     for (quint8 i = 0; i < lang::kLanguageCount; ++i) {
         if (arguments.first() == QLatin1String(kLanguageWords[i]))
-            m_language = i;
+            m_state.setLanguage(i);
     }
 }

@@ -1,24 +1,23 @@
 #include "WindowSettings.h"
 
 #include "ConfigPaths.h"
-#include "CurveGraphWindow.h"
-#include "FileCommands.h"
 #include "ImageFile.h"
 #include "SettingsFile.h"
+#include "SettingsPart.h"
 #include "WindowFrame.h"
 #include "WindowPlacement.h"
+#include "WindowState.h"
 
 #include <QCheckBox>
 #include <QLabel>
 
 WindowSettings::WindowSettings(QWidget &window, const Parts &parts, Settings &settings,
-                               ParameterSet &parameters, quint8 &comPort, quint8 &language)
+                               ParameterSet &parameters, WindowState &state)
     : m_window(window), m_parts(parts), m_settings(settings), m_parameters(parameters),
-      m_comPort(comPort), m_language(language)
+      m_state(state)
 {
 }
 
-// The curve graph opens once the event loop runs, so that it comes up after the main window.
 void WindowSettings::load()
 {
     m_settings = SettingsFile::load(ConfigPaths::settingsFile());
@@ -27,15 +26,12 @@ void WindowSettings::load()
     m_parts.placement.placeOuter(QRect(s.left.value_or(now.x()), s.top.value_or(now.y()),
                                        s.width.value_or(now.width()),
                                        s.height.value_or(now.height())));
-    m_comPort = s.comPort.value_or(m_comPort);
-    m_language = s.language.value_or(m_language);
+    m_state.setComPort(s.comPort.value_or(m_state.comPort()));
+    m_state.setLanguage(s.language.value_or(m_state.language()));
     m_parts.fileLabel.setText(s.file.value_or(QString()));
-    m_parts.files.setLastFilePath(s.iniDir.value_or(QString()));
     m_parts.ignAll.setChecked(s.ignAll.value_or(m_parts.ignAll.isChecked()));
-    m_parts.curveGraph.restore(s.curveGraph);
-    if (s.curveGraph.open.value_or(false))
-        QMetaObject::invokeMethod(&m_parts.curveGraph, &CurveGraphWindow::open,
-                                  Qt::QueuedConnection);
+    for (SettingsPart *part : m_parts.more)
+        part->restoreFrom(s);
     ImageFile::load(ConfigPaths::imageFile(), m_parameters);
 }
 
@@ -48,12 +44,12 @@ void WindowSettings::save()
     s.top = bounds.y();
     s.height = bounds.height();
     s.width = bounds.width();
-    s.comPort = m_comPort;
-    s.language = m_language;
+    s.comPort = m_state.comPort();
+    s.language = m_state.language();
     s.file = m_parts.fileLabel.text();
-    s.iniDir = m_parts.files.lastFilePath();
     s.ignAll = m_parts.ignAll.isChecked();
-    s.curveGraph = m_parts.curveGraph.settings();
+    for (const SettingsPart *part : m_parts.more)
+        part->keepIn(s);
     SettingsFile::save(ConfigPaths::settingsFile(), s);
     ImageFile::save(ConfigPaths::imageFile(), m_parameters);
 }

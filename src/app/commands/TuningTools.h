@@ -1,6 +1,7 @@
 #pragma once
 
 #include "FileDialog.h"
+#include "LinkListener.h"
 #include "LiveRecording.h"
 #include "ParameterSet.h"
 
@@ -11,26 +12,26 @@
 
 class CompareWindow;
 class LinkPresenter;
-struct SequenceEnd;
+class PollCycle;
 class QAction;
+class QComboBox;
 class QMainWindow;
-class QMenu;
-struct MonitorValues;
-
-namespace lang {
-class MessageTable;
-}
+class WindowState;
 
 // The Tools menu's tuning tools: comparing the window's set with a file's or
-// the unit's set, and recording live values into a CSV file. They add their
-// items at the end of the menu and change nothing of the window's set.
-class TuningTools : public QObject
+// the unit's set, and recording live values into a CSV file. They change
+// nothing of the window's set. They hear the link for the recording's status
+// answers and the unit's set.
+class TuningTools : public QObject, public LinkListener
 {
     Q_OBJECT
 
 public:
-    TuningTools(QMainWindow &window, QMenu &toolsMenu, const ParameterSet &image,
-                LinkPresenter &presenter, const lang::MessageTable &messages);
+    // bikeList is the window's, whose items name the bikes in the comparison;
+    // recordItem's caption says whether a recording runs.
+    TuningTools(QMainWindow &window, QAction &recordItem, const QComboBox &bikeList,
+                const ParameterSet &image, PollCycle &link, LinkPresenter &presenter,
+                const WindowState &state);
     ~TuningTools() override;
 
     // Asks for the CSV file to record into: the path, or empty to cancel.
@@ -38,35 +39,32 @@ public:
     void setCompareFileDialog(FileDialog dialog) { m_fileDialog = std::move(dialog); }
     void setCsvDialog(CsvDialog dialog) { m_csvDialog = std::move(dialog); }
 
-    void setLanguage(quint8 language);
     // The window closes: a recording ends with it.
     void stopRecording();
 
     bool recording() const { return m_recording != nullptr; }
     CompareWindow *compareWindow() const { return m_compare; }
 
-private slots:
+    void statusTaken(const MonitorValues &values) override;
+    void sequenceEnded(const SequenceEnd &end) override;
+
     void compareWithFile();
     void compareWithUnit();
     void toggleRecording();
 
 private:
-    QAction *addItem(const char *objectName, const QKeySequence &shortcut);
     void showCompareWindow();
-    void unitRead(const SequenceEnd &end, const QString &failure);
+    void showTexts();
     void startRecording(const QString &path);
-    void takeStatus(const MonitorValues &values);
     void showRecordingState();
     void showStatus(const QString &text);
 
     QMainWindow &m_window;
+    const QComboBox &m_bikeList;
     const ParameterSet &m_image;
     LinkPresenter &m_presenter;
-    const lang::MessageTable &m_messages;
-    quint8 m_language = 0;
-    QAction *m_compareFile;
-    QAction *m_compareUnit;
-    QAction *m_record;
+    const WindowState &m_state;
+    QAction &m_record;
     CompareWindow *m_compare = nullptr;
     ParameterSet m_unitSet; // the read-only read's target
     std::unique_ptr<LiveRecording> m_recording;

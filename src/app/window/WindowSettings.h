@@ -1,19 +1,19 @@
 #pragma once
 
-#include <QtGlobal>
+#include <QList>
 
-class CurveGraphWindow;
-class FileCommands;
 class ParameterSet;
 class QCheckBox;
 class QLabel;
 class QWidget;
+class SettingsPart;
 class WindowPlacement;
+class WindowState;
 struct Settings;
 
 // What the window keeps between runs: the settings file (bounds, port,
-// language, file, dialog path, the ignition-all box, the curve graph) and
-// the parameter image beside it.
+// language, file, the ignition-all box and what the window's parts keep of
+// their own) and the parameter image beside it.
 class WindowSettings
 {
 public:
@@ -22,13 +22,13 @@ public:
         WindowPlacement &placement;
         QLabel &fileLabel;
         QCheckBox &ignAll;
-        FileCommands &files;
-        CurveGraphWindow &curveGraph;
+        // In the order they are restored, after the window's own values.
+        QList<SettingsPart *> more;
     };
 
-    // settings, comPort and language are the window's own.
+    // settings is the window's own.
     WindowSettings(QWidget &window, const Parts &parts, Settings &settings,
-                   ParameterSet &parameters, quint8 &comPort, quint8 &language);
+                   ParameterSet &parameters, WindowState &state);
 
     void load();
     // A settings file that cannot be written is not reported: nobody is left to
@@ -40,6 +40,5 @@ private:
     Parts m_parts;
     Settings &m_settings;
     ParameterSet &m_parameters;
-    quint8 &m_comPort;
-    quint8 &m_language;
+    WindowState &m_state;
 };

@@ -13,6 +13,8 @@ class MessageTable;
 // The language pass over the main window: fills the message table for the
 // language, rewrites the monitor placeholders and applies the control texts.
 void applyLanguageTexts(QWidget *window, MessageTable &messages, quint8 language);
+// The same pass for a table already filled: the table's language.
+void applyLanguageTexts(QWidget *window, const MessageTable &messages);
 
 // Writes every entry of the table into the control of that objectName below
 // the window (the window's own name sets its title). Captions go to labels,

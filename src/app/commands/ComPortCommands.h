@@ -13,10 +13,8 @@ class QActionGroup;
 class QMenu;
 class QStatusBar;
 class QWidget;
+class WindowState;
 struct Settings;
-namespace lang {
-class MessageTable;
-}
 
 // The Com menu: its ten numbered items, one exclusive group that carries
 // each item's port number, the device chooser, and the status tips that name
@@ -33,10 +31,9 @@ public:
         QAction &chooseDevice;
     };
 
-    // comPort and language are the window's own; settings keeps the [PORTS] mapping.
+    // settings keeps the [PORTS] mapping; the state's Com port is the one chosen.
     ComPortCommands(const Items &items, QWidget &window, QStatusBar &statusBar, Settings &settings,
-                    quint8 &comPort, const quint8 &language, PollCycle &link,
-                    LinkPresenter &presenter, const lang::MessageTable &messages);
+                    WindowState &state, PollCycle &link, LinkPresenter &presenter);
 
     QActionGroup &group() const { return *m_group; }
     void setPortAccessCheck(PortSurvey::AccessCheck check) { m_survey = PortSurvey(check); }
@@ -56,10 +53,8 @@ private:
     QWidget &m_window;
     QStatusBar &m_statusBar;
     Settings &m_settings;
-    quint8 &m_comPort;
-    const quint8 &m_language;
+    WindowState &m_state;
     PollCycle &m_link;
     LinkPresenter &m_presenter;
-    const lang::MessageTable &m_messages;
     PortSurvey m_survey;
 };

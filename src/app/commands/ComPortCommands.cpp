@@ -8,6 +8,7 @@
 #include "PortDialog.h"
 #include "PortTexts.h"
 #include "SettingsFile.h"
+#include "WindowState.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -15,12 +16,11 @@
 #include <QStatusBar>
 
 ComPortCommands::ComPortCommands(const Items &items, QWidget &window, QStatusBar &statusBar,
-                                 Settings &settings, quint8 &comPort, const quint8 &language,
-                                 PollCycle &link, LinkPresenter &presenter,
-                                 const lang::MessageTable &messages)
+                                 Settings &settings, WindowState &state, PollCycle &link,
+                                 LinkPresenter &presenter)
     : QObject(&window), m_items(items), m_group(new QActionGroup(this)), m_window(window),
-      m_statusBar(statusBar), m_settings(settings), m_comPort(comPort), m_language(language),
-      m_link(link), m_presenter(presenter), m_messages(messages)
+      m_statusBar(statusBar), m_settings(settings), m_state(state), m_link(link),
+      m_presenter(presenter)
 {
     for (int i = 0; i < m_items.numbered.size(); ++i) {
         QAction *item = m_items.numbered[i];
@@ -28,13 +28,13 @@ ComPortCommands::ComPortCommands(const Items &items, QWidget &window, QStatusBar
         item->setData(i + 1);
         m_group->addAction(item);
     }
-    connect(&m_items.chooseDevice, &QAction::triggered, this, &ComPortCommands::chooseDevice);
     connect(&m_items.comMenu, &QMenu::aboutToShow, this, &ComPortCommands::updateComMenuTips);
+    connect(&m_state, &WindowState::languageChanged, this, &ComPortCommands::updateComMenuTips);
 }
 
 void ComPortCommands::choosePort(int number)
 {
-    m_comPort = quint8(number);
+    m_state.setComPort(quint8(number));
     checkComMenuItem();
     reopen();
 }
@@ -43,11 +43,11 @@ void ComPortCommands::choosePort(int number)
 // closes, and is opened at once as a click on the Com item opens its device.
 void ComPortCommands::chooseDevice()
 {
-    PortDialog dialog(m_survey, comDevices(), m_settings.portDevices.values(), m_comPort,
-                      m_language, &m_window);
+    PortDialog dialog(m_survey, comDevices(), m_settings.portDevices.values(), m_state.comPort(),
+                      m_state.language(), &m_window);
     if (dialog.exec() != QDialog::Accepted || dialog.chosenDevice().isEmpty())
         return;
-    m_settings.portDevices.insert(m_comPort, dialog.chosenDevice());
+    m_settings.portDevices.insert(m_state.comPort(), dialog.chosenDevice());
     updateComMenuTips();
     reopen();
 }
@@ -62,18 +62,18 @@ void ComPortCommands::reopen()
 // which device it was and why, which is what a user needs to fix it.
 void ComPortCommands::openComPort()
 {
-    const QString device = SettingsFile::portDevice(m_settings, m_comPort);
-    m_presenter.openComPort(m_comPort, device);
+    const QString device = SettingsFile::portDevice(m_settings, m_state.comPort());
+    m_presenter.openComPort(m_state.comPort(), device);
     if (!m_link.portError().isEmpty())
         m_statusBar.showMessage(
-            m_messages.text(lang::Msg::PortOpenFailed).arg(device, m_link.portError()));
+            m_state.messages().text(lang::Msg::PortOpenFailed).arg(device, m_link.portError()));
 }
 
 // The group unchecks the others; a number without an item leaves none checked.
 void ComPortCommands::checkComMenuItem()
 {
     for (QAction *item : m_group->actions()) {
-        if (item->data().toInt() == m_comPort) {
+        if (item->data().toInt() == m_state.comPort()) {
             item->setChecked(true);
             return;
         }
@@ -96,16 +96,17 @@ QStringList ComPortCommands::comDevices() const
 // every language pass; the Com menu asks again each time it opens.
 void ComPortCommands::updateComMenuTips()
 {
-    const lang::ControlTexts texts(m_language);
+    const quint8 language = m_state.language();
+    const lang::ControlTexts texts(language);
     const QStringList devices = comDevices();
     for (int i = 0; i < m_items.numbered.size(); ++i) {
         QAction *item = m_items.numbered[i];
         const QString status = lang::splitHint(texts.hint(item->objectName())).status;
         QString device = devices[i];
         if (!m_survey.facts(device, devices).exists)
-            device += QStringLiteral(": ") + lang::portText(lang::PortText::Missing, m_language);
+            device += QStringLiteral(": ") + lang::portText(lang::PortText::Missing, language);
         item->setStatusTip(status + QStringLiteral(" (") + device + QLatin1Char(')'));
     }
-    m_items.chooseDevice.setText(lang::portText(lang::PortText::MenuCaption, m_language));
-    lang::setHint(&m_items.chooseDevice, lang::portText(lang::PortText::MenuHint, m_language));
+    m_items.chooseDevice.setText(lang::portText(lang::PortText::MenuCaption, language));
+    lang::setHint(&m_items.chooseDevice, lang::portText(lang::PortText::MenuHint, language));
 }

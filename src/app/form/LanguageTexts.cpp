@@ -66,8 +66,13 @@ void setChecked(QObject *target, bool checked)
 void applyLanguageTexts(QWidget *window, MessageTable &messages, quint8 language)
 {
     messages.fill(language);
+    applyLanguageTexts(window, messages);
+}
+
+void applyLanguageTexts(QWidget *window, const MessageTable &messages)
+{
     applyMonitorPlaceholders(window, messages);
-    applyControlTexts(window, ControlTexts(language));
+    applyControlTexts(window, ControlTexts(messages.language()));
 }
 
 void applyControlTexts(QWidget *window, const ControlTexts &texts)
