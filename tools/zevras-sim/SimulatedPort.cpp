@@ -37,7 +37,7 @@ qint64 SimulatedPort::bytesWaiting()
 QByteArray SimulatedPort::read(qint64 maxBytes)
 {
     takeDue();
-    const QByteArray bytes = m_received.left(maxBytes);
+    QByteArray bytes = m_received.left(maxBytes);
     m_received.remove(0, bytes.size());
     return bytes;
 }
