@@ -43,7 +43,7 @@ ControlCommands::Result ControlCommands::execute(const QString &line, qint64 now
 {
     static const QRegularExpression blanks(QStringLiteral("\\s+"));
     const QStringList words = line.trimmed().split(blanks, Qt::SkipEmptyParts);
-    const QString ok = QStringLiteral("OK ") + words.join(QLatin1Char(' '));
+    QString ok = QStringLiteral("OK ") + words.join(QLatin1Char(' '));
     const QString command = words.value(0);
 
     if (command == QLatin1String("quit"))
@@ -103,7 +103,7 @@ QString ControlCommands::fault(const QStringList &words)
 {
     FaultSettings &s = m_faults.settings();
     const QString kind = words.value(1);
-    const QString ok = QStringLiteral("OK ") + words.join(QLatin1Char(' '));
+    QString ok = QStringLiteral("OK ") + words.join(QLatin1Char(' '));
     if (kind == QLatin1String("none") && words.size() == 2) {
         s = FaultSettings{};
         return ok;

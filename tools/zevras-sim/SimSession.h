@@ -1,10 +1,7 @@
 #pragma once
 
-#include "EngineModel.h"
-#include "FaultInjector.h"
-#include "FrameAssembler.h"
 #include "OutputQueue.h"
-#include "UnitModel.h"
+#include "UnitLine.h"
 
 #include <QElapsedTimer>
 #include <QObject>
@@ -25,36 +22,20 @@ public:
 
     SimSession(Pty &pty, const UnitOptions &unit, quint32 seed, Log log, QObject *parent = nullptr);
 
-    UnitModel &unit() { return m_unit; }
-    EngineModel &engine() { return m_engine; }
-    FaultInjector &faults() { return m_faults; }
+    UnitModel &unit() { return m_line.unit(); }
+    EngineModel &engine() { return m_line.engine(); }
+    FaultInjector &faults() { return m_line.faults(); }
     qint64 now() const { return m_clock.elapsed(); }
     void setVerbose(bool verbose) { m_verbose = verbose; }
 
 private:
-    // What the status answer's test values count.
-    enum TestValue
-    {
-        Requests,
-        BadBytes,
-        Answers,
-        Withheld,
-        Uptime
-    };
-
     void receive();
-    void handle(const Frame &request);
-    void logRequest(const QString &text);
 
     Pty &m_pty;
     QElapsedTimer m_clock;
-    UnitModel m_unit;
-    EngineModel m_engine;
-    FaultInjector m_faults;
-    FrameAssembler m_assembler;
+    UnitLine m_line;
     OutputQueue m_output;
     QSocketNotifier *m_notifier;
     Log m_log;
     bool m_verbose = false;
-    std::array<quint16, wire::status::TEST_VALUE_COUNT> m_testValues{};
 };
