@@ -3,6 +3,7 @@
 #include "FormBinding.h"
 #include "LanguageTexts.h"
 #include "MessageTable.h"
+#include "TextFit.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -35,6 +36,7 @@ void LanguageCommands::choose(const QAction &item)
 void LanguageCommands::switchLanguage(quint8 language)
 {
     m_language = language;
+    const TextFitLayout::Batch fitOnce;
     lang::applyLanguageTexts(&m_window, m_messages, m_language);
     emit textsApplied();
     m_binding.ShowParameterSet();
