@@ -31,7 +31,6 @@ TFormAbout::TFormAbout(LanguageSource language, QWidget *parent)
     m_ui->setupUi(this);
     setAttribute(Qt::WA_StyledBackground);
     m_ui->LabelExit->installEventFilter(this);
-    showLogo();
     FormCreate();
 }
 
@@ -77,6 +76,9 @@ void TFormAbout::showLogo()
 
 void TFormAbout::showEvent(QShowEvent *event)
 {
+    // Drawn when first shown: most starts never open the box.
+    if (m_ui->Image1->pixmap().isNull())
+        showLogo();
     FormActivate();
     QDialog::showEvent(event);
 }

@@ -17,6 +17,7 @@
 #include "TFormAbout.h"
 #include "TerminationSignals.h"
 #include "TestSwitch.h"
+#include "TextFit.h"
 #include "ToolCommands.h"
 #include "WindowLinkView.h"
 #include "WindowSettings.h"
@@ -77,6 +78,7 @@ TFormHlav::~TFormHlav() = default;
 
 void TFormHlav::FormCreate(const QStringList &arguments)
 {
+    const TextFitLayout::Batch fitOnce; // the texts fit once, in their start language
     m_parameters.setBike(0);
     m_parameters.SetDefaults();
     resize(kDesignWidth, kDesignHeight);

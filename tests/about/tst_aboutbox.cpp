@@ -200,6 +200,7 @@ void TestAboutBox::labelsShowBuildStamp()
 void TestAboutBox::logoIsDrawn()
 {
     TFormAbout box([] { return quint8(0); });
+    box.show();
     const QLabel *logo = label(box, "Image1");
     QVERIFY(logo);
     const QImage image = logo->pixmap().toImage();

@@ -3,6 +3,7 @@
 #include "CurveShift.h"
 #include "ParameterCodes.h"
 #include "RangeRule.h"
+#include "TextFit.h"
 #include "ui_TFormHlav.h"
 
 #include <QScopedValueRollback>
@@ -102,6 +103,7 @@ void FormBinding::ShowParameterSet()
 {
     using codes::toDisplay;
     const QScopedValueRollback updating(m_updating, m_updating + 1);
+    const TextFitLayout::Batch fitOnce;
     if (const auto index = codes::listIndexFromBike(m_image.bike()))
         setListIndex(m_ui.ComboBoxBike, *index);
 
@@ -151,6 +153,7 @@ void FormBinding::CommitChange()
 void FormBinding::ApplyVisibilityRules()
 {
     const QScopedValueRollback updating(m_updating, m_updating + 1);
+    const TextFitLayout::Batch fitOnce;
     ::ApplyVisibilityRules(m_ui, m_tables, m_image, m_printMode, m_unitTexts);
 }
 

@@ -3,6 +3,7 @@
 #include "FormBinding.h"
 #include "LanguageTexts.h"
 #include "MessageTable.h"
+#include "TextFit.h"
 #include "WindowState.h"
 
 #include <QAction>
@@ -41,6 +42,7 @@ void LanguageCommands::switchLanguage(quint8 language)
 
 void LanguageCommands::showLanguage()
 {
+    const TextFitLayout::Batch fitOnce;
     lang::applyLanguageTexts(&m_window, m_state.messages());
     m_binding.ShowParameterSet();
 }

@@ -8,6 +8,7 @@
 #include <QAction>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QHash>
 #include <QLabel>
 #include <QMenu>
 #include <QRadioButton>
@@ -16,11 +17,17 @@ namespace lang {
 
 namespace {
 
-QObject *control(QWidget *window, const QString &objectName)
+// Every named object below parent, each name taken by the object findChild()
+// finds first: a pass sets some hundred texts, and searching the whole window
+// for each one cost more than setting them.
+void collectNamed(const QObject *parent, QHash<QString, QObject *> &named)
 {
-    if (window->objectName() == objectName)
-        return window;
-    return window->findChild<QObject *>(objectName);
+    for (QObject *child : parent->children()) {
+        if (!child->objectName().isEmpty() && !named.contains(child->objectName()))
+            named.insert(child->objectName(), child);
+    }
+    for (const QObject *child : parent->children())
+        collectNamed(child, named);
 }
 
 void setCaption(QObject *target, QWidget *window, const QString &caption)
@@ -77,8 +84,11 @@ void applyLanguageTexts(QWidget *window, const MessageTable &messages)
 
 void applyControlTexts(QWidget *window, const ControlTexts &texts)
 {
+    QHash<QString, QObject *> named;
+    collectNamed(window, named);
+    named.insert(window->objectName(), window);
     for (const ControlText &entry : texts.texts()) {
-        QObject *target = control(window, entry.objectName);
+        QObject *target = named.value(entry.objectName);
         if (!target)
             continue;
         switch (entry.role) {

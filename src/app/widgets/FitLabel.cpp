@@ -16,8 +16,8 @@ void FitLabel::fit()
         return;
     m_fitting = true;
     const QMargins margins = contentsMargins();
-    const int oneLine =
-        fontMetrics().size(0, text()).width() + 2 * margin() + margins.left() + margins.right();
+    const int oneLine = measuredWidth(font(), text(), TextMeasure::Plain) + 2 * margin() +
+                        margins.left() + margins.right();
     const int toEdge = parentWidget() ? roomToParentEdge(this) : oneLine;
     const int room = qMin(toEdge, maximumWidth());
     const bool wrap = oneLine > room && room > 0;
@@ -43,6 +43,10 @@ bool FitLabel::event(QEvent *event)
         fit();
         break;
     case QEvent::Polish:
+        // A hidden label fits when it is shown.
+        if (!isHidden())
+            fit();
+        break;
     case QEvent::Show:
         fit();
         break;

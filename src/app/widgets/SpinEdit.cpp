@@ -194,7 +194,8 @@ void SpinEdit::fitTextSize()
     const int room = lineEdit()->contentsRect().width() - kLineEditTextPadding;
     const QString lowest = textFromValue(minimum());
     const QString highest = textFromValue(maximum());
-    lineEdit()->setFont(fittedFont(font(), room, [&](const QFontMetrics &metrics) {
-        return qMax(metrics.horizontalAdvance(lowest), metrics.horizontalAdvance(highest));
+    lineEdit()->setFont(fittedFont(font(), room, [&](const QFont &font) {
+        return qMax(measuredWidth(font, lowest, TextMeasure::Advance),
+                    measuredWidth(font, highest, TextMeasure::Advance));
     }));
 }

@@ -5,10 +5,12 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QPointer>
 #include <QPushButton>
 #include <QStyleOptionComboBox>
 
 #include <functional>
+#include <utility>
 
 namespace {
 constexpr char kDesignFont[] = "textFitDesignFont";
@@ -17,13 +19,24 @@ constexpr int kParentEdge = 2; // keeps text off the parent's frame
 constexpr int kSmallestTextPixels = 7;
 constexpr int kButtonFrame = 3; // frame and a pixel of air on each side of a button's text
 
-int textWidth(const QFontMetrics &metrics, const QString &text)
+// Live values pass through the labels too: the cache starts afresh once it
+// holds this many texts, so it stays small however long the program runs.
+constexpr int kMostMeasuredTexts = 4096;
+
+int textWidth(const QFont &font, const QString &text)
 {
-    return metrics.size(Qt::TextShowMnemonic, text).width();
+    return measuredWidth(font, text, TextMeasure::Mnemonic);
+}
+
+int batchDepth = 0;
+QList<QPointer<QWidget>> &waitingContainers()
+{
+    static QList<QPointer<QWidget>> containers;
+    return containers;
 }
 
 // The largest font, up to the design font, in which the text needs no more than room.
-void shrinkToFit(QWidget *widget, int room, const std::function<int(const QFontMetrics &)> &needed)
+void shrinkToFit(QWidget *widget, int room, const std::function<int(const QFont &)> &needed)
 {
     const QVariant design = widget->property(kDesignFont);
     if (!design.isValid())
@@ -40,11 +53,10 @@ void fitCheckBox(QCheckBox *box)
         return;
     const QString text = box->text();
     // Indicator and spacing: the part of the size hint that is not text.
-    const int extra = box->sizeHint().width() - textWidth(box->fontMetrics(), text);
+    const int extra = box->sizeHint().width() - textWidth(box->font(), text);
     const int room = qMax(designWidth.toInt(), roomToParentEdge(box));
-    shrinkToFit(box, room, [&](const QFontMetrics &m) { return extra + textWidth(m, text); });
-    const int width =
-        qBound(designWidth.toInt(), extra + textWidth(box->fontMetrics(), text), room);
+    shrinkToFit(box, room, [&](const QFont &font) { return extra + textWidth(font, text); });
+    const int width = qBound(designWidth.toInt(), extra + textWidth(box->font(), text), room);
     box->resize(width, box->height());
 }
 
@@ -52,7 +64,7 @@ void fitPushButton(QPushButton *button)
 {
     const QString text = button->text();
     shrinkToFit(button, button->width() - 2 * kButtonFrame,
-                [&](const QFontMetrics &m) { return textWidth(m, text); });
+                [&](const QFont &font) { return textWidth(font, text); });
 }
 
 void fitComboBox(QComboBox *list)
@@ -64,10 +76,10 @@ void fitComboBox(QComboBox *list)
             ->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, list)
             .width() -
         2 * kButtonFrame;
-    shrinkToFit(list, room, [list](const QFontMetrics &m) {
+    shrinkToFit(list, room, [list](const QFont &font) {
         int widest = 0;
         for (int i = 0; i < list->count(); ++i)
-            widest = qMax(widest, m.horizontalAdvance(list->itemText(i)));
+            widest = qMax(widest, measuredWidth(font, list->itemText(i), TextMeasure::Advance));
         return widest;
     });
 }
@@ -78,16 +90,47 @@ bool fits(const QWidget *widget)
 }
 } // namespace
 
-QFont fittedFont(QFont font, int room, const std::function<int(const QFontMetrics &)> &needed)
+QFont fittedFont(QFont font, int room, const std::function<int(const QFont &)> &needed)
 {
     int pixels = QFontInfo(font).pixelSize();
     for (; pixels > kSmallestTextPixels; --pixels) {
         font.setPixelSize(pixels);
-        if (needed(QFontMetrics(font)) <= room)
+        if (needed(font) <= room)
             break;
     }
     font.setPixelSize(pixels);
     return font;
+}
+
+int measuredWidth(const QFont &font, const QString &text, TextMeasure measure)
+{
+    static QHash<QFont, QHash<QString, int>> widths[3];
+    static int measured = 0;
+    QHash<QString, int> &known = widths[int(measure)][font];
+    if (const auto width = known.constFind(text); width != known.cend())
+        return *width;
+    const QFontMetrics metrics(font);
+    int width = 0;
+    switch (measure) {
+    case TextMeasure::Mnemonic:
+        width = metrics.size(Qt::TextShowMnemonic, text).width();
+        break;
+    case TextMeasure::Plain:
+        width = metrics.size(0, text).width();
+        break;
+    case TextMeasure::Advance:
+        width = metrics.horizontalAdvance(text);
+        break;
+    }
+    if (++measured > kMostMeasuredTexts) {
+        for (QHash<QFont, QHash<QString, int>> &cache : widths)
+            cache.clear();
+        measured = 1;
+        widths[int(measure)][font].insert(text, width);
+    } else {
+        known.insert(text, width);
+    }
+    return width;
 }
 
 int roomToParentEdge(const QWidget *widget)
@@ -126,7 +169,31 @@ void TextFitLayout::installBelow(QWidget *window)
 void TextFitLayout::invalidate()
 {
     QLayout::invalidate();
-    fitChildren();
+    if (batchDepth == 0) {
+        fitChildren();
+    } else if (!m_waiting) {
+        m_waiting = true;
+        waitingContainers() << parentWidget();
+    }
+}
+
+TextFitLayout::Batch::Batch()
+{
+    ++batchDepth;
+}
+
+TextFitLayout::Batch::~Batch()
+{
+    if (--batchDepth > 0)
+        return;
+    for (const QPointer<QWidget> &container : std::exchange(waitingContainers(), {})) {
+        if (!container)
+            continue;
+        if (auto *layout = dynamic_cast<TextFitLayout *>(container->layout())) {
+            layout->m_waiting = false;
+            layout->fitChildren();
+        }
+    }
 }
 
 void TextFitLayout::fitChildren()
@@ -136,6 +203,9 @@ void TextFitLayout::fitChildren()
         return;
     m_fitting = true;
     for (QWidget *child : parentWidget()->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+        // A hidden control fits when it is shown: showing asks the layout again.
+        if (child->isHidden())
+            continue;
         if (auto *label = qobject_cast<FitLabel *>(child))
             label->fit();
         else if (auto *box = qobject_cast<QCheckBox *>(child))

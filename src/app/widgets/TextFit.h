@@ -8,8 +8,22 @@
 class QFontMetrics;
 
 // The font at the largest pixel size, from font's own size down to the
-// smallest readable one, at which needed(metrics) is no more than room.
-QFont fittedFont(QFont font, int room, const std::function<int(const QFontMetrics &)> &needed);
+// smallest readable one, at which needed(font) is no more than room.
+QFont fittedFont(QFont font, int room, const std::function<int(const QFont &)> &needed);
+
+// How a text's width is measured: as a button or label shows it (with its
+// access key underlined), as a plain label shows it, or as one line's advance.
+enum class TextMeasure
+{
+    Mnemonic,
+    Plain,
+    Advance
+};
+
+// The width of text in font, measured once per font and text: a language pass
+// and every fitting ask again for the same texts, and the trial sizes of a
+// text that needs shrinking are asked once.
+int measuredWidth(const QFont &font, const QString &text, TextMeasure measure);
 
 // Width from the widget's left edge to just inside its parent's right edge.
 int roomToParentEdge(const QWidget *widget);
@@ -33,6 +47,18 @@ public:
 
     void invalidate() override;
 
+    // While one lives, the containers fit their texts once, when the last
+    // one ends, instead of after every change: a language pass or a set
+    // shown changes many texts of a container in a row.
+    class Batch
+    {
+    public:
+        Batch();
+        ~Batch();
+        Batch(const Batch &) = delete;
+        Batch &operator=(const Batch &) = delete;
+    };
+
     void addItem(QLayoutItem *item) override { delete item; }
     QLayoutItem *itemAt(int) const override { return nullptr; }
     QLayoutItem *takeAt(int) override { return nullptr; }
@@ -45,4 +71,5 @@ private:
     void fitChildren();
 
     bool m_fitting = false;
+    bool m_waiting = false; // on the open batch's list
 };
