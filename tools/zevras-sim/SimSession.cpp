@@ -7,10 +7,22 @@
 SimSession::SimSession(Pty &pty, const UnitOptions &unit, quint32 seed, Log log, QObject *parent)
     : QObject(parent), m_pty(pty), m_unit(unit), m_faults(seed),
       m_output(m_clock, [&pty](const QByteArray &bytes) { pty.write(bytes); }),
-      m_notifier(new QSocketNotifier(pty.masterFd(), QSocketNotifier::Read, this)),
       m_log(std::move(log))
 {
     m_clock.start();
+    attach();
+}
+
+void SimSession::detach()
+{
+    delete m_notifier;
+    m_notifier = nullptr;
+}
+
+void SimSession::attach()
+{
+    detach();
+    m_notifier = new QSocketNotifier(m_pty.masterFd(), QSocketNotifier::Read, this);
     connect(m_notifier, &QSocketNotifier::activated, this, &SimSession::receive);
 }
 

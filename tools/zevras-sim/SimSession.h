@@ -30,6 +30,10 @@ public:
     FaultInjector &faults() { return m_faults; }
     qint64 now() const { return m_clock.elapsed(); }
     void setVerbose(bool verbose) { m_verbose = verbose; }
+    // The line is pulled out: nothing is read until attach(), after the
+    // pseudo-terminal has opened again.
+    void detach();
+    void attach();
 
 private:
     // What the status answer's test values count.
@@ -53,7 +57,7 @@ private:
     FaultInjector m_faults;
     FrameAssembler m_assembler;
     OutputQueue m_output;
-    QSocketNotifier *m_notifier;
+    QSocketNotifier *m_notifier = nullptr;
     Log m_log;
     bool m_verbose = false;
     std::array<quint16, wire::status::TEST_VALUE_COUNT> m_testValues{};
