@@ -1,6 +1,7 @@
 #include "TFormHlav.h"
 #include "ui_TFormHlav.h"
 
+#include "CloseWarning.h"
 #include "ComPortCommands.h"
 #include "ConfigPaths.h"
 #include "DesignExtras.h"
@@ -64,7 +65,11 @@ TFormHlav::TFormHlav(const QStringList &arguments, QWidget *parent)
                               m_toolCommands->curveGraph()},
         m_settings, m_parameters, m_comPort, m_language);
     auto *terminationSignals = new TerminationSignals(this);
-    connect(terminationSignals, &TerminationSignals::terminationRequested, this, &QWidget::close);
+    // A signal ends the window at once: nobody may be there to answer a box.
+    connect(terminationSignals, &TerminationSignals::terminationRequested, this, [this] {
+        m_terminating = true;
+        close();
+    });
     FormCreate(arguments);
 }
 
@@ -264,6 +269,8 @@ void TFormHlav::setPortAccessCheck(PortSurvey::AccessCheck check)
 
 void TFormHlav::closeEvent(QCloseEvent *event)
 {
+    if (!m_closed && !m_terminating)
+        warnOfUnverifiedSet(this, *m_link, m_messages);
     FormClose();
     event->accept();
 }

@@ -114,7 +114,8 @@ private:
     quint8 m_language = lang::English;
     bool m_testMode = false;
     bool m_closed = false;
-    Settings m_settings; // also keeps the [PORTS] mapping
+    bool m_terminating = false; // a termination signal closes without questions
+    Settings m_settings;        // also keeps the [PORTS] mapping
     WindowPlacement m_placement{*this};
     std::unique_ptr<FormBinding> m_binding; // controls <-> parameters, undo history
     std::unique_ptr<FormEvents> m_events;
