@@ -5,6 +5,7 @@
 #include "MessageTable.h"
 #include "ModalAnswer.h"
 
+#include <QAbstractButton>
 #include <QtTest>
 
 class TestCloseWarning : public QObject
