@@ -1,6 +1,7 @@
 #include "TFormHlav.h"
 #include "ui_TFormHlav.h"
 
+#include "CloseWarning.h"
 #include "ComPortCommands.h"
 #include "ConfigPaths.h"
 #include "CurveGraphWindow.h"
@@ -70,7 +71,11 @@ TFormHlav::TFormHlav(const QStringList &arguments, QWidget *parent)
             {static_cast<SettingsPart *>(m_files.get()), &m_toolCommands->curveGraph()}},
         m_settings, m_parameters, m_state);
     auto *terminationSignals = new TerminationSignals(this);
-    connect(terminationSignals, &TerminationSignals::terminationRequested, this, &QWidget::close);
+    // A signal ends the window at once: nobody may be there to answer a box.
+    connect(terminationSignals, &TerminationSignals::terminationRequested, this, [this] {
+        m_terminating = true;
+        close();
+    });
     FormCreate(arguments);
 }
 
@@ -321,6 +326,8 @@ void TFormHlav::setPortAccessCheck(PortSurvey::AccessCheck check)
 
 void TFormHlav::closeEvent(QCloseEvent *event)
 {
+    if (!m_closed && !m_terminating)
+        warnOfUnverifiedSet(this, *m_link, m_messages);
     FormClose();
     event->accept();
 }

@@ -120,7 +120,8 @@ private:
     WindowState m_state; // language, messages, Com port
     bool m_testMode = false;
     bool m_closed = false;
-    Settings m_settings; // also keeps the [PORTS] mapping
+    bool m_terminating = false; // a termination signal closes without questions
+    Settings m_settings;        // also keeps the [PORTS] mapping
     WindowPlacement m_placement{*this};
     std::unique_ptr<FormBinding> m_binding; // controls <-> parameters, undo history
     std::unique_ptr<FormEvents> m_events;

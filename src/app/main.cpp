@@ -1,3 +1,7 @@
+#include "ConfigPaths.h"
+#include "LanguageCommands.h"
+#include "SettingsFile.h"
+#include "SettingsLock.h"
 #include "TFormHlav.h"
 
 #include <QApplication>
@@ -85,6 +89,13 @@ int main(int argc, char *argv[])
     ExitAfterShow exitAfterShow;
     if (qEnvironmentVariableIsSet("ZEVRAS_EXIT_AFTER_SHOW"))
         app.installEventFilter(&exitAfterShow);
+    // Asked before the window reads its settings or opens its port.
+    SettingsLock settingsLock(ConfigPaths::configFolder());
+    const quint8 language =
+        LanguageCommands::languageOfWord(parser.positionalArguments())
+            .value_or(SettingsFile::load(ConfigPaths::settingsFile()).language.value_or(0));
+    if (!settingsLock.acquire(language))
+        return 0;
     try {
         TFormHlav FormHlav(parser.positionalArguments());
         FormHlav.show();

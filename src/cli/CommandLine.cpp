@@ -73,7 +73,7 @@ std::variant<Invocation, EarlyExit> parseCommandLine(const QStringList &argument
     if (!parser.parse(arguments))
         return usageError(parser.errorText());
     if (parser.isSet(helpOption)) {
-        std::fputs(parser.helpText().toLocal8Bit().constData(), stdout);
+        console::outText(parser.helpText());
         return EarlyExit{kDone};
     }
     if (parser.isSet(versionOption)) {

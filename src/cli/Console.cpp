@@ -1,10 +1,17 @@
 #include "Console.h"
 
+#include "ExitStatus.h"
+
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 
 namespace console {
 
 namespace {
+
+bool g_outputLost = false;
+bool g_lossCounts = false; // lost for a reason other than a closed pipe
 
 void write(std::FILE *stream, const QString &line)
 {
@@ -12,11 +19,31 @@ void write(std::FILE *stream, const QString &line)
     std::fflush(stream);
 }
 
+void lose(int error)
+{
+    g_outputLost = true;
+    if (error == EPIPE)
+        return;
+    g_lossCounts = true;
+    console::error(QStringLiteral("cannot write the standard output: ") +
+                   QString::fromLocal8Bit(std::strerror(error)));
+}
+
 } // namespace
 
-void out(const QString &line)
+bool outText(const QString &text)
 {
-    write(stdout, line);
+    if (g_outputLost)
+        return false;
+    errno = 0;
+    if (std::fputs(text.toLocal8Bit().constData(), stdout) < 0 || std::fflush(stdout) != 0)
+        lose(errno);
+    return !g_outputLost;
+}
+
+bool out(const QString &line)
+{
+    return outText(line + QLatin1Char('\n'));
 }
 
 void error(const QString &line)
@@ -27,6 +54,17 @@ void error(const QString &line)
 void progress(const QString &line)
 {
     write(stderr, line);
+}
+
+int finish(int status)
+{
+    if (!g_outputLost) {
+        errno = 0;
+        const bool flushed = std::fflush(stdout) == 0;
+        if (std::fclose(stdout) != 0 || !flushed)
+            lose(errno);
+    }
+    return g_lossCounts ? kBadUsage : status;
 }
 
 } // namespace console

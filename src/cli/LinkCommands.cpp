@@ -14,9 +14,22 @@ namespace {
 // Each storing step of the unit takes about one tick; far more means it hangs.
 constexpr int kStoreStatusLimit = 4 * wire::status::kSaveFullCount;
 
-// The message for a sequence that did not end Ok, and its exit status.
-int reportFailure(const SequenceEnd &end, const QString &device)
+// Where a Program stopped after page 1, what the unit may now hold.
+QString cutShortNote(const LinkSession &session)
 {
+    return session.programCutShort()
+               ? QStringLiteral("; the unit may hold the new set unverified: run verify")
+               : QString();
+}
+
+// The message for a sequence that did not end Ok, and its exit status.
+int reportFailure(const SequenceEnd &end, const LinkSession &session)
+{
+    const QString &device = session.device();
+    if (end.deviceLost) {
+        console::error(QStringLiteral("%1 was disconnected").arg(device) + cutShortNote(session));
+        return kLinkFailed;
+    }
     switch (end.outcome) {
     case Outcome::Ok:
         return kDone;
@@ -57,9 +70,9 @@ int reportFailure(const SequenceEnd &end, const QString &device)
     return kDifferent;
 }
 
-int interruptedStatus()
+int interruptedStatus(const LinkSession &session)
 {
-    console::error(QStringLiteral("interrupted"));
+    console::error(QStringLiteral("interrupted") + cutShortNote(session));
     return kLinkFailed;
 }
 
@@ -69,9 +82,9 @@ std::variant<ParameterSet, int> readUnit(LinkSession &session)
     ParameterSet unit;
     const std::optional<SequenceEnd> end = session.runSequence(SequenceKind::ReadOnly, unit);
     if (!end)
-        return interruptedStatus();
+        return interruptedStatus(session);
     if (end->outcome != Outcome::Ok)
-        return reportFailure(*end, session.device());
+        return reportFailure(*end, session);
     return unit;
 }
 
@@ -85,9 +98,15 @@ int waitStored(LinkSession &session)
     });
     switch (end) {
     case LinkSession::WatchEnd::Interrupted:
-        return interruptedStatus();
+        console::error(QStringLiteral("interrupted while the unit stored the set: run verify"));
+        return kLinkFailed;
     case LinkSession::WatchEnd::NoConnection:
         console::error(QStringLiteral("the unit stopped answering while storing the set"));
+        return kLinkFailed;
+    case LinkSession::WatchEnd::DeviceLost:
+        console::error(QStringLiteral("%1 was disconnected while the unit stored the set: "
+                                      "run verify")
+                           .arg(session.device()));
         return kLinkFailed;
     case LinkSession::WatchEnd::Done:
         break;
@@ -152,9 +171,9 @@ int program(const QString &path, const QString &portOption)
         return status;
     const std::optional<SequenceEnd> end = session->runSequence(SequenceKind::Program, *image);
     if (!end)
-        return interruptedStatus();
+        return interruptedStatus(*session);
     if (end->outcome != Outcome::Ok)
-        return reportFailure(*end, session->device());
+        return reportFailure(*end, *session);
     return waitStored(*session);
 }
 
@@ -166,23 +185,23 @@ int verify(const QString &path, const QString &portOption)
         return status;
     const std::optional<SequenceEnd> end = session->runSequence(SequenceKind::Verify, *image);
     if (!end)
-        return interruptedStatus();
+        return interruptedStatus(*session);
     // The unit answered, but with another set: name what differs when the
     // unit lets its set be read, then say so.
     const bool differs = end->outcome == Outcome::Failed && end->exchange == ExchangeEnd::BadAnswer;
     if (!differs)
-        return reportFailure(*end, session->device());
+        return reportFailure(*end, *session);
     ParameterSet unit;
     const std::optional<SequenceEnd> readEnd = session->runSequence(SequenceKind::ReadOnly, unit);
     if (!readEnd)
-        return interruptedStatus();
+        return interruptedStatus(*session);
     if (readEnd->outcome == Outcome::Ok && printDifferences(*image, unit) == kDone)
         console::progress(QStringLiteral("They differ only in spare bytes, which a parameter file "
                                          "does not hold."));
     else if (readEnd->outcome == Outcome::ReadProtected)
         console::progress(
             QStringLiteral("The unit's read protection hides which parameters differ."));
-    return reportFailure(*end, session->device());
+    return reportFailure(*end, *session);
 }
 
 int diffUnit(const QString &path, const QString &portOption)

@@ -52,6 +52,7 @@ std::optional<SequenceEnd> LinkSession::runSequence(SequenceKind kind, Parameter
     if (m_interrupted)
         return std::nullopt;
     m_end.reset();
+    m_programCut = false;
     showPhase(firstPhase(kind));
     switch (kind) {
     case SequenceKind::Read:
@@ -74,10 +75,11 @@ std::optional<SequenceEnd> LinkSession::runSequence(SequenceKind kind, Parameter
 }
 
 LinkSession::WatchEnd
-LinkSession::watchStatus(const std::function<bool(const MonitorValues &)> &take)
+LinkSession::watchStatus(const std::function<bool(const MonitorValues &)> &take, bool waitForDevice)
 {
     if (m_interrupted)
         return WatchEnd::Interrupted;
+    m_waitForDevice = waitForDevice;
     m_statusTaker = take;
     m_watchEnd.reset();
     m_timer.start();
@@ -106,8 +108,31 @@ void LinkSession::sequenceEnded(const SequenceEnd &end)
 
 void LinkSession::tickEnded()
 {
-    if (m_statusTaker && !m_watchEnd && m_link.noConnection())
+    if (m_ticksSinceBack < PollCycle::kWatchdogTicks) {
+        ++m_ticksSinceBack;
+        return;
+    }
+    if (m_statusTaker && !m_watchEnd && !m_link.deviceLost() && m_link.noConnection())
         endWatch(WatchEnd::NoConnection);
+}
+
+// A running sequence ends right after, failed.
+void LinkSession::portLost(const QString &devicePath)
+{
+    m_programCut = m_link.programReachedUnit();
+    if (!m_statusTaker || m_watchEnd)
+        return;
+    if (!m_waitForDevice) {
+        endWatch(WatchEnd::DeviceLost);
+        return;
+    }
+    console::progress(QStringLiteral("%1 was disconnected; waiting for it").arg(devicePath));
+}
+
+void LinkSession::portBack(const QString &devicePath)
+{
+    m_ticksSinceBack = 0;
+    console::progress(QStringLiteral("%1 is connected again").arg(devicePath));
 }
 
 void LinkSession::endWatch(WatchEnd end)

@@ -32,17 +32,26 @@ public:
         Done,         // the taker asked for no more
         Interrupted,  // Ctrl+C or SIGTERM
         NoConnection, // no answer for the watchdog's time
+        DeviceLost,   // the port's device went away
     };
-    // Hands every status answer to take until it returns false.
-    WatchEnd watchStatus(const std::function<bool(const MonitorValues &)> &take);
+    // Hands every status answer to take until it returns false. With
+    // waitForDevice a device that goes away is waited for, and the answers
+    // go on when it is back.
+    WatchEnd watchStatus(const std::function<bool(const MonitorValues &)> &take,
+                         bool waitForDevice = false);
 
     const QString &device() const { return m_device; }
+    // The last Program was cut short, interrupted or by its device going
+    // away, after it had sent page 1: the unit may hold the new set unverified.
+    bool programCutShort() const { return m_programCut || m_link.programReachedUnit(); }
 
 private:
     void statusTaken(const MonitorValues &values) override;
     void phaseChanged(Phase phase) override;
     void sequenceEnded(const SequenceEnd &end) override;
     void tickEnded() override;
+    void portLost(const QString &devicePath) override;
+    void portBack(const QString &devicePath) override;
     void endWatch(WatchEnd end);
 
     QString m_device;
@@ -56,4 +65,7 @@ private:
     std::optional<SequenceEnd> m_end;
     std::function<bool(const MonitorValues &)> m_statusTaker; // set while watching
     std::optional<WatchEnd> m_watchEnd;
+    bool m_waitForDevice = false;
+    bool m_programCut = false;
+    int m_ticksSinceBack = PollCycle::kWatchdogTicks; // the watchdog counted while it was away
 };

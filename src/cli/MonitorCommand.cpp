@@ -66,17 +66,19 @@ int monitor(const std::optional<int> &count, const QString &csvPath, const QStri
     MonitorCsvFile csv(csvPath);
     int answers = 0;
     bool written = true;
-    const auto end = session->watchStatus([&](const MonitorValues &values) {
-        const QDateTime now = QDateTime::currentDateTime();
-        if (!csvPath.isEmpty() && !csv.append(now, values)) {
-            written = false;
-            return false;
-        }
-        if (!csvToStdout)
-            console::out(monitorLine(now, values));
-        ++answers;
-        return !count || answers < *count;
-    });
+    const auto end = session->watchStatus(
+        [&](const MonitorValues &values) {
+            const QDateTime now = QDateTime::currentDateTime();
+            if (!csvPath.isEmpty() && !csv.append(now, values)) {
+                written = false;
+                return false;
+            }
+            if (!csvToStdout && !console::out(monitorLine(now, values)))
+                return false;
+            ++answers;
+            return !count || answers < *count;
+        },
+        !count);
     if (!written) {
         console::error(QStringLiteral("cannot write %1: %2").arg(csvPath, csv.errorString()));
         return kBadUsage;
@@ -87,6 +89,9 @@ int monitor(const std::optional<int> &count, const QString &csvPath, const QStri
             answers == 0
                 ? QStringLiteral("no answer from the unit on %1").arg(session->device())
                 : QStringLiteral("the unit on %1 stopped answering").arg(session->device()));
+        return kLinkFailed;
+    case LinkSession::WatchEnd::DeviceLost:
+        console::error(QStringLiteral("%1 was disconnected").arg(session->device()));
         return kLinkFailed;
     case LinkSession::WatchEnd::Interrupted:
     case LinkSession::WatchEnd::Done:

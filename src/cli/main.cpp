@@ -1,16 +1,15 @@
 #include "CommandLine.h"
 #include "Commands.h"
+#include "Console.h"
 #include "ExitStatus.h"
 
 #include <QCoreApplication>
 
-int main(int argc, char *argv[])
-{
-    QCoreApplication app(argc, argv);
-    QCoreApplication::setApplicationName(QStringLiteral("zevras-cli"));
-    QCoreApplication::setApplicationVersion(QStringLiteral(ZEVRAS_VERSION));
+namespace {
 
-    const auto parsed = parseCommandLine(QCoreApplication::arguments());
+int run(const QStringList &arguments)
+{
+    const auto parsed = parseCommandLine(arguments);
     if (const auto *early = std::get_if<EarlyExit>(&parsed))
         return early->status;
     const Invocation &invocation = std::get<Invocation>(parsed);
@@ -32,4 +31,15 @@ int main(int argc, char *argv[])
         return commands::ports();
     }
     return kBadUsage;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("zevras-cli"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(ZEVRAS_VERSION));
+
+    return console::finish(run(QCoreApplication::arguments()));
 }

@@ -47,8 +47,13 @@ std::optional<QByteArray> readFile(const QString &path)
 
 bool writeAtomically(const QString &path, const QByteArray &data, Folder folder)
 {
+    // A device, a pipe or a folder, even behind a link, is no file of ours:
+    // the temporary file would replace it, or the link to it.
+    const QFileInfo target(path);
+    if (target.exists() && !target.isFile())
+        return false;
     if (folder == Folder::Create)
-        QDir().mkpath(QFileInfo(path).absolutePath());
+        QDir().mkpath(target.absolutePath());
     QSaveFile file(path);
     // Unbuffered, so that a short write shows here: a buffered one fails only
     // while committing, and Qt 6.4 then still reports the commit as done.

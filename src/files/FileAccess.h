@@ -29,7 +29,8 @@ enum class Folder
 };
 
 // Replaces the file with data in one step. On any failure the previous file
-// stays whole, no temporary file is left and false is returned.
+// stays whole, no temporary file is left and false is returned. A path that
+// names anything but a regular file, through links too, is refused.
 bool writeAtomically(const QString &path, const QByteArray &data, Folder folder);
 
 } // namespace fileaccess

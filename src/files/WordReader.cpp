@@ -7,7 +7,15 @@ bool isDigit(char c)
     return c >= '0' && c <= '9';
 }
 
+constexpr QByteArrayView kByteOrderMark = "\xEF\xBB\xBF";
+
 } // namespace
+
+WordReader::WordReader(QByteArrayView text) : m_text(text)
+{
+    while (m_text.sliced(m_pos).startsWith(kByteOrderMark))
+        m_pos += kByteOrderMark.size();
+}
 
 void WordReader::skipSpace()
 {

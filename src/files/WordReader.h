@@ -13,7 +13,8 @@ inline bool isWordSpace(char c)
 
 // Reads whitespace-separated words and decimal numbers, ignoring the line
 // structure. A number that cannot be read consumes nothing, so the word that
-// stopped it is what the next read sees.
+// stopped it is what the next read sees. Leading UTF-8 byte order marks, as
+// Windows editors save them, are skipped.
 class WordReader
 {
 public:
@@ -23,7 +24,7 @@ public:
         Allowed
     };
 
-    explicit WordReader(QByteArrayView text) : m_text(text) {}
+    explicit WordReader(QByteArrayView text);
 
     // The next word, or an empty view at the end of the text.
     QByteArrayView nextWord();

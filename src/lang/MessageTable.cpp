@@ -84,6 +84,35 @@ const Entry kEntries[] = {
       "Es ist kein Programm zum Anzeigen von %1 installiert.",
       "Aucun programme pour afficher %1 n'est installé.",
       "Není nainstalován žádný program k zobrazení %1."}},
+    // The cable pulled and plugged in again.
+    {Msg::DeviceLost,
+     {"%1 was disconnected; waiting for it to come back", "%1 wurde getrennt; warte auf das Gerät",
+      "%1 a été déconnecté ; en attente de son retour",
+      "Zařízení %1 bylo odpojeno; čekám na jeho připojení"}},
+    {Msg::DeviceBack,
+     {"%1 is connected again", "%1 ist wieder verbunden", "%1 est de nouveau connecté",
+      "Zařízení %1 je znovu připojeno"}},
+    // Programming cut short after page 1 went to the unit.
+    {Msg::UnitMayHoldUnverified,
+     {"Programming was cut short: the unit may hold the new set unverified. Run Verify.",
+      "Das Programmieren wurde abgebrochen: die Zündung enthält möglicherweise den neuen, nicht "
+      "verglichenen Satz. Bitte Vergleichen ausführen.",
+      "La programmation a été interrompue : le boîtier contient peut-être le nouveau jeu, non "
+      "vérifié. Lancez Vérifier.",
+      "Programování bylo přerušeno: zapalování možná obsahuje novou sadu bez verifikace. "
+      "Spusťte Verifikaci."}},
+    // Two windows on one settings folder.
+    {Msg::AnotherWindowRuns,
+     {"Another zevras window is running with the settings in %1. Two windows overwrite each "
+      "other's settings and parameter image when they close.\n\nStart anyway?",
+      "Ein anderes zevras-Fenster läuft bereits mit den Einstellungen in %1. Zwei Fenster "
+      "überschreiben beim Schließen gegenseitig ihre Einstellungen und Parameter.\n\nTrotzdem "
+      "starten?",
+      "Une autre fenêtre zevras fonctionne déjà avec les réglages de %1. Deux fenêtres "
+      "écrasent mutuellement leurs réglages et leurs paramètres à la fermeture.\n\nDémarrer "
+      "quand même ?",
+      "S nastavením v %1 už běží jiné okno zevras. Dvě okna si při zavření navzájem přepíší "
+      "nastavení i parametry.\n\nPřesto spustit?"}},
 };
 
 const char *const kFileErrorWord[kLanguageCount] = {

@@ -59,6 +59,13 @@ enum class Msg : int
     NoViewer,  // %1 the manual
     FileError, // composed: the file-error word + "!"
     HelpError, // composed: the file-error word + " " + help file + " !"
+    // A device that went away and came back; %1 the device.
+    DeviceLost, // status line
+    DeviceBack, // status line
+    // A programming cut short after the unit took the new set.
+    UnitMayHoldUnverified,
+    // A second window on the same settings folder; %1 the folder.
+    AnotherWindowRuns,
     Count
 };
 

@@ -2,6 +2,8 @@
 
 #include "LinkOutcome.h"
 
+#include <QString>
+
 #include <memory>
 
 struct MonitorValues;
@@ -35,6 +37,11 @@ public:
     virtual void idleStep() {}
     // The tick's link work is done; the watchdog has counted.
     virtual void tickEnded() {}
+    // The open port's device went away and the port is closed; a running
+    // sequence ends Failed right after. Comes once per loss.
+    virtual void portLost(const QString & /*devicePath*/) {}
+    // The lost device opened again; the status poll goes on.
+    virtual void portBack(const QString & /*devicePath*/) {}
 
 private:
     friend class LinkListeners;

@@ -76,6 +76,16 @@ void LinkListeners::idleStep()
     each([](LinkListener &listener) { listener.idleStep(); });
 }
 
+void LinkListeners::portLost(const QString &devicePath)
+{
+    each([&](LinkListener &listener) { listener.portLost(devicePath); });
+}
+
+void LinkListeners::portBack(const QString &devicePath)
+{
+    each([&](LinkListener &listener) { listener.portBack(devicePath); });
+}
+
 void LinkListeners::tickEnded()
 {
     each([](LinkListener &listener) { listener.tickEnded(); });

@@ -25,6 +25,8 @@ public:
     void sequenceEnded(const SequenceEnd &end) override;
     void idleStep() override;
     void tickEnded() override;
+    void portLost(const QString &devicePath) override;
+    void portBack(const QString &devicePath) override;
 
 private:
     struct Entry

@@ -57,11 +57,12 @@ struct SequenceEnd
     Phase phase = Phase::Read; // the phase the sequence ended in
     Outcome outcome = Outcome::Ok;
     ExchangeEnd exchange = ExchangeEnd::Answered; // what ended its last page request
-    int unitVersion = 0; // the unit's format version, with VersionMismatch only
+    int unitVersion = 0;     // the unit's format version, with VersionMismatch only
+    bool deviceLost = false; // Failed because the port's device went away
 
     bool operator==(const SequenceEnd &o) const
     {
         return sequence == o.sequence && phase == o.phase && outcome == o.outcome &&
-               exchange == o.exchange && unitVersion == o.unitVersion;
+               exchange == o.exchange && unitVersion == o.unitVersion && deviceLost == o.deviceLost;
     }
 };

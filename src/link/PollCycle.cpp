@@ -14,11 +14,14 @@ bool PollCycle::openComPort(int comPort, const QString &devicePath)
     if (comPort < kFirstComPort || comPort > kLastComPort)
         return true;
     m_portError.clear();
+    m_devicePath = devicePath;
     return m_port.open(devicePath, &m_portError);
 }
 
 void PollCycle::closeComPort()
 {
+    m_deviceLost = false;
+    m_devicePath.clear();
     if (m_port.isOpen())
         m_port.close();
 }
@@ -26,6 +29,7 @@ void PollCycle::closeComPort()
 void PollCycle::tick()
 {
     readComPort();
+    watchDevice();
     stepSequence();
     runWatchdog();
     m_listeners.tickEnded();
@@ -91,6 +95,53 @@ void PollCycle::readComPort()
     // Only the first frame is judged; anything after it is dropped.
     if (received.size() >= wire::kFrameSize)
         dispatch(LinkFrame::fromReceived(received.constData()));
+}
+
+void PollCycle::watchDevice()
+{
+    if (m_deviceLost) {
+        if (++m_reopenTicks >= kReopenTicks)
+            reopenDevice();
+        return;
+    }
+    if (!m_devicePath.isEmpty() && m_port.deviceLost())
+        loseDevice();
+}
+
+// Whatever ran cannot go on: nothing more reaches the unit.
+void PollCycle::loseDevice()
+{
+    m_deviceLost = true;
+    m_reopenTicks = 0;
+    if (m_port.isOpen())
+        m_port.close();
+    m_listeners.portLost(m_devicePath);
+    if (m_sequence) {
+        SequenceEnd end = m_sequence->failed(ExchangeEnd::TimedOut);
+        end.deviceLost = true;
+        finish(end);
+    }
+}
+
+// The status poll goes out in this very tick.
+void PollCycle::reopenDevice()
+{
+    m_reopenTicks = 0;
+    QString error;
+    if (!m_port.open(m_devicePath, &error))
+        return;
+    m_deviceLost = false;
+    m_tickCount = std::max(m_tickCount, kStatusPollTicks - 1);
+    m_listeners.portBack(m_devicePath);
+}
+
+bool PollCycle::programReachedUnit() const
+{
+    if (!m_sequence || m_sequence->kind() != SequenceKind::Program)
+        return false;
+    if (m_sequence->phase() == Phase::Verify)
+        return true;
+    return m_exchange.command() == wire::CMD_WRITE_PAGE1 && m_exchange.sendCount() > 0;
 }
 
 void PollCycle::dispatch(const LinkFrame &frame)

@@ -34,6 +34,7 @@ public:
     static constexpr int kResendTicks = 4;     // page request resend period
     static constexpr int kMaxSends = PageExchange::kMaxSends;
     static constexpr int kWatchdogTicks = 18; // silence before "no connection"
+    static constexpr int kReopenTicks = 18;   // between tries to open a lost device
     static constexpr int kProgressMax = Sequence::kProgressMax;
     static constexpr int kFirstComPort = comitems::kFirst;
     static constexpr int kLastComPort = comitems::kLast;
@@ -52,6 +53,9 @@ public:
     bool openComPort(int comPort, const QString &devicePath);
     void closeComPort();
     const QString &portError() const { return m_portError; }
+    // The open port's device went away; every kReopenTicks the cycle tries
+    // to open it again, until it opens or another port is opened or closed.
+    bool deviceLost() const { return m_deviceLost; }
 
     // One poll tick; call every kTickMs.
     void tick();
@@ -78,10 +82,14 @@ public:
     quint16 saveCountdown() const { return m_saveCountdown; }
     // Engine speed of the last status, 0 without a pick-up signal.
     quint16 engineSpeed() const { return m_engineSpeed; }
+    // A running Program has sent page 1: from here on the unit may hold the
+    // new set, not yet verified.
+    bool programReachedUnit() const;
 
 private:
     // Tick steps, in their order.
     void readComPort();
+    void watchDevice();
     void stepSequence();
     void runWatchdog();
 
@@ -91,6 +99,8 @@ private:
     void start(SequenceKind kind, ParameterSet &set);
     void finish(const SequenceEnd &end);
     void sendStatusRequest();
+    void loseDevice();
+    void reopenDevice();
 
     Port &m_port;
     LinkListeners m_listeners;
@@ -103,4 +113,7 @@ private:
     quint16 m_saveCountdown = 0;
     quint16 m_engineSpeed = 0;
     QString m_portError;
+    QString m_devicePath; // of the port opened last
+    bool m_deviceLost = false;
+    int m_reopenTicks = 0;
 };

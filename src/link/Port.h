@@ -25,4 +25,8 @@ public:
     virtual bool write(const LinkFrame::Bytes &frame) = 0;
     // Waits until the written bytes have left.
     virtual bool waitSent() = 0;
+    // The device went away since the last open: removed, hung up, or a read
+    // or write failed. A port that finds so has closed itself, so nothing is
+    // queued for a device that is gone.
+    virtual bool deviceLost() { return false; }
 };

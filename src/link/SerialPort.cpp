@@ -1,8 +1,48 @@
 #include "SerialPort.h"
 
+SerialPort::SerialPort()
+{
+    QObject::connect(&m_port, &QSerialPort::errorOccurred, &m_port,
+                     [this](QSerialPort::SerialPortError error) { takeError(error); });
+}
+
+// A removed or hung-up device fails every later read and write, and the
+// port's notifiers would try again and again: it is closed at the next
+// call, or from the event loop when no call comes first, never inside
+// QSerialPort's own signal.
+void SerialPort::takeError(QSerialPort::SerialPortError error)
+{
+    switch (error) {
+    case QSerialPort::ResourceError:
+    case QSerialPort::ReadError:
+    case QSerialPort::WriteError:
+        break;
+    default:
+        return;
+    }
+    if (m_lost || !m_port.isOpen())
+        return;
+    m_lost = true;
+    QMetaObject::invokeMethod(
+        &m_port, [this] { closeIfLost(); }, Qt::QueuedConnection);
+}
+
+bool SerialPort::closeIfLost()
+{
+    if (m_lost && m_port.isOpen())
+        m_port.close();
+    return m_lost;
+}
+
+bool SerialPort::deviceLost()
+{
+    return closeIfLost();
+}
+
 bool SerialPort::open(const QString &devicePath, QString *error)
 {
     close();
+    m_lost = false;
     m_port.setPortName(devicePath);
     if (!m_port.open(QIODevice::ReadWrite)) {
         *error = m_port.errorString();
@@ -38,7 +78,7 @@ qint64 SerialPort::bytesWaiting()
     // Moves whatever the driver holds into the port's buffer without blocking,
     // so bytes arrive even when no event loop has run since the last tick.
     m_port.waitForReadyRead(0);
-    if (!m_port.isOpen())
+    if (closeIfLost() || !m_port.isOpen())
         return -1;
     return m_port.bytesAvailable();
 }
@@ -50,17 +90,18 @@ QByteArray SerialPort::read(qint64 maxBytes)
 
 bool SerialPort::write(const LinkFrame::Bytes &frame)
 {
-    if (!m_port.isOpen())
+    if (closeIfLost() || !m_port.isOpen())
         return false;
     const qint64 size = qint64(frame.size());
     const bool queued = m_port.write(reinterpret_cast<const char *>(frame.data()), size) == size;
     m_port.flush();
-    return queued;
+    return !closeIfLost() && queued;
 }
 
 bool SerialPort::waitSent()
 {
-    if (!m_port.isOpen())
+    if (closeIfLost() || !m_port.isOpen())
         return false;
-    return m_port.bytesToWrite() == 0 || m_port.waitForBytesWritten(kSendTimeoutMs);
+    const bool sent = m_port.bytesToWrite() == 0 || m_port.waitForBytesWritten(kSendTimeoutMs);
+    return !closeIfLost() && sent;
 }

@@ -12,6 +12,8 @@ public:
     // Longest wait for a frame to leave; a frame needs about 9 ms at 57600 baud.
     static constexpr int kSendTimeoutMs = 100;
 
+    SerialPort();
+
     bool open(const QString &devicePath, QString *error) override;
     void close() override;
     bool isOpen() const override { return m_port.isOpen(); }
@@ -19,7 +21,12 @@ public:
     QByteArray read(qint64 maxBytes) override;
     bool write(const LinkFrame::Bytes &frame) override;
     bool waitSent() override;
+    bool deviceLost() override;
 
 private:
+    void takeError(QSerialPort::SerialPortError error);
+    bool closeIfLost();
+
     QSerialPort m_port;
+    bool m_lost = false;
 };

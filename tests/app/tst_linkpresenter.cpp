@@ -11,6 +11,7 @@ Q_DECLARE_METATYPE(SequenceKind)
 Q_DECLARE_METATYPE(Phase)
 Q_DECLARE_METATYPE(Outcome)
 Q_DECLARE_METATYPE(LabelColour)
+Q_DECLARE_METATYPE(lang::Msg)
 
 namespace {
 
@@ -123,6 +124,45 @@ private slots:
         QCOMPARE(rig.messageTicks(), MessageLine::kHoldTicks);
         rig.ticks(1);
         QVERIFY(rig.display.messageVisible);
+    }
+
+    void deviceLost_data()
+    {
+        QTest::addColumn<Start>("start");
+        QTest::addColumn<Phase>("phase"); // the phase it had reached
+        QTest::addColumn<lang::Msg>("failure");
+
+        QTest::newRow("program") << Start::Program << Phase::Program << lang::Msg::ProgramError;
+        QTest::newRow("program in its verify phase")
+            << Start::Program << Phase::Verify << lang::Msg::ProgramError;
+        QTest::newRow("verify") << Start::Verify << Phase::Verify << lang::Msg::VerifyError;
+        QTest::newRow("read in its verify phase")
+            << Start::Read << Phase::Verify << lang::Msg::ReadError;
+    }
+
+    // The status bar says the device went and came back, once each; the
+    // transfer ends in its own failure, never "OK".
+    void deviceLost()
+    {
+        QFETCH(Start, start);
+        QFETCH(Phase, phase);
+        QFETCH(lang::Msg, failure);
+        PresenterRig rig;
+        ::start(rig.presenter, start);
+        const QString device = QStringLiteral("/dev/ttyS0");
+        rig.presenter.portLost(device);
+        SequenceEnd end{rig.link.sequence().value(), phase, Outcome::Failed, ExchangeEnd::TimedOut};
+        end.deviceLost = true;
+        rig.presenter.sequenceEnded(end);
+        QCOMPARE(rig.display.messageText, rig.messages.text(failure));
+        QCOMPARE(rig.display.messageColour, LabelColour::Red);
+        QVERIFY(!rig.presenter.programmedOk());
+        QCOMPARE(rig.display.statusNotes,
+                 QStringList{rig.messages.text(lang::Msg::DeviceLost).arg(device)});
+        rig.presenter.portBack(device);
+        QCOMPARE(rig.display.statusNotes.size(), 2);
+        QCOMPARE(rig.display.statusNotes.last(),
+                 rig.messages.text(lang::Msg::DeviceBack).arg(device));
     }
 
     void verifyPhase()

@@ -7,6 +7,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <functional>
+
 // zevras-cli as a process against the simulated unit on a pseudo-terminal:
 // what it exits with, what it writes and what the unit holds afterwards.
 
@@ -63,8 +65,26 @@ enum class Output
     CsvLines, // a header and at least one row, every line complete
 };
 
+// What the test does while the command runs.
+enum class Act
+{
+    None,
+    TerminateAfterRow,  // SIGTERM once the CSV has a row
+    TerminateVerifying, // SIGTERM once the command says it verifies
+    UnplugVerifying,    // the unit's cable pulled once the command says it verifies
+    UnplugStoring,      // the same once it waits for the unit's storing
+    ReplugAfterRow,     // pulled once the CSV has a row, plugged in again, SIGTERM after more rows
+    StdoutFull,         // standard output on a full disk
+};
+
+int csvLines(const QString &path)
+{
+    return int(testfiles::readFile(path).count('\n'));
+}
+
 } // namespace
 
+Q_DECLARE_METATYPE(Act)
 Q_DECLARE_METATYPE(Sets)
 Q_DECLARE_METATYPE(Input)
 Q_DECLARE_METATYPE(Output)
@@ -80,7 +100,7 @@ private slots:
         QTest::addColumn<QStringList>("arguments"); // {device}, {in}, {out} filled in
         QTest::addColumn<QString>("settings");      // zevras.ini; {device} filled in
         QTest::addColumn<Input>("input");
-        QTest::addColumn<bool>("terminate"); // SIGTERM once the CSV has a row
+        QTest::addColumn<Act>("act");
         QTest::addColumn<int>("exitStatus");
         QTest::addColumn<Output>("output");
         QTest::addColumn<Sets>("unitAfter");
@@ -93,107 +113,136 @@ private slots:
         auto row = [](const char *name) -> QTestData & { return QTest::newRow(name); };
 
         row("read") << QStringList{} << port + QStringList{"read", "{out}"} << QString()
-                    << Input::None << false << 0 << Output::UnitsSet << Sets::Defaults
+                    << Input::None << Act::None << 0 << Output::UnitsSet << Sets::Defaults
                     << "LIMITER[1]"
                     << "";
         row("read through the settings' Com port")
-            << QStringList{} << QStringList{"read", "{out}"} << comThree << Input::None << false
+            << QStringList{} << QStringList{"read", "{out}"} << comThree << Input::None << Act::None
             << 0 << Output::UnitsSet << Sets::Defaults << ""
             << "";
         row("read, silent unit") << QStringList{"--silent"} << port + QStringList{"read", "{out}"}
-                                 << QString() << Input::None << false << 3 << Output::Kept
+                                 << QString() << Input::None << Act::None << 3 << Output::Kept
                                  << Sets::Defaults << ""
                                  << "no answer";
         row("read, read-protected unit")
             << QStringList{"--read-protected"} << port + QStringList{"read", "{out}"} << QString()
-            << Input::None << false << 3 << Output::Kept << Sets::Defaults << ""
+            << Input::None << Act::None << 3 << Output::Kept << Sets::Defaults << ""
             << "read protection";
         row("read, version mismatch")
             << QStringList{"--format-version", "45"} << port + QStringList{"read", "{out}"}
-            << QString() << Input::None << false << 3 << Output::Kept << Sets::Defaults << ""
+            << QString() << Input::None << Act::None << 3 << Output::Kept << Sets::Defaults << ""
             << "45";
         row("read, noisy line") << noisy << port + QStringList{"read", "{out}"} << QString()
-                                << Input::None << false << 0 << Output::UnitsSet << Sets::Defaults
-                                << ""
+                                << Input::None << Act::None << 0 << Output::UnitsSet
+                                << Sets::Defaults << ""
                                 << "";
         row("read, port that will not open")
             << QStringList{} << QStringList{"--port", "{out}.missing", "read", "{out}"} << QString()
-            << Input::None << false << 3 << Output::Kept << Sets::Defaults << ""
+            << Input::None << Act::None << 3 << Output::Kept << Sets::Defaults << ""
             << "cannot open";
 
         row("program") << QStringList{} << port + QStringList{"program", "{in}"} << QString()
-                       << Input::Changed << false << 0 << Output::Kept << Sets::Changed << ""
+                       << Input::Changed << Act::None << 0 << Output::Kept << Sets::Changed << ""
                        << "stored";
         row("program, silent unit")
             << QStringList{"--silent"} << port + QStringList{"program", "{in}"} << QString()
-            << Input::Changed << false << 3 << Output::Kept << Sets::Defaults << ""
+            << Input::Changed << Act::None << 3 << Output::Kept << Sets::Defaults << ""
             << "no answer";
         row("program, version mismatch")
             << QStringList{"--format-version", "47"} << port + QStringList{"program", "{in}"}
-            << QString() << Input::Changed << false << 3 << Output::Kept << Sets::Defaults << ""
+            << QString() << Input::Changed << Act::None << 3 << Output::Kept << Sets::Defaults << ""
             << "47";
         row("program, read-protected unit")
             << QStringList{"--read-protected"} << port + QStringList{"program", "{in}"} << QString()
-            << Input::Changed << false << 0 << Output::Kept << Sets::Changed << ""
+            << Input::Changed << Act::None << 0 << Output::Kept << Sets::Changed << ""
             << "";
         row("program, noisy line")
             << noisy << port + QStringList{"program", "{in}"} << QString() << Input::Changed
-            << false << 0 << Output::Kept << Sets::Changed << ""
+            << Act::None << 0 << Output::Kept << Sets::Changed << ""
             << "";
         row("program, file of another version")
             << QStringList{} << port + QStringList{"program", "{in}"} << QString()
-            << Input::WrongVersion << false << 2 << Output::Kept << Sets::Defaults << ""
+            << Input::WrongVersion << Act::None << 2 << Output::Kept << Sets::Defaults << ""
             << "KORVALEN_KEY";
 
         row("verify, equal") << QStringList{} << port + QStringList{"verify", "{out}"} << QString()
-                             << Input::None << false << 0 << Output::Kept << Sets::Defaults << ""
+                             << Input::None << Act::None << 0 << Output::Kept << Sets::Defaults
+                             << ""
                              << "";
         row("verify, different") << QStringList{} << port + QStringList{"verify", "{in}"}
-                                 << QString() << Input::Changed << false << 1 << Output::Kept
+                                 << QString() << Input::Changed << Act::None << 1 << Output::Kept
                                  << Sets::Defaults << ""
                                  << "differs";
         row("verify, a spare byte differs")
             << QStringList{"--page1-hex", QString::fromLatin1(page1(setOf(Sets::Spare)).toHex())}
-            << port + QStringList{"verify", "{out}"} << QString() << Input::None << false << 1
+            << port + QStringList{"verify", "{out}"} << QString() << Input::None << Act::None << 1
             << Output::Kept << Sets::Spare << ""
             << "spare bytes";
         row("verify, silent unit")
             << QStringList{"--silent"} << port + QStringList{"verify", "{in}"} << QString()
-            << Input::Changed << false << 3 << Output::Kept << Sets::Defaults << ""
+            << Input::Changed << Act::None << 3 << Output::Kept << Sets::Defaults << ""
             << "no answer";
         row("diff of two files") << QStringList{} << QStringList{"diff", "{out}", "{in}"}
-                                 << QString() << Input::Changed << false << 1 << Output::Kept
+                                 << QString() << Input::Changed << Act::None << 1 << Output::Kept
                                  << Sets::Defaults << "ADVANCE[1] 10 25 deg"
                                  << "";
         row("diff with the unit") << QStringList{} << port + QStringList{"diff", "{in}", "unit"}
-                                  << QString() << Input::Changed << false << 1 << Output::Kept
+                                  << QString() << Input::Changed << Act::None << 1 << Output::Kept
                                   << Sets::Defaults << "BASE_ADV"
                                   << "";
 
         row("monitor to CSV") << QStringList{"--rpm", "3000"}
                               << port + QStringList{"monitor", "--count", "3", "--csv", "{out}"}
-                              << QString() << Input::None << false << 0 << Output::CsvRows
+                              << QString() << Input::None << Act::None << 0 << Output::CsvRows
                               << Sets::Defaults << ""
                               << "";
         row("monitor, silent unit")
             << QStringList{"--silent"} << port + QStringList{"monitor", "--csv", "{out}"}
-            << QString() << Input::None << false << 3 << Output::Kept << Sets::Defaults << ""
+            << QString() << Input::None << Act::None << 3 << Output::Kept << Sets::Defaults << ""
             << "no answer";
         row("monitor ended by SIGTERM")
             << QStringList{} << port + QStringList{"monitor", "--csv", "{out}"} << QString()
-            << Input::None << true << 0 << Output::CsvLines << Sets::Defaults << ""
+            << Input::None << Act::TerminateAfterRow << 0 << Output::CsvLines << Sets::Defaults
+            << ""
             << "";
+
+        const QStringList slowFirst{"--first-silent", "1"}; // each first request resent
+        row("program interrupted after page 1")
+            << slowFirst << port + QStringList{"program", "{in}"} << QString() << Input::Changed
+            << Act::TerminateVerifying << 3 << Output::Kept << Sets::Changed << ""
+            << "run verify";
+        row("program, cable pulled after page 1")
+            << slowFirst << port + QStringList{"program", "{in}"} << QString() << Input::Changed
+            << Act::UnplugVerifying << 3 << Output::Kept << Sets::Changed << ""
+            << "disconnected";
+        row("program, cable pulled while storing")
+            << QStringList{} << port + QStringList{"program", "{in}"} << QString() << Input::Changed
+            << Act::UnplugStoring << 3 << Output::Kept << Sets::Changed << ""
+            << "run verify";
+        row("monitor waits for the cable")
+            << QStringList{} << port + QStringList{"monitor", "--csv", "{out}"} << QString()
+            << Input::None << Act::ReplugAfterRow << 0 << Output::CsvLines << Sets::Defaults << ""
+            << "connected again";
+        row("monitor to a full disk")
+            << QStringList{} << port + QStringList{"monitor", "--count", "5"} << QString()
+            << Input::None << Act::StdoutFull << 2 << Output::Kept << Sets::Defaults << ""
+            << "cannot write";
+        row("diff to a full disk")
+            << QStringList{} << QStringList{"diff", "{out}", "{in}"} << QString() << Input::Changed
+            << Act::StdoutFull << 2 << Output::Kept << Sets::Defaults << ""
+            << "cannot write";
 
         row("read into a missing folder")
             << QStringList{} << port + QStringList{"read", "{out}.d/unit.ign"} << QString()
-            << Input::None << false << 2 << Output::Kept << Sets::Defaults << ""
+            << Input::None << Act::None << 2 << Output::Kept << Sets::Defaults << ""
             << "does not exist";
         row("bad usage") << QStringList{} << port + QStringList{"monitor", "--count", "0"}
-                         << QString() << Input::None << false << 2 << Output::Kept << Sets::Defaults
-                         << ""
+                         << QString() << Input::None << Act::None << 2 << Output::Kept
+                         << Sets::Defaults << ""
                          << "--count";
-        row("ports") << QStringList{} << QStringList{"ports"} << comThree << Input::None << false
-                     << 0 << Output::Kept << Sets::Defaults << "{device}  present  may open"
+        row("ports") << QStringList{} << QStringList{"ports"} << comThree << Input::None
+                     << Act::None << 0 << Output::Kept << Sets::Defaults
+                     << "{device}  present  may open"
                      << "";
     }
 
@@ -203,7 +252,7 @@ private slots:
         QFETCH(QStringList, arguments);
         QFETCH(QString, settings);
         QFETCH(Input, input);
-        QFETCH(bool, terminate);
+        QFETCH(Act, act);
         QFETCH(int, exitStatus);
         QFETCH(Output, output);
         QFETCH(Sets, unitAfter);
@@ -243,19 +292,55 @@ private slots:
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert(QStringLiteral("XDG_CONFIG_HOME"), dir.filePath("config"));
         cli.setProcessEnvironment(environment);
+        if (act == Act::StdoutFull)
+            cli.setStandardOutputFile(QStringLiteral("/dev/full"));
         cli.start(kCli, arguments);
         QVERIFY2(cli.waitForStarted(kStartMs), qPrintable(cli.errorString()));
-        if (terminate) {
-            QDeadlineTimer deadline(kCommandMs);
-            while (testfiles::readFile(out).count('\n') < 2 && !deadline.hasExpired())
+        QByteArray stderrBytes;
+        const QDeadlineTimer deadline(kCommandMs);
+        auto waitFor = [&](const std::function<bool()> &done) {
+            while (!done() && !deadline.hasExpired() && cli.state() == QProcess::Running) {
                 QTest::qWait(20);
+                stderrBytes += cli.readAllStandardError();
+            }
+        };
+        auto stderrSays = [&](const char *cue) {
+            return [&, cue] { return stderrBytes.contains(cue); };
+        };
+        auto csvHas = [&](int lines) { return [&, lines] { return csvLines(out) >= lines; }; };
+        switch (act) {
+        case Act::None:
+        case Act::StdoutFull:
+            break;
+        case Act::TerminateAfterRow:
+            waitFor(csvHas(2));
             cli.terminate();
+            break;
+        case Act::TerminateVerifying:
+            waitFor(stderrSays("Verifying"));
+            cli.terminate();
+            break;
+        case Act::UnplugVerifying:
+        case Act::UnplugStoring:
+            waitFor(stderrSays(act == Act::UnplugStoring ? "Storing" : "Verifying"));
+            sim.command(QStringLiteral("unplug"));
+            break;
+        case Act::ReplugAfterRow: {
+            waitFor(csvHas(2));
+            sim.command(QStringLiteral("unplug"));
+            waitFor(stderrSays("disconnected"));
+            sim.command(QStringLiteral("plug"));
+            waitFor(stderrSays("connected again"));
+            waitFor(csvHas(csvLines(out) + 2));
+            cli.terminate();
+            break;
+        }
         }
         const bool finished = cli.waitForFinished(kCommandMs);
         if (!finished)
             cli.kill();
         const QString stdoutText = QString::fromLocal8Bit(cli.readAllStandardOutput());
-        const QString stderrText = QString::fromLocal8Bit(cli.readAllStandardError());
+        const QString stderrText = QString::fromLocal8Bit(stderrBytes + cli.readAllStandardError());
         QVERIFY2(finished, qPrintable(QStringLiteral("still running; stderr: ") + stderrText));
         QCOMPARE(cli.exitStatus(), QProcess::NormalExit);
         QVERIFY2(

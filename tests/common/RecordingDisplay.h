@@ -55,6 +55,7 @@ public:
         closeVersionBox = std::move(closed);
     }
     void showComOpeningError(const QString &text) override { comErrorBoxes << text; }
+    void showStatusNote(const QString &text) override { statusNotes << text; }
 
     QString messageText;
     QStringList messageHistory;
@@ -77,6 +78,7 @@ public:
     bool printing = false;
     QStringList versionBoxes;
     QStringList comErrorBoxes;
+    QStringList statusNotes;
     // Closes the open version box, as the user's click would.
     std::function<void()> closeVersionBox;
 };

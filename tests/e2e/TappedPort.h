@@ -45,6 +45,7 @@ public:
         return m_line.write(frame);
     }
     bool waitSent() override { return m_line.waitSent(); }
+    bool deviceLost() override { return m_line.deviceLost(); }
 
 private:
     Port &m_line;

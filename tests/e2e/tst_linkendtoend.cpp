@@ -1,6 +1,7 @@
 #include "LinkRunChecks.h"
 #include "SimLink.h"
 
+#include <QTemporaryDir>
 #include <QtTest>
 
 namespace {
@@ -136,6 +137,63 @@ private slots:
         SimLink rig;
         QVERIFY(rig.start(faults + QStringList{"--seed", "7", "--save-step", "1"}));
         faultyRounds(rig);
+    }
+    void cablePulledAndPluggedIn_data()
+    {
+        QTest::addColumn<bool>("programming");
+        QTest::newRow("idle") << false;
+        QTest::newRow("program running at the pull") << true;
+    }
+
+    // The device goes away under the open port and comes back at the same
+    // path: the port closes, a running Program fails, and the status poll
+    // resumes without a click; nothing but status polls goes out after.
+    void cablePulledAndPluggedIn()
+    {
+        QFETCH(bool, programming);
+        QTemporaryDir dir;
+        const QString linkPath = dir.filePath(QStringLiteral("unit"));
+        SimLink rig;
+        QVERIFY(rig.start({QStringLiteral("--link"), linkPath}));
+        rig.presenter.openComPort(PollCycle::kFirstComPort, linkPath);
+        QVERIFY(rig.port.isOpen());
+        QVERIFY(
+            rig.tickUntil([&] { return rig.link.watchdogTicks() == 1; }, e2e::kLateAnswerTicks));
+        const ParameterSet before = rig.image;
+        if (programming) {
+            rig.sim.command("fault silent on");
+            QVERIFY(rig.sim.takeLine("OK fault silent on", e2e::kProcessMs));
+            rig.presenter.startProgram();
+            rig.tickFor(PollCycle::kResendTicks);
+        }
+
+        rig.sim.command("unplug");
+        QVERIFY(rig.sim.takeLine("OK unplug", e2e::kProcessMs));
+        QVERIFY(rig.tickUntil([&] { return rig.link.deviceLost(); }, e2e::kLateAnswerTicks));
+        QVERIFY(!rig.port.isOpen());
+        QCOMPARE(rig.view.statusNotes,
+                 QStringList{rig.messages.text(lang::Msg::DeviceLost).arg(linkPath)});
+        if (programming) {
+            QVERIFY(rig.idle());
+            QCOMPARE(rig.view.messageText, rig.messages.text(lang::Msg::ProgramError));
+            QCOMPARE(rig.view.messageColour, LabelColour::Red);
+        }
+        QVERIFY(rig.image == before);
+        const int sentAtPull = int(rig.port.sent().size());
+
+        if (programming)
+            rig.sim.command("fault silent off");
+        rig.sim.command("plug");
+        QVERIFY(rig.sim.takeLine("OK plug", e2e::kProcessMs));
+        const QString back = rig.messages.text(lang::Msg::DeviceBack).arg(linkPath);
+        QVERIFY(rig.tickUntil([&] { return rig.view.statusNotes.contains(back); },
+                              3 * PollCycle::kReopenTicks));
+        QVERIFY(
+            rig.tickUntil([&] { return rig.link.watchdogTicks() == 1; }, e2e::kLateAnswerTicks));
+        QCOMPARE(rig.view.statusNotes.size(), 2);
+        for (const TappedPort::Sent &sent : rig.port.sent().mid(sentAtPull))
+            QCOMPARE(int(sent.bytes[0]), int(wire::CMD_STATUS));
+        QVERIFY(rig.image == before);
     }
 };
 

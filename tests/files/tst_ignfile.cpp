@@ -210,6 +210,11 @@ private slots:
                         {ParameterSet::LIMITER + 1, 120},
                         {ParameterSet::LIMITER + 2, 120},
                         {ParameterSet::BASE_ADV, 7}};
+        QTest::newRow("byte order mark of a Windows editor")
+            << QByteArray("\xEF\xBB\xBFKORVALEN_KEY 46\r\nBIKE 4") << true
+            << Expected{{ParameterSet::BIKE, 4}};
+        QTest::newRow("byte order mark in the middle refused")
+            << QByteArray("BIKE 3 \xEF\xBB\xBFKORVALEN_KEY 46") << false << Expected{};
         QTest::newRow("unknown words and lower case keys are skipped")
             << QByteArray("KORVALEN_KEY 46 COMMENT 12 bike 5 RESERVED_57 9 GEBER_NR 3") << true
             << Expected{{ParameterSet::GEBER_NR, 3}};

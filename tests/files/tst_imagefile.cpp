@@ -70,6 +70,9 @@ private slots:
             << QByteArray("1 12ab 3") << QList<int>{1, 12};
         QTest::newRow("any line ends and tabs")
             << QByteArray("\t1\r\n2\n\r3\r4 ") << QList<int>{1, 2, 3, 4};
+        QTest::newRow("byte order mark skipped") << QByteArray("\xEF\xBB\xBF"
+                                                               "5 6")
+                                                 << QList<int>{5, 6};
         QTest::newRow("empty") << QByteArray() << QList<int>{};
         QTest::newRow("binary") << QByteArray("\x00\x01\xFF 7", 6) << QList<int>{};
     }

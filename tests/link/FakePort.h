@@ -10,7 +10,8 @@
 #include <vector>
 
 // A port without a device: the test feeds the bytes the unit would send and
-// reads back what the link wrote. Opens can be made to fail.
+// reads back what the link wrote. Opens can be made to fail, and the device
+// can be pulled out (a resource error) and plugged in again.
 class FakePort : public Port
 {
 public:
@@ -23,6 +24,7 @@ public:
             return false;
         }
         m_open = true;
+        m_lost = false;
         return true;
     }
     void close() override
@@ -53,6 +55,17 @@ public:
         return true;
     }
 
+    bool deviceLost() override { return m_lost; }
+
+    // The device goes away: the port closes itself and opens fail until plugIn().
+    void pull()
+    {
+        m_lost = true;
+        m_open = false;
+        failOpen = true;
+    }
+    void plugIn() { failOpen = false; }
+
     void feed(const QByteArray &bytes) { incoming += bytes; }
     const LinkFrame::Bytes &lastWrite() const { return writes.back(); }
 
@@ -67,4 +80,5 @@ public:
 
 private:
     bool m_open = false;
+    bool m_lost = false;
 };

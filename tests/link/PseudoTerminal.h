@@ -34,6 +34,13 @@ public:
     // The device the program opens.
     QString devicePath() const { return QString::fromLocal8Bit(ptsname(m_master)); }
 
+    // The unit's end goes away, as a pulled adapter: the device hangs up.
+    void hangUp()
+    {
+        ::close(m_master);
+        m_master = -1;
+    }
+
     bool send(const QByteArray &bytes)
     {
         return ::write(m_master, bytes.constData(), size_t(bytes.size())) == bytes.size();

@@ -4,6 +4,7 @@
 #include "MonitorValues.h"
 
 #include <QList>
+#include <QStringList>
 
 #include <optional>
 #include <vector>
@@ -23,6 +24,14 @@ struct RecordingListener : LinkListener
     void sequenceEnded(const SequenceEnd &end) override { ends.push_back(end); }
     void idleStep() override { ++idleSteps; }
     void tickEnded() override { ++ticks; }
+    void portLost(const QString &device) override
+    {
+        portEvents << QStringLiteral("lost ") + device;
+    }
+    void portBack(const QString &device) override
+    {
+        portEvents << QStringLiteral("back ") + device;
+    }
 
     bool ended() const { return !ends.empty(); }
     const SequenceEnd &lastEnd() const { return ends.back(); }
@@ -36,4 +45,5 @@ struct RecordingListener : LinkListener
     std::vector<SequenceEnd> ends;
     int idleSteps = 0;
     int ticks = 0;
+    QStringList portEvents;
 };

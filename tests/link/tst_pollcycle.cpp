@@ -52,6 +52,7 @@ struct NamedListener : LinkListener
 
 Q_DECLARE_METATYPE(Start)
 Q_DECLARE_METATYPE(Phase)
+Q_DECLARE_METATYPE(SequenceKind)
 
 class TestPollCycle : public QObject
 {
@@ -308,6 +309,83 @@ private slots:
         // When answers stop the speed stays.
         rig.ticks(PollCycle::kWatchdogTicks + 1);
         QCOMPARE(rig.link.engineSpeed(), quint16(1600));
+    }
+
+    void deviceLost_data()
+    {
+        QTest::addColumn<Start>("start");
+        QTest::addColumn<int>("ticksBefore"); // after the start
+        QTest::addColumn<SequenceKind>("kind");
+
+        QTest::newRow("idle") << Start::None << 3 << SequenceKind::Read;
+        QTest::newRow("read") << Start::Read << 2 << SequenceKind::Read;
+        QTest::newRow("program, page 0 sent") << Start::Program << 4 << SequenceKind::Program;
+        QTest::newRow("verify") << Start::Verify << 1 << SequenceKind::Verify;
+    }
+
+    // A pulled device: the port closes, a running sequence fails at once,
+    // and nothing but status polls follows once it opens again.
+    void deviceLost()
+    {
+        QFETCH(Start, start);
+        QFETCH(int, ticksBefore);
+        QFETCH(SequenceKind, kind);
+        LinkRig rig;
+        ::start(rig, start);
+        rig.ticks(ticksBefore);
+        const ParameterSet before = rig.image;
+        const QString device = rig.port.openedPath;
+
+        rig.port.pull();
+        rig.link.tick();
+        QVERIFY(rig.link.deviceLost());
+        QCOMPARE(rig.listener.portEvents, QStringList{QStringLiteral("lost ") + device});
+        QCOMPARE(rig.link.linkState(), State::Idle);
+        if (start == Start::None) {
+            QVERIFY(!rig.listener.ended());
+        } else {
+            QCOMPARE(int(rig.listener.ends.size()), 1);
+            QCOMPARE(rig.listener.lastEnd().sequence, kind);
+            QCOMPARE(rig.listener.lastEnd().outcome, Outcome::Failed);
+            QVERIFY(rig.listener.lastEnd().deviceLost);
+        }
+        QVERIFY(rig.image == before);
+
+        const size_t writes = rig.port.writes.size();
+        const int opens = rig.port.openCalls;
+        rig.ticks(3 * PollCycle::kReopenTicks);
+        QCOMPARE(rig.port.writes.size(), writes);
+        QCOMPARE(rig.port.openCalls - opens, 3);
+        QCOMPARE(rig.listener.portEvents.size(), 1);
+
+        rig.port.plugIn();
+        rig.ticks(PollCycle::kReopenTicks);
+        QVERIFY(!rig.link.deviceLost());
+        QVERIFY(rig.port.isOpen());
+        QCOMPARE(rig.port.openedPath, device);
+        QCOMPARE(rig.listener.portEvents.last(), QStringLiteral("back ") + device);
+        QVERIFY(rig.port.writes.size() > writes);
+        for (size_t n = writes; n < rig.port.writes.size(); ++n)
+            QCOMPARE(int(rig.port.writes[n][0]), 0x30);
+        rig.port.feed(testframes::Status().frame());
+        rig.link.tick();
+        QVERIFY(!rig.link.noConnection());
+        QVERIFY(rig.image == before);
+    }
+
+    // Another port chosen, or the port closed, ends the tries to reopen.
+    void closeEndsReopening()
+    {
+        LinkRig rig;
+        rig.port.pull();
+        rig.link.tick();
+        rig.link.closeComPort();
+        const int opens = rig.port.openCalls;
+        rig.port.plugIn();
+        rig.ticks(2 * PollCycle::kReopenTicks);
+        QVERIFY(!rig.link.deviceLost());
+        QCOMPARE(rig.port.openCalls, opens);
+        QVERIFY(!rig.port.isOpen());
     }
 
     // The listener hears every tick, and the idle step only while nothing runs.

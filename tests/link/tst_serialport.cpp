@@ -119,6 +119,36 @@ private slots:
         link.closeComPort();
     }
 
+    // A hung-up device closes the port, whether a read or a write finds it.
+    void hangUpClosesPort_data()
+    {
+        QTest::addColumn<bool>("writeFirst");
+        QTest::newRow("found by a read") << false;
+        QTest::newRow("found by a write") << true;
+    }
+
+    void hangUpClosesPort()
+    {
+        QFETCH(bool, writeFirst);
+        PseudoTerminal pty;
+        SerialPort port;
+        QString error;
+        QVERIFY2(port.open(pty.devicePath(), &error), qPrintable(error));
+        QVERIFY(!port.deviceLost());
+        pty.hangUp();
+        const LinkFrame::Bytes request = LinkFrame::statusRequest().bytes();
+        for (int tick = 0; tick < kPatienceTicks && !port.deviceLost(); ++tick) {
+            waitOneTick();
+            if (writeFirst)
+                port.write(request);
+            port.bytesWaiting();
+        }
+        QVERIFY(port.deviceLost());
+        QVERIFY(!port.isOpen());
+        QVERIFY(!port.write(request));
+        QCOMPARE(port.bytesWaiting(), qint64(-1));
+    }
+
 private:
     PseudoTerminal m_pty;
 };

@@ -16,6 +16,10 @@
 #include <QTableWidget>
 #include <QToolButton>
 
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
+
 Q_DECLARE_METATYPE(FileDialogKind)
 
 namespace {
@@ -220,6 +224,9 @@ private slots:
         QTest::newRow("missing folder") << "missing/set.ign" << false << false;
         QTest::newRow("target is a folder") << "folder.ign" << false << false;
         QTest::newRow("read-only folder") << "locked/set.ign" << true << false;
+#ifdef Q_OS_UNIX
+        QTest::newRow("link to a pipe") << "pipe-link.ign" << false << false;
+#endif
         QTest::newRow("polarity to be forced, programming after change")
             << "missing/set.ign" << false << true;
     }
@@ -233,6 +240,14 @@ private slots:
         const QByteArray previous = "KORVALEN_KEY   46 \r\n\r\nBIKE            3 ";
         if (target == "folder.ign")
             QVERIFY(QDir().mkpath(path));
+        // A pipe stands for a device node, which only the system may make.
+        const QString pipe = m_fixture->workFolder() + "/pipe";
+#ifdef Q_OS_UNIX
+        if (target == "pipe-link.ign") {
+            QCOMPARE(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+            QVERIFY(QFile::link(pipe, path));
+        }
+#endif
         const QString lockedFolder = m_fixture->workFolder() + "/locked";
         if (readOnlyFolder) {
             testfiles::writeFile(path, previous);
@@ -281,6 +296,8 @@ private slots:
             QCOMPARE(testfiles::readFile(path), previous);
         else
             QVERIFY(!QFileInfo(path).isFile());
+        if (target == "pipe-link.ign")
+            QVERIFY(QFileInfo(path).isSymLink() && QFileInfo(pipe).exists());
         QCOMPARE(QDir(QFileInfo(path).absolutePath()).entryList(QDir::Files | QDir::Hidden),
                  readOnlyFolder ? QStringList{"set.ign"} : QStringList{});
 

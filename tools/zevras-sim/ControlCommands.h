@@ -13,7 +13,8 @@ class UnitModel;
 //   pickup positive|negative | fault silent on|off | fault first-silent N | fault drop PCT
 //   fault flip PCT | fault garbage on|off | fault split N | fault late MS | fault none
 //   show | quit
-// show also tells the stored parameter page, so a test can check what the unit holds.
+// (unplug and plug belong to PlugSwitch.) show also tells the stored parameter page, so a test can
+// check what the unit holds.
 class ControlCommands
 {
 public:

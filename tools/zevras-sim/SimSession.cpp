@@ -7,7 +7,6 @@
 SimSession::SimSession(Pty &pty, const UnitOptions &unit, quint32 seed, Log log, QObject *parent)
     : QObject(parent), m_pty(pty), m_line(unit, seed),
       m_output(m_clock, [&pty](const QByteArray &bytes) { pty.write(bytes); }),
-      m_notifier(new QSocketNotifier(pty.masterFd(), QSocketNotifier::Read, this)),
       m_log(std::move(log))
 {
     m_clock.start();
@@ -15,6 +14,19 @@ SimSession::SimSession(Pty &pty, const UnitOptions &unit, quint32 seed, Log log,
         if (m_verbose)
             m_log(text);
     });
+    attach();
+}
+
+void SimSession::detach()
+{
+    delete m_notifier;
+    m_notifier = nullptr;
+}
+
+void SimSession::attach()
+{
+    detach();
+    m_notifier = new QSocketNotifier(m_pty.masterFd(), QSocketNotifier::Read, this);
     connect(m_notifier, &QSocketNotifier::activated, this, &SimSession::receive);
 }
 

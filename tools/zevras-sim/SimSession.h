@@ -27,6 +27,10 @@ public:
     FaultInjector &faults() { return m_line.faults(); }
     qint64 now() const { return m_clock.elapsed(); }
     void setVerbose(bool verbose) { m_verbose = verbose; }
+    // The line is pulled out: nothing is read until attach(), after the
+    // pseudo-terminal has opened again.
+    void detach();
+    void attach();
 
 private:
     void receive();
@@ -35,7 +39,7 @@ private:
     QElapsedTimer m_clock;
     UnitLine m_line;
     OutputQueue m_output;
-    QSocketNotifier *m_notifier;
+    QSocketNotifier *m_notifier = nullptr;
     Log m_log;
     bool m_verbose = false;
 };

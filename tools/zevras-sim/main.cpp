@@ -1,4 +1,5 @@
 #include "ControlCommands.h"
+#include "PlugSwitch.h"
 #include "Pty.h"
 #include "SimOptions.h"
 #include "SimSession.h"
@@ -6,8 +7,6 @@
 #include "TerminationSignals.h"
 
 #include <QCoreApplication>
-#include <QFile>
-#include <QFileInfo>
 #include <QTextStream>
 
 #include <csignal>
@@ -23,14 +22,6 @@ void printLine(const QString &line)
 void printError(const QString &line)
 {
     QTextStream(stderr) << "zevras-sim: " << line << Qt::endl;
-}
-
-// A link left behind by an earlier run is replaced; anything else is kept.
-bool makeLink(const QString &device, const QString &linkPath)
-{
-    if (QFileInfo(linkPath).isSymLink())
-        QFile::remove(linkPath);
-    return QFile::link(device, linkPath);
 }
 
 } // namespace
@@ -70,7 +61,8 @@ int main(int argc, char *argv[])
     }
     session.setVerbose(config->verbose);
 
-    if (!config->linkPath.isEmpty() && !makeLink(pty.devicePath(), config->linkPath)) {
+    PlugSwitch plugSwitch(pty, session, config->linkPath);
+    if (!plugSwitch.makeLink()) {
         printError(QStringLiteral("cannot make the link ") + config->linkPath);
         return 1;
     }
@@ -88,6 +80,10 @@ int main(int argc, char *argv[])
 #endif
     StdinLines input;
     QObject::connect(&input, &StdinLines::lineReceived, &app, [&](const QString &line) {
+        if (const std::optional<QString> reply = plugSwitch.execute(line)) {
+            printLine(*reply);
+            return;
+        }
         const ControlCommands::Result result = commands.execute(line, session.now());
         printLine(result.reply);
         if (result.quit)
@@ -95,7 +91,6 @@ int main(int argc, char *argv[])
     });
 
     const int code = app.exec();
-    if (!config->linkPath.isEmpty())
-        QFile::remove(config->linkPath);
+    plugSwitch.removeLink();
     return code;
 }

@@ -144,3 +144,8 @@ void WindowLinkView::showComOpeningError(const QString &text)
 {
     showMessageBox(m_ui.centralwidget->window(), text);
 }
+
+void WindowLinkView::showStatusNote(const QString &text)
+{
+    m_ui.StatusBar1->showMessage(text);
+}

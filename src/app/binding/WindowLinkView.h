@@ -34,6 +34,7 @@ public:
     bool printMode() const override;
     void showVersionMismatch(const QString &text, std::function<void()> closed) override;
     void showComOpeningError(const QString &text) override;
+    void showStatusNote(const QString &text) override;
 
 private:
     Ui::TFormHlav &m_ui;

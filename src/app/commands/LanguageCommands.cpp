@@ -56,12 +56,17 @@ bool LanguageCommands::isLanguageWord(const QString &word)
     return false;
 }
 
+std::optional<quint8> LanguageCommands::languageOfWord(const QStringList &arguments)
+{
+    for (quint8 i = 0; i < lang::kLanguageCount && !arguments.isEmpty(); ++i) {
+        if (arguments.first() == QLatin1String(kLanguageWords[i]))
+            return i;
+    }
+    return std::nullopt;
+}
+
 void LanguageCommands::applyLanguageWord(const QStringList &arguments)
 {
-    if (arguments.isEmpty())
-        return;
-    for (quint8 i = 0; i < lang::kLanguageCount; ++i) {
-        if (arguments.first() == QLatin1String(kLanguageWords[i]))
-            m_state.setLanguage(i);
-    }
+    if (const auto language = languageOfWord(arguments))
+        m_state.setLanguage(*language);
 }

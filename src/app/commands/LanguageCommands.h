@@ -4,6 +4,8 @@
 #include <QObject>
 #include <QStringList>
 
+#include <optional>
+
 class FormBinding;
 class QAction;
 class QActionGroup;
@@ -34,6 +36,8 @@ public:
 
     // The first command-line word may choose the language, case-sensitive.
     static bool isLanguageWord(const QString &word);
+    // The language a first command-line word chooses, if it is a language word.
+    static std::optional<quint8> languageOfWord(const QStringList &arguments);
     void applyLanguageWord(const QStringList &arguments);
 
 private:

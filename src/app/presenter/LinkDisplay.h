@@ -55,4 +55,6 @@ public:
     // cannot be opened.
     virtual void showVersionMismatch(const QString &text, std::function<void()> closed) = 0;
     virtual void showComOpeningError(const QString &text) = 0;
+    // A note about the port in the status bar StatusBar1.
+    virtual void showStatusNote(const QString & /*text*/) {}
 };

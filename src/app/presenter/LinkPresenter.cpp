@@ -168,6 +168,13 @@ QString LinkPresenter::failureText(const SequenceEnd &end) const
     case Outcome::Ok:
         break;
     case Outcome::Failed:
+        // The device went away: the sequence as a whole failed, whatever its phase.
+        if (end.deviceLost && end.sequence == SequenceKind::Program)
+            return m_messages.text(Msg::ProgramError);
+        if (end.deviceLost && end.sequence == SequenceKind::Verify)
+            return m_messages.text(Msg::VerifyError);
+        if (end.deviceLost)
+            return m_messages.text(Msg::ReadError);
         if (end.phase == Phase::Program)
             return m_messages.text(Msg::ProgramError);
         if (end.phase == Phase::Verify)
@@ -206,6 +213,16 @@ void LinkPresenter::tickEnded()
     showConnection();
     m_display.setCurrentPoint(nearestCurvePoint(m_image, m_link.engineSpeed()));
     deliverVersionBox();
+}
+
+void LinkPresenter::portLost(const QString &devicePath)
+{
+    m_display.showStatusNote(m_messages.text(Msg::DeviceLost).arg(devicePath));
+}
+
+void LinkPresenter::portBack(const QString &devicePath)
+{
+    m_display.showStatusNote(m_messages.text(Msg::DeviceBack).arg(devicePath));
 }
 
 void LinkPresenter::showConnection()

@@ -68,6 +68,8 @@ public:
     void sequenceEnded(const SequenceEnd &end) override;
     void idleStep() override;
     void tickEnded() override;
+    void portLost(const QString &devicePath) override;
+    void portBack(const QString &devicePath) override;
 
 private:
     void showStart(const QString &text);
