@@ -324,6 +324,7 @@ private slots:
         case Act::UnplugStoring:
             waitFor(stderrSays(act == Act::UnplugStoring ? "Storing" : "Verifying"));
             sim.command(QStringLiteral("unplug"));
+            waitFor(stderrSays("disconnected")); // runs the loop that sends the command
             break;
         case Act::ReplugAfterRow: {
             waitFor(csvHas(2));
@@ -336,7 +337,9 @@ private slots:
             break;
         }
         }
-        const bool finished = cli.waitForFinished(kCommandMs);
+        // It may have ended while the loop above ran.
+        const bool finished =
+            cli.state() == QProcess::NotRunning || cli.waitForFinished(kCommandMs);
         if (!finished)
             cli.kill();
         const QString stdoutText = QString::fromLocal8Bit(cli.readAllStandardOutput());

@@ -225,7 +225,7 @@ private slots:
         QTest::newRow("target is a folder") << "folder.ign" << false << false;
         QTest::newRow("read-only folder") << "locked/set.ign" << true << false;
 #ifdef Q_OS_UNIX
-        QTest::newRow("link to a pipe") << "pipe-link.ign" << false << false;
+        QTest::newRow("link to a pipe") << "piped/set.ign" << false << false;
 #endif
         QTest::newRow("polarity to be forced, programming after change")
             << "missing/set.ign" << false << true;
@@ -241,9 +241,10 @@ private slots:
         if (target == "folder.ign")
             QVERIFY(QDir().mkpath(path));
         // A pipe stands for a device node, which only the system may make.
-        const QString pipe = m_fixture->workFolder() + "/pipe";
+        const QString pipe = m_fixture->workFolder() + "/piped/pipe";
 #ifdef Q_OS_UNIX
-        if (target == "pipe-link.ign") {
+        if (target == "piped/set.ign") {
+            QVERIFY(QDir().mkpath(m_fixture->workFolder() + "/piped"));
             QCOMPARE(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
             QVERIFY(QFile::link(pipe, path));
         }
@@ -296,10 +297,11 @@ private slots:
             QCOMPARE(testfiles::readFile(path), previous);
         else
             QVERIFY(!QFileInfo(path).isFile());
-        if (target == "pipe-link.ign")
+        if (target == "piped/set.ign")
             QVERIFY(QFileInfo(path).isSymLink() && QFileInfo(pipe).exists());
         QCOMPARE(QDir(QFileInfo(path).absolutePath()).entryList(QDir::Files | QDir::Hidden),
-                 readOnlyFolder ? QStringList{"set.ign"} : QStringList{});
+                 readOnlyFolder || target == "piped/set.ign" ? QStringList{"set.ign"}
+                                                             : QStringList{});
 
         testboxes::closeMessageBoxes();
         m_answer.clear();
