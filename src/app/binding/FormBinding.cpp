@@ -3,6 +3,7 @@
 #include "CurveShift.h"
 #include "ParameterCodes.h"
 #include "RangeRule.h"
+#include "SpinRanges.h"
 #include "ui_TFormHlav.h"
 
 #include <QScopedValueRollback>
@@ -40,6 +41,7 @@ FormBinding::FormBinding(Ui::TFormHlav &ui, ParameterSet &image, quint8 &languag
     : QObject(parent), m_ui(ui), m_image(image), m_language(language), m_comPort(comPort),
       m_tables(ControlTables::build(ui.centralwidget->window()))
 {
+    applySpinRanges(m_ui, m_tables);
 }
 
 void FormBinding::CollectControls()
