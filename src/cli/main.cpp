@@ -29,7 +29,7 @@ int main(int argc, char *argv[])
     case Invocation::Command::Monitor:
         return commands::monitor(invocation.count, invocation.csv, invocation.port);
     case Invocation::Command::Ports:
-        return commands::ports();
+        return invocation.probe ? commands::probePorts() : commands::ports();
     }
     return kBadUsage;
 }
