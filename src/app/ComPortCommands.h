@@ -6,6 +6,7 @@
 #include <QObject>
 #include <QStringList>
 
+class FindUnitCommand;
 class LinkPresenter;
 class PollCycle;
 class QAction;
@@ -39,7 +40,7 @@ public:
                     LinkPresenter &presenter, const lang::MessageTable &messages);
 
     QActionGroup &group() const { return *m_group; }
-    void setPortAccessCheck(PortSurvey::AccessCheck check) { m_survey = PortSurvey(check); }
+    void setPortAccessCheck(PortSurvey::AccessCheck check);
 
     void choosePort(int number);
     void chooseDevice();
@@ -47,8 +48,15 @@ public:
     void checkComMenuItem();
     void updateComMenuTips();
 
-private:
+    // The device of each Com item, Com 1 first; the devices [PORTS] names.
     QStringList comDevices() const;
+    QStringList mappedDevices() const;
+    // Gives the device to the checked item ([PORTS], written when the window
+    // closes) and opens it.
+    void useDevice(const QString &device);
+    FindUnitCommand &findUnit() const { return *m_findUnit; }
+
+private:
     void reopen();
 
     Items m_items;
@@ -62,4 +70,5 @@ private:
     LinkPresenter &m_presenter;
     const lang::MessageTable &m_messages;
     PortSurvey m_survey;
+    FindUnitCommand *m_findUnit;
 };
