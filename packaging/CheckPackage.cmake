@@ -1,5 +1,6 @@
 # Builds the Debian package in BUILD_DIR/package-check and checks that it
-# holds what a user needs and that its dependencies were found:
+# holds what a user needs, that its dependencies were found and that lintian
+# finds no error and no warning:
 #   cmake -DBUILD_DIR=... -DSOURCE_DIR=... -P CheckPackage.cmake
 
 find_program(DPKG_DEB dpkg-deb)
@@ -73,4 +74,17 @@ foreach(library libc6 libqt6core6 libqt6widgets6 libqt6serialport6)
         message(FATAL_ERROR "Depends lacks ${library}: ${depends}")
     endif()
 endforeach()
-message("package ${debs}\nDepends: ${depends}")
+
+# lintian's errors and warnings fail the check; its information (I:) does
+# not (the README says why each note stays).
+find_program(LINTIAN lintian)
+if(NOT LINTIAN)
+    message("skipped: lintian is needed for the rest of the check (Debian package lintian)")
+    return()
+endif()
+execute_process(COMMAND ${LINTIAN} --fail-on error,warning ${debs} RESULT_VARIABLE result
+                OUTPUT_VARIABLE findings ERROR_VARIABLE findings)
+if(NOT result EQUAL 0)
+    message(FATAL_ERROR "lintian found errors or warnings in ${debs}:\n${findings}")
+endif()
+message("package ${debs}\nDepends: ${depends}\nlintian:\n${findings}")

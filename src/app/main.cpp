@@ -85,7 +85,9 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     // Lets Wayland desktops match the window to its menu entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral(ZEVRAS_APP_ID));
-    parser.process(app);
+    // An option the window does not know is no reason not to open it.
+    if (!parser.parse(QCoreApplication::arguments()))
+        std::fprintf(stderr, "zevras: %s (ignored)\n", qPrintable(parser.errorText()));
     ExitAfterShow exitAfterShow;
     if (qEnvironmentVariableIsSet("ZEVRAS_EXIT_AFTER_SHOW"))
         app.installEventFilter(&exitAfterShow);

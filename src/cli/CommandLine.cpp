@@ -21,7 +21,8 @@ const QString kCommands = QStringLiteral(
     "  verify FILE.ign      compare the unit's set with the file's\n"
     "  diff A.ign B.ign     list the parameters that differ; B may be the word \"unit\"\n"
     "  monitor              live values, one line per status answer\n"
-    "  ports                each COM item, its device, and whether it can be opened\n"
+    "  ports                each COM item, its device, and whether it can be opened;\n"
+    "                       with --probe, whether the unit answers on each device\n"
     "\n"
     "Exit status: 0 done and equal, 1 a difference or a failed verify, 2 bad usage\n"
     "or a file that cannot be read or written, 3 the link to the unit failed.");
@@ -56,7 +57,8 @@ std::variant<Invocation, EarlyExit> parseCommandLine(const QStringList &argument
     const QCommandLineOption portOption(
         QStringLiteral("port"),
         QStringLiteral("The port: a Com item COM1..COM10 (its device as the window maps it) or a "
-                       "device path. Without it, the Com port stored in zevras.ini."),
+                       "device path, or \"auto\": the device the unit answers on. Without it, "
+                       "the Com port stored in zevras.ini."),
         QStringLiteral("COMn|DEVICE"));
     const QCommandLineOption countOption(QStringLiteral("count"),
                                          QStringLiteral("monitor: stop after N status answers."),
@@ -65,7 +67,10 @@ std::variant<Invocation, EarlyExit> parseCommandLine(const QStringList &argument
         QStringLiteral("csv"),
         QStringLiteral("monitor: write the values as CSV to FILE, or \"-\" for standard output."),
         QStringLiteral("FILE"));
-    parser.addOptions({portOption, countOption, csvOption});
+    const QCommandLineOption probeOption(
+        QStringLiteral("probe"),
+        QStringLiteral("ports: ask every serial device for the unit (one status request each)."));
+    parser.addOptions({portOption, countOption, csvOption, probeOption});
     parser.addPositionalArgument(QStringLiteral("command"),
                                  QStringLiteral("read, program, verify, diff, monitor or ports."),
                                  QStringLiteral("COMMAND [ARGS]"));
@@ -116,6 +121,9 @@ std::variant<Invocation, EarlyExit> parseCommandLine(const QStringList &argument
             return usageError(QStringLiteral("--count needs a whole number of at least 1"));
         invocation.count = count;
     }
+    invocation.probe = parser.isSet(probeOption);
+    if (invocation.probe && word->command != Invocation::Command::Ports)
+        return usageError(QStringLiteral("--probe belongs to ports"));
     invocation.csv = parser.value(csvOption);
     if (parser.isSet(csvOption) && invocation.csv.isEmpty())
         return usageError(QStringLiteral("--csv needs a file name, or \"-\""));

@@ -25,6 +25,7 @@ struct Invocation
     QString port;             // --port: "COMn" or a device path; empty for the settings' port
     std::optional<int> count; // monitor --count
     QString csv;              // monitor --csv: a file, or "-" for standard output
+    bool probe = false;       // ports --probe: ask every device for the unit
 };
 
 // The command line is done with and the program ends with this status:

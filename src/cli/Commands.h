@@ -8,6 +8,8 @@
 namespace commands {
 
 int ports();
+// Asks every serial device whether the unit answers on it (ports --probe).
+int probePorts();
 // Lists on standard output the parameters that differ between a and b, one
 // per line; kDone when none differ, else kDifferent.
 int printDifferences(const ParameterSet &a, const ParameterSet &b);

@@ -1,11 +1,13 @@
 #include "Commands.h"
 
 #include "Console.h"
+#include "ControlRanges.h"
 #include "ExitStatus.h"
 #include "LinkSession.h"
 #include "ParameterComparison.h"
 #include "PortChoice.h"
 #include "SetFiles.h"
+#include "UnitSearch.h"
 
 namespace commands {
 
@@ -119,13 +121,29 @@ int waitStored(LinkSession &session)
     return kDone;
 }
 
+// The window's Read verifies the unit's set in its normalised form, so a set
+// that breaks the range rule ends there in "Verify error!".
+bool keepsRangeRule(const ParameterSet &held)
+{
+    ParameterSet normalised = held;
+    normalised.NormaliseParameterSet();
+    if (normalised == held)
+        return true;
+    console::error(QStringLiteral("the unit's set breaks the range rule; the window's Read "
+                                  "ends in \"Verify error!\" (the file holds the set as the "
+                                  "window shows it)"));
+    return false;
+}
+
 } // namespace
 
 int openSession(std::optional<LinkSession> &session, const QString &portOption)
 {
-    const std::optional<QString> device = choosePortDevice(portOption);
+    const bool search = portOption == unitsearch::kAutoPort;
+    const std::optional<QString> device =
+        search ? unitsearch::findUnit() : choosePortDevice(portOption);
     if (!device)
-        return kBadUsage;
+        return search ? kLinkFailed : kBadUsage;
     session.emplace(*device);
     return session->open() ? kDone : kLinkFailed;
 }
@@ -140,12 +158,15 @@ int read(const QString &path, const QString &portOption)
     const auto unit = readUnit(*session);
     if (const int *status = std::get_if<int>(&unit))
         return *status;
-    const ParameterSet &image = std::get<ParameterSet>(unit);
+    // The file gets the set as the window shows it after a Read.
+    const ParameterSet &held = std::get<ParameterSet>(unit);
+    const ParameterSet image = controlranges::setToSend(held);
+    setfiles::noteChanges(QStringLiteral("unit"), held, image);
     if (!setfiles::save(path, image))
         return kBadUsage;
     for (const auto &parameter : ParameterComparison::namedParameters())
         console::out(ParameterComparison::valueLine(image, parameter));
-    return kDone;
+    return keepsRangeRule(held) ? kDone : kDifferent;
 }
 
 namespace {

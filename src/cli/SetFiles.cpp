@@ -1,6 +1,7 @@
 #include "SetFiles.h"
 
 #include "Console.h"
+#include "ControlRanges.h"
 #include "IgnFile.h"
 #include "ParameterCodes.h"
 #include "ParameterComparison.h"
@@ -65,18 +66,26 @@ std::optional<ParameterSet> loadForUnit(const QString &path)
     const std::optional<ParameterSet> loaded = load(path);
     if (!loaded)
         return std::nullopt;
-    ParameterSet image = *loaded;
-    if (const auto forced = codes::forcedPickup(image.bike())) {
-        image.setGeberNr(forced->geberNr);
-        image.setPolarita(forced->polarita);
+    // The window's list would keep whichever kind it showed before.
+    if (!codes::listIndexFromBike(loaded->bike())) {
+        console::error(QStringLiteral("%1: BIKE %2 is no kind the window lists; "
+                                      "choose one of 0, 1, 2, 4 and 5")
+                           .arg(path)
+                           .arg(loaded->bike()));
+        return std::nullopt;
     }
-    image.NormaliseParameterSet();
-    for (const auto &difference : ParameterComparison::compare(*loaded, image)) {
+    const ParameterSet image = controlranges::setToSend(*loaded);
+    noteChanges(path, *loaded, image);
+    return image;
+}
+
+void noteChanges(const QString &source, const ParameterSet &before, const ParameterSet &after)
+{
+    for (const auto &difference : ParameterComparison::compare(before, after)) {
         console::progress(QStringLiteral("note: %1: %2 becomes %3, as the window would set it")
-                              .arg(path, difference.name)
+                              .arg(source, difference.name)
                               .arg(difference.b));
     }
-    return image;
 }
 
 bool checkWritable(const QString &path)

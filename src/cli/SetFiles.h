@@ -14,10 +14,14 @@ namespace setfiles {
 // when the file cannot be read or is not a parameter file of our version.
 std::optional<ParameterSet> load(const QString &path);
 
-// The set to send to the unit for this file: loaded, then brought under the
-// range rule and the pick-up rule as the window does before Program and
-// Verify. What those rules changed is reported as a note.
+// The set to send to the unit for this file, the one the window sends after
+// opening it: loaded, then through the range rule, the ranges of the window's
+// controls and the pick-up rule. Each value they changed is reported as a
+// note; a BIKE the window does not list is refused.
 std::optional<ParameterSet> loadForUnit(const QString &path);
+
+// One note per value that differs from before to after, naming the source.
+void noteChanges(const QString &source, const ParameterSet &before, const ParameterSet &after);
 
 // Whether a file can be written at path (its folder exists and is writable,
 // and an existing file is a writable regular file); reported when not.

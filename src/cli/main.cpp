@@ -28,7 +28,7 @@ int run(const QStringList &arguments)
     case Invocation::Command::Monitor:
         return commands::monitor(invocation.count, invocation.csv, invocation.port);
     case Invocation::Command::Ports:
-        return commands::ports();
+        return invocation.probe ? commands::probePorts() : commands::ports();
     }
     return kBadUsage;
 }

@@ -22,6 +22,16 @@ enum class PortText : int
     Missing,       // in the Access column, and after a Com item's device
     PermissionFix, // %1 device, %2 group, %3 the command that adds the user
     UseForCom,     // button; %1 the checked Com item's number
+    // Find unit
+    FindCaption,  // the Com menu item
+    FindHint,     // its "short|long" hint
+    Searching,    // status line while the devices are asked
+    Found,        // status line; %1 the unit's program, %2 device, %3 Com item number
+    NoneAnswered, // status line; %1 the number of devices asked
+    Answering,    // access column; %1 the unit's program, %2 its data version
+    Silent,       // access column
+    Busy,         // access column
+    OpenFailed,   // access column
     Count
 };
 

@@ -104,6 +104,24 @@ int displayValue(const ParameterSet &image, int position)
     return stored;
 }
 
+quint8 storedValue(int position, int display)
+{
+    switch (displayOf(position)) {
+    case Display::Rpm:
+        return toStored(display, kRpmScale);
+    case Display::Ms:
+        return toStored(display, kClutchScale);
+    case Display::Correction:
+        return correctionToStored(display);
+    case Display::Flag:
+        return display != 0 ? 1 : 0;
+    case Display::Plain:
+    case Display::Degrees:
+        break;
+    }
+    return quint8(display);
+}
+
 const char *displayUnit(int position)
 {
     switch (displayOf(position)) {

@@ -52,6 +52,9 @@ std::optional<PickupForced> forcedPickup(quint8 bike);
 // tachometer correction in percent, flags as 0 or 1, angles, counts and
 // codes as stored. The spare bytes read as stored.
 int displayValue(const ParameterSet &image, int position);
+// The stored byte for a display value of the byte at position, as the window
+// collects it: speeds and times drop the remainder, flags become 0 or 1.
+quint8 storedValue(int position, int display);
 
 // The unit of that display value: "rpm", "deg", "ms", "%", or "" for counts,
 // codes and flags.

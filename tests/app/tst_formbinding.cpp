@@ -1,9 +1,12 @@
 // Typing, arrow clicks and choices in the real main-window form, down to the
 // bytes of the parameter image and back into the controls.
+#include "ControlRanges.h"
 #include "FormFixture.h"
 
 #include <QApplication>
 #include <QWheelEvent>
+
+Q_DECLARE_METATYPE(ParameterSet)
 
 class TestFormBinding : public QObject
 {
@@ -24,6 +27,8 @@ private slots:
     void menuFromKeyboardConfirmsNothing();
     void showHidingFocusedFieldRunsNoHandler();
     void outOfRangeValueShownClampedUntilCollect();
+    void collectAgreesWithModelControlRanges_data();
+    void collectAgreesWithModelControlRanges();
     void pickupKindForcesIgnitionsAndPolarity();
     void wheelTurnsListOnlyWithFocus_data();
     void wheelTurnsListOnlyWithFocus();
@@ -265,6 +270,48 @@ void TestFormBinding::outOfRangeValueShownClampedUntilCollect()
 
     form.binding->CollectControls();
     QCOMPARE(int(form.image.limiter(0)), 9);
+}
+
+// The command line sends what the model's control ranges give; the window
+// sends what its controls collect after an Open. The two must agree.
+void TestFormBinding::collectAgreesWithModelControlRanges_data()
+{
+    QTest::addColumn<ParameterSet>("opened");
+    ParameterSet reported;
+    reported.SetDefaults();
+    for (int i = 0; i < ParameterSet::kCurvePoints; ++i)
+        reported.setAdvance(i, 99);
+    reported.setPocetBodu(0);
+    reported.setBaseAdv(200);
+    reported.setLimiter(0, 5);
+    reported.setLimiter(1, 5);
+    reported.setLimiter(2, 200);
+    reported.setPolarita(7);
+    reported.setInput(0, 7);
+    reported.setInput(1, 9);
+    QTest::newRow("a file beyond the ranges") << reported;
+    for (const quint8 fill : {quint8(0), quint8(255), quint8(3)}) {
+        for (const quint8 bike : {quint8(0), quint8(4), quint8(1)}) {
+            ParameterSet all;
+            all.bytes().fill(fill);
+            all.setBike(bike);
+            QTest::addRow("every byte %d, BIKE %d", fill, bike) << all;
+        }
+    }
+}
+
+void TestFormBinding::collectAgreesWithModelControlRanges()
+{
+    QFETCH(ParameterSet, opened);
+    FormFixture form([&](ParameterSet &image) { image = opened; });
+    form.binding->CollectControls();
+    form.image.NormaliseParameterSet();
+    QCOMPARE(
+        QByteArray(reinterpret_cast<const char *>(form.image.bytes().data()), ParameterSet::kSize)
+            .toHex(),
+        QByteArray(reinterpret_cast<const char *>(controlranges::setToSend(opened).bytes().data()),
+                   ParameterSet::kSize)
+            .toHex());
 }
 
 void TestFormBinding::pickupKindForcesIgnitionsAndPolarity()

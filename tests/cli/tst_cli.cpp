@@ -4,6 +4,7 @@
 #include "TestFiles.h"
 
 #include <QProcess>
+#include <QSerialPort>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -386,6 +387,121 @@ private slots:
                 QCOMPARE(line.count(','), lines.first().count(','));
             break;
         }
+    }
+
+    // Several mapped devices, the unit answering on one of them: --port auto
+    // finds it, ports --probe says what each device answered.
+    void searchForTheUnit_data()
+    {
+        QTest::addColumn<QStringList>("unitOptions"); // the simulator mapped to COM3
+        QTest::addColumn<bool>("holdUnit");           // the test holds COM3's device open
+        QTest::addColumn<QStringList>("arguments");   // {out} filled in
+        QTest::addColumn<int>("exitStatus");
+        QTest::addColumn<QString>("stdoutHas"); // {unit} and {silent}: the two devices
+        QTest::addColumn<QString>("stderrHas");
+        const QStringList readAuto{"--port", "auto", "read", "{out}"};
+        QTest::newRow("read finds the unit")
+            << QStringList{} << false << readAuto << 0 << "LIMITER[1]"
+            << "found the unit on {unit}";
+        QTest::newRow("read, no unit answers")
+            << QStringList{"--silent"} << false << readAuto << 3 << ""
+            << "no unit answered";
+        QTest::newRow("probe") << QStringList{} << false << QStringList{"ports", "--probe"} << 0
+                               << "COM3 {unit} answering: SIL13, data version 46"
+                               << "";
+        QTest::newRow("probe, silent devices")
+            << QStringList{"--silent"} << false << QStringList{"ports", "--probe"} << 3
+            << "COM2 {silent} silent"
+            << "";
+        QTest::newRow("probe leaves a device in use alone")
+            << QStringList{} << true << QStringList{"ports", "--probe"} << 3 << "COM3 {unit} busy"
+            << "";
+    }
+
+    void searchForTheUnit()
+    {
+        QFETCH(QStringList, unitOptions);
+        QFETCH(bool, holdUnit);
+        QFETCH(QStringList, arguments);
+        QFETCH(int, exitStatus);
+        QFETCH(QString, stdoutHas);
+        QFETCH(QString, stderrHas);
+
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        SimProcess silent(QStringLiteral(ZEVRAS_SIM_PATH));
+        SimProcess unit(QStringLiteral(ZEVRAS_SIM_PATH));
+        const QString silentDevice = silent.start({"--silent"}, kStartMs);
+        const QString unitDevice = unit.start(unitOptions, kStartMs);
+        QVERIFY(!silentDevice.isEmpty() && !unitDevice.isEmpty());
+        testfiles::writeFile(dir.filePath(QStringLiteral("config/zevras/zevras.ini")),
+                             "[PORTS]\nCOM2=" + silentDevice.toUtf8() +
+                                 "\nCOM3=" + unitDevice.toUtf8() + "\n");
+        // Held the way the window holds its port: exclusively.
+        QSerialPort held(unitDevice);
+        if (holdUnit)
+            QVERIFY(held.open(QIODevice::ReadWrite));
+        const QString out = dir.filePath(QStringLiteral("out.ign"));
+        for (QString &argument : arguments)
+            argument.replace("{out}", out);
+
+        QProcess cli;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("XDG_CONFIG_HOME"), dir.filePath("config"));
+        cli.setProcessEnvironment(environment);
+        cli.start(kCli, arguments);
+        const bool finished = cli.waitForFinished(kCommandMs);
+        if (!finished)
+            cli.kill();
+        const QString stdoutText = QString::fromLocal8Bit(cli.readAllStandardOutput());
+        const QString stderrText = QString::fromLocal8Bit(cli.readAllStandardError());
+        QVERIFY2(finished, qPrintable(stderrText));
+        QVERIFY2(cli.exitCode() == exitStatus,
+                 qPrintable(QStringLiteral("exit %1; %2").arg(cli.exitCode()).arg(stderrText)));
+        auto filled = [&](QString text) {
+            return text.replace("{unit}", unitDevice)
+                .replace("{silent}", silentDevice)
+                .simplified();
+        };
+        QVERIFY2(stdoutText.simplified().contains(filled(stdoutHas)), qPrintable(stdoutText));
+        QVERIFY2(stderrText.contains(filled(stderrHas), Qt::CaseInsensitive),
+                 qPrintable(stderrText));
+        // The search sends nothing but requests that change nothing, and a
+        // device held open stays with its holder.
+        QCOMPARE(unit.storedPage1(kStartMs).toHex(), page1(setOf(Sets::Defaults)).toHex());
+        if (holdUnit)
+            QVERIFY(held.isOpen() && held.error() == QSerialPort::NoError);
+    }
+
+    // The window's Read normalises the unit's set and verifies it in that
+    // form: a set outside the range rule ends in a failure, and the file gets
+    // the set as the window shows it.
+    void readOfASetOutsideTheRangeRule()
+    {
+        ParameterSet held = setOf(Sets::Defaults);
+        held.setRpmAdv(1, held.rpmAdv(0)); // not rising
+        held.setLimiter(2, 200);           // beyond the retard's range
+        QTemporaryDir dir;
+        SimProcess sim(QStringLiteral(ZEVRAS_SIM_PATH));
+        const QString device =
+            sim.start({"--page1-hex", QString::fromLatin1(page1(held).toHex())}, kStartMs);
+        QVERIFY(!device.isEmpty());
+        const QString out = dir.filePath(QStringLiteral("out.ign"));
+        QProcess cli;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("XDG_CONFIG_HOME"), dir.filePath("config"));
+        cli.setProcessEnvironment(environment);
+        cli.start(kCli, {"--port", device, "read", out});
+        QVERIFY(cli.waitForFinished(kCommandMs));
+        const QString errors = QString::fromLocal8Bit(cli.readAllStandardError());
+        QVERIFY2(cli.exitCode() == 1, qPrintable(errors));
+        QCOMPARE(errors.count(QStringLiteral("note: ")), 2);
+        QVERIFY2(errors.contains(QStringLiteral("Verify error!")), qPrintable(errors));
+        ParameterSet written;
+        written.SetDefaults();
+        QCOMPARE(IgnFile::load(out, written), IgnFile::LoadResult::Loaded);
+        QVERIFY(written.rpmAdv(1) > written.rpmAdv(0));
+        QVERIFY(written.limiter(2) < held.limiter(2));
     }
 };
 

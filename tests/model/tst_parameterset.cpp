@@ -1,3 +1,4 @@
+#include "ControlRanges.h"
 #include "ParameterCodes.h"
 #include "ParameterSet.h"
 
@@ -176,6 +177,34 @@ private slots:
         QCOMPARE(p.advance(14), 50);
         QCOMPARE(p.page(1)[0], 1);
         QCOMPARE(p.at(0), 0);
+    }
+
+    // What the controls hold is a fixed point: a set sent once is sent unchanged
+    // again, and a set within every range (the defaults) is not touched.
+    void controlRangesSettle_data()
+    {
+        QTest::addColumn<int>("fill");
+        QTest::addColumn<int>("bike");
+        for (int fill : {0, 3, 128, 255})
+            for (int bike : {0, 1, 4})
+                QTest::addRow("fill %d, BIKE %d", fill, bike) << fill << bike;
+    }
+
+    void controlRangesSettle()
+    {
+        QFETCH(int, fill);
+        QFETCH(int, bike);
+        ParameterSet p;
+        p.bytes().fill(quint8(fill));
+        p.setBike(quint8(bike));
+        const ParameterSet sent = controlranges::setToSend(p);
+        QCOMPARE(controlranges::setToSend(sent), sent);
+        for (int pos : {0, 49, int(ParameterSet::BIKE), int(ParameterSet::RESERVED_57),
+                        int(ParameterSet::RESERVED_58), int(ParameterSet::RESERVED_69)})
+            QCOMPARE(sent.at(pos), p.at(pos));
+        ParameterSet defaults;
+        defaults.SetDefaults();
+        QCOMPARE(controlranges::setToSend(defaults), defaults);
     }
 };
 

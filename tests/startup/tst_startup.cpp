@@ -4,11 +4,13 @@
 #include "TFormHlav.h"
 #include "TestFiles.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QMessageBox>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QScreen>
@@ -112,6 +114,14 @@ private slots:
         TFormHlav form(arguments);
         QCOMPARE(int(form.language()), language);
         QCOMPARE(int(form.comPort()), comPort);
+        // A word that is no language and no file opens nothing, not even a file error.
+        lang::MessageTable shown;
+        shown.fill(quint8(language));
+        for (QWidget *widget : QApplication::topLevelWidgets()) {
+            if (const auto *box = qobject_cast<QMessageBox *>(widget))
+                QVERIFY(!box->isVisible() || box->text() != shown.text(lang::Msg::FileError));
+        }
+        QVERIFY(form.findChild<QLabel *>("LabelFile2")->text().isEmpty());
         // A port that failed to open is named in the status line in the language chosen.
         if (!form.link().portError().isEmpty()) {
             lang::MessageTable texts;
@@ -174,6 +184,23 @@ private slots:
         QCOMPARE(zevras.exitCode(), 0);
         QVERIFY(QString::fromLocal8Bit(zevras.readAllStandardOutput()).contains(answer));
         QVERIFY(!QFile::exists(settingsPath()));
+    }
+
+    // An option the window does not know is named once and the window opens all the same.
+    void unknownOptionIsIgnored()
+    {
+        QProcess zevras;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("XDG_CONFIG_HOME", m_home.path());
+        env.insert("QT_QPA_PLATFORM", "offscreen");
+        env.insert("ZEVRAS_EXIT_AFTER_SHOW", "1");
+        zevras.setProcessEnvironment(env);
+        zevras.start(ZEVRAS_BINARY, {"--no-such-option", "DEUTSCH"});
+        QVERIFY(zevras.waitForFinished(30000));
+        QCOMPARE(zevras.exitCode(), 0);
+        QVERIFY(zevras.readAllStandardOutput().startsWith("shown "));
+        const QByteArray errors = zevras.readAllStandardError();
+        QCOMPARE(errors.count("no-such-option"), 1);
     }
 
     void shortImageFillsItsPositionsOnly()

@@ -66,9 +66,11 @@ public:
     WindowRig &operator=(const WindowRig &) = delete;
 
     // Starts the simulator with these options, then the window, whose stored
-    // image is windowImage when given (else it starts at the defaults).
+    // image is windowImage when given (else it starts at the defaults), with
+    // these command-line words.
     bool start(const QStringList &simOptions,
-               const std::optional<ParameterSet> &windowImage = std::nullopt)
+               const std::optional<ParameterSet> &windowImage = std::nullopt,
+               const QStringList &arguments = {})
     {
         const QString device = sim.start(simOptions, e2e::kProcessMs);
         if (device.isEmpty() || !m_config.isValid())
@@ -79,12 +81,12 @@ public:
         if (!settings.open(QIODevice::WriteOnly))
             return false;
         settings.write("[FORM_HLAV]\nComPort=1\nFile=" + win::kLastFile +
-                       "\n\n[PORTS]\nCOM1=" + QFile::encodeName(device) + "\n");
+                       "\n\n[PORTS]\nCOM1=" + QFile::encodeName(device) + "\n" + morePorts);
         settings.close();
         if (windowImage && !ImageFile::save(folder + QStringLiteral("/_zevras.ini"), *windowImage))
             return false;
 
-        form = std::make_unique<TFormHlav>(QStringList{});
+        form = std::make_unique<TFormHlav>(arguments);
         auto *timer = form->findChild<QTimer *>(QStringLiteral("Timer1"));
         if (!timer)
             return false;
@@ -135,6 +137,8 @@ public:
 
     SimProcess sim{QStringLiteral(ZEVRAS_SIM_PATH)};
     std::unique_ptr<TFormHlav> form;
+    // Lines for [PORTS] after COM1's, set before start().
+    QByteArray morePorts;
 
 private:
     void afterTick()

@@ -5,6 +5,7 @@
 
 #include "MonitorCsv.h"
 #include "ParameterComparison.h"
+#include "PortTexts.h"
 #include "TuningTexts.h"
 #include "TuningTools.h"
 
@@ -13,6 +14,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QMessageBox>
+#include <QProcess>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QStatusBar>
@@ -84,7 +86,50 @@ void typeValue(QAbstractSpinBox *edit, const QString &text)
     QTest::keyClick(edit, Qt::Key_Return);
 }
 
+// zevras-cli program, run to its end against the unit on device; its exit
+// status, and what it wrote on standard error in errors.
+int programWithCli(const QString &device, const QString &path, QString &errors)
+{
+    QTemporaryDir config;
+    QProcess cli;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), config.path());
+    cli.setProcessEnvironment(environment);
+    cli.start(QStringLiteral(ZEVRAS_CLI_PATH), {"--port", device, "program", path});
+    const bool finished = cli.waitForFinished(e2e::kProcessMs * 4);
+    if (!finished)
+        cli.kill();
+    errors = QString::fromLocal8Bit(cli.readAllStandardError());
+    return finished && cli.exitStatus() == QProcess::NormalExit ? cli.exitCode() : -1;
+}
+
+// A file's set with every field the rows name set beyond its control's range.
+ParameterSet beyondRanges(quint8 bike, quint8 fill)
+{
+    ParameterSet set;
+    set.SetDefaults();
+    if (fill != 0) {
+        for (int position = ParameterSet::kPageSize; position < ParameterSet::kSize; ++position)
+            set.set(position, fill);
+    }
+    set.setBike(bike);
+    for (int i = 0; i < ParameterSet::kCurvePoints; ++i)
+        set.setAdvance(i, 99);
+    set.setPocetBodu(0);
+    set.setBaseAdv(200);
+    set.setLimiter(0, 5);
+    set.setLimiter(1, 5);
+    set.setLimiter(2, 200);
+    set.setPolarita(7);
+    set.setGeberNr(9);
+    set.setInput(0, 7);
+    set.setInput(1, 9);
+    return set;
+}
+
 } // namespace
+
+Q_DECLARE_METATYPE(ParameterSet)
 
 class TestWindowEndToEnd : public QObject
 {
@@ -448,6 +493,75 @@ private slots:
         QVERIFY(tools.recording());
         rig.form->close();
         QVERIFY(!tools.recording());
+    }
+
+    // The window opens the file and Program sends it; zevras-cli programs the
+    // same file into a second unit. Both units then hold the same bytes, and
+    // the command line named every value it changed.
+    void windowAndCommandLineProgramTheSameSet_data()
+    {
+        QTest::addColumn<ParameterSet>("inFile");
+        QTest::newRow("free pick-up kind") << beyondRanges(0, 0);
+        QTest::newRow("forced pick-up kind, every other byte 255") << beyondRanges(4, 255);
+    }
+
+    void windowAndCommandLineProgramTheSameSet()
+    {
+        QFETCH(ParameterSet, inFile);
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("beyond.ign"));
+        QVERIFY(IgnFile::save(path, inFile));
+        ParameterSet opened;
+        opened.SetDefaults();
+        QCOMPARE(IgnFile::load(path, opened), IgnFile::LoadResult::Loaded);
+
+        WindowRig rig;
+        QVERIFY(rig.start({}, std::nullopt, {path}));
+        rig.control<QAction>("MenuProgram")->trigger();
+        QVERIFY(rig.runUntil([&] { return ended(rig, "Programing: OK"); },
+                             win::kTransactionTicks + win::kSaveTicks));
+        const QByteArray fromWindow = rig.unitPage1();
+        QCOMPARE(fromWindow.size(), int(ParameterSet::kPageSize));
+        QVERIFY(fromWindow != pageOf(opened, 1));
+
+        SimProcess unit{QStringLiteral(ZEVRAS_SIM_PATH)};
+        const QString device = unit.start({}, e2e::kProcessMs);
+        QVERIFY(!device.isEmpty());
+        QString errors;
+        QCOMPARE(programWithCli(device, path, errors), 0);
+        QCOMPARE(unit.storedPage1(e2e::kProcessMs).toHex(), fromWindow.toHex());
+
+        ParameterSet sent = opened;
+        sent.setPage(1, reinterpret_cast<const quint8 *>(fromWindow.constData()));
+        const int changed = int(ParameterComparison::compare(opened, sent).size());
+        QVERIFY(changed > 0);
+        QVERIFY2(errors.count(QStringLiteral("note: ")) == changed, qPrintable(errors));
+    }
+
+    // Com 1 maps to a silent device; Find unit gives it the device the unit
+    // answers on, mapped to Com 3, and the status poll goes on there.
+    void findUnitMapsTheAnsweringDevice()
+    {
+        SimProcess unit{QStringLiteral(ZEVRAS_SIM_PATH)};
+        const QString device = unit.start({"--rpm", "3000"}, e2e::kProcessMs);
+        QVERIFY(!device.isEmpty());
+        WindowRig rig;
+        rig.morePorts = "COM3=" + QFile::encodeName(device) + "\n";
+        QVERIFY(rig.start({"--silent"}));
+        QStatusBar *status = rig.form->statusBar();
+        rig.control<QAction>("MenuFindUnit")->trigger();
+        QCOMPARE(status->currentMessage(), lang::portText(lang::PortText::Searching, 0));
+        const QString found = lang::portText(lang::PortText::Found, 0).arg("SIL13", device).arg(1);
+        QVERIFY(rig.runUntil([&] { return status->currentMessage() == found; },
+                             win::kFirstStatusTicks));
+        QCOMPARE(int(rig.form->comPort()), 1);
+        QVERIFY(rig.runUntil([&] { return rig.label("LabelRpm")->text() == "RPM = 3000 "; },
+                             win::kFirstStatusTicks));
+        // Nothing was written to either unit.
+        ParameterSet defaults;
+        defaults.SetDefaults();
+        QCOMPARE(unit.storedPage1(e2e::kProcessMs), pageOf(defaults, 1));
+        QCOMPARE(rig.unitPage1(), pageOf(defaults, 1));
     }
 
     void unpluggedUnitShowsNoConnection()

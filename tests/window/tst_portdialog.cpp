@@ -145,6 +145,60 @@ private slots:
         QCOMPARE(SettingsFile::portDevice(saved, 1), path);
         QCOMPARE(SettingsFile::portDevice(saved, 3), path);
     }
+
+    // Two units answer Find unit, mapped to Com 2 and Com 3, a silent device
+    // to Com 4: the dialog lists what each said, and the unit chosen becomes
+    // the device of the checked Com 1.
+    void findUnitWithSeveralUnitsLetsTheUserChoose()
+    {
+        WindowFixture fixture;
+        SimProcess first(QStringLiteral(ZEVRAS_SIM_PATH));
+        SimProcess second(QStringLiteral(ZEVRAS_SIM_PATH));
+        SimProcess silent(QStringLiteral(ZEVRAS_SIM_PATH));
+        const QString firstPath = first.start({}, kSimStartMs);
+        const QString secondPath = second.start({"--rpm", "3000"}, kSimStartMs);
+        const QString silentPath = silent.start({"--silent"}, kSimStartMs);
+        QVERIFY(!firstPath.isEmpty() && !secondPath.isEmpty() && !silentPath.isEmpty());
+        fixture.writeSettings(
+            "[FORM_HLAV]\nComPort=1\n\n[PORTS]\nCOM2=" + QFile::encodeName(firstPath) + "\nCOM3=" +
+            QFile::encodeName(secondPath) + "\nCOM4=" + QFile::encodeName(silentPath) + "\n");
+        fixture.start();
+
+        QHash<QString, QString> said;
+        bool answered = false;
+        const bool shown = testmodal::withModal(
+            [&] {
+                fixture.control<QAction>("MenuFindUnit")->trigger();
+                QTest::qWaitFor([&] { return answered; }, kConnectMs);
+            },
+            [&](QWidget *modal) {
+                auto *list = modal->findChild<QTreeWidget *>(QStringLiteral("PortList"));
+                auto *use = modal->findChild<QPushButton *>(QStringLiteral("ButtonUseDevice"));
+                for (int row = 0; list && row < list->topLevelItemCount(); ++row) {
+                    QTreeWidgetItem *item = list->topLevelItem(row);
+                    said.insert(item->text(0), item->text(2));
+                    if (item->text(0) == secondPath)
+                        list->setCurrentItem(item);
+                }
+                answered = true;
+                if (use && list->currentItem() && list->currentItem()->text(0) == secondPath)
+                    use->click();
+                else
+                    modal->close();
+            });
+        QVERIFY2(shown, "Find unit showed no choice");
+        const QString unit =
+            lang::portText(PortText::Answering, lang::English).arg("SIL13").arg(46);
+        QCOMPARE(said.value(firstPath), unit);
+        QCOMPARE(said.value(secondPath), unit);
+        QCOMPARE(said.value(silentPath), lang::portText(PortText::Silent, lang::English));
+
+        fixture.control<QTimer>("Timer1")->start();
+        QTRY_VERIFY_WITH_TIMEOUT(
+            fixture.control<QLabel>("LabelRpm")->text().contains(QLatin1String("3000")),
+            kConnectMs);
+        QVERIFY(fixture.control<QAction>("MenuCom1")->statusTip().contains(secondPath));
+    }
 };
 
 QTEST_MAIN(TestPortDialog)

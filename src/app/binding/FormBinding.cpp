@@ -3,6 +3,7 @@
 #include "CurveShift.h"
 #include "ParameterCodes.h"
 #include "RangeRule.h"
+#include "SpinRanges.h"
 #include "TextFit.h"
 #include "ui_TFormHlav.h"
 
@@ -41,6 +42,7 @@ FormBinding::FormBinding(Ui::TFormHlav &ui, ParameterSet &image, WindowState &st
     : QObject(parent), m_ui(ui), m_image(image), m_state(state),
       m_tables(ControlTables::build(ui.centralwidget->window()))
 {
+    applySpinRanges(m_ui, m_tables);
 }
 
 void FormBinding::CollectControls()

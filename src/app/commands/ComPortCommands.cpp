@@ -1,6 +1,7 @@
 #include "ComPortCommands.h"
 
 #include "ControlTexts.h"
+#include "FindUnitCommand.h"
 #include "LanguageTexts.h"
 #include "LinkPresenter.h"
 #include "MessageTable.h"
@@ -28,6 +29,13 @@ ComPortCommands::ComPortCommands(const Items &items, QWidget &window, QStatusBar
         item->setData(i + 1);
         m_group->addAction(item);
     }
+    // "Find unit" follows "Choose device...".
+    auto *findItem = new QAction(&m_items.comMenu);
+    findItem->setObjectName(QStringLiteral("MenuFindUnit"));
+    const QList<QAction *> menuItems = m_items.comMenu.actions();
+    const qsizetype chooser = menuItems.indexOf(&m_items.chooseDevice);
+    m_items.comMenu.insertAction(menuItems.value(chooser + 1), findItem);
+    m_findUnit = new FindUnitCommand(*findItem, window, statusBar, *this, link, state);
     connect(&m_items.comMenu, &QMenu::aboutToShow, this, &ComPortCommands::updateComMenuTips);
     connect(&m_state, &WindowState::languageChanged, this, &ComPortCommands::updateComMenuTips);
 }
@@ -43,13 +51,29 @@ void ComPortCommands::choosePort(int number)
 // closes, and is opened at once as a click on the Com item opens its device.
 void ComPortCommands::chooseDevice()
 {
-    PortDialog dialog(m_survey, comDevices(), m_settings.portDevices.values(), m_state.comPort(),
+    PortDialog dialog(m_survey, comDevices(), mappedDevices(), m_state.comPort(),
                       m_state.language(), &m_window);
     if (dialog.exec() != QDialog::Accepted || dialog.chosenDevice().isEmpty())
         return;
-    m_settings.portDevices.insert(m_state.comPort(), dialog.chosenDevice());
+    useDevice(dialog.chosenDevice());
+}
+
+void ComPortCommands::useDevice(const QString &device)
+{
+    m_settings.portDevices.insert(m_state.comPort(), device);
     updateComMenuTips();
     reopen();
+}
+
+void ComPortCommands::setPortAccessCheck(PortSurvey::AccessCheck check)
+{
+    m_survey = PortSurvey(check);
+    m_findUnit->setPortAccessCheck(std::move(check));
+}
+
+QStringList ComPortCommands::mappedDevices() const
+{
+    return m_settings.portDevices.values();
 }
 
 void ComPortCommands::reopen()
@@ -109,4 +133,5 @@ void ComPortCommands::updateComMenuTips()
     }
     m_items.chooseDevice.setText(lang::portText(lang::PortText::MenuCaption, language));
     lang::setHint(&m_items.chooseDevice, lang::portText(lang::PortText::MenuHint, language));
+    m_findUnit->updateTexts();
 }

@@ -6,6 +6,7 @@
 #include <QObject>
 #include <QStringList>
 
+class FindUnitCommand;
 class LinkPresenter;
 class PollCycle;
 class QAction;
@@ -36,7 +37,7 @@ public:
                     WindowState &state, PollCycle &link, LinkPresenter &presenter);
 
     QActionGroup &group() const { return *m_group; }
-    void setPortAccessCheck(PortSurvey::AccessCheck check) { m_survey = PortSurvey(check); }
+    void setPortAccessCheck(PortSurvey::AccessCheck check);
 
     void choosePort(int number);
     void chooseDevice();
@@ -44,8 +45,15 @@ public:
     void checkComMenuItem();
     void updateComMenuTips();
 
-private:
+    // The device of each Com item, Com 1 first; the devices [PORTS] names.
     QStringList comDevices() const;
+    QStringList mappedDevices() const;
+    // Gives the device to the checked item ([PORTS], written when the window
+    // closes) and opens it.
+    void useDevice(const QString &device);
+    FindUnitCommand &findUnit() const { return *m_findUnit; }
+
+private:
     void reopen();
 
     Items m_items;
@@ -57,4 +65,5 @@ private:
     PollCycle &m_link;
     LinkPresenter &m_presenter;
     PortSurvey m_survey;
+    FindUnitCommand *m_findUnit;
 };

@@ -46,14 +46,19 @@ void FileCommands::open()
 }
 
 // A file named on the command line after the optional language word, as a
-// desktop's file manager passes it, opens as File -> Open would open it.
+// desktop's file manager passes it, opens as File -> Open would open it. A
+// first word that is neither a language word nor an existing file (a
+// misspelt language, say) is passed over.
 void FileCommands::openStartFile(const QStringList &arguments)
 {
     const bool languageFirst =
         !arguments.isEmpty() && LanguageCommands::isLanguageWord(arguments.first());
     const QStringList rest = arguments.mid(languageFirst ? 1 : 0);
-    if (!rest.isEmpty())
-        openFile(QFileInfo(rest.first()).absoluteFilePath());
+    if (rest.isEmpty())
+        return;
+    const QFileInfo file(rest.first());
+    if (languageFirst || file.isFile())
+        openFile(file.absoluteFilePath());
 }
 
 void FileCommands::openFile(const QString &path)

@@ -107,9 +107,22 @@ QString PortDialog::chosenDevice() const
     return facts ? facts->path : QString();
 }
 
+void PortDialog::showProbeAnswers(const QHash<QString, QString> &said, const QString &preferred)
+{
+    m_said = said;
+    resurvey();
+    for (int row = 0; row < m_found.size(); ++row) {
+        if (m_found[row].path == preferred)
+            m_list->setCurrentItem(m_list->topLevelItem(row));
+    }
+}
+
 void PortDialog::resurvey()
 {
-    showRows(m_survey.survey(m_comDevices, m_mapped));
+    QList<PortFacts> found = m_survey.survey(m_comDevices, m_mapped);
+    if (!m_said.isEmpty())
+        found.removeIf([this](const PortFacts &facts) { return !m_said.contains(facts.path); });
+    showRows(found);
 }
 
 // Rebuilt only when something changed, so that a selection or a scroll
@@ -157,6 +170,8 @@ void PortDialog::showSelection()
 
 QString PortDialog::accessText(const PortFacts &facts) const
 {
+    if (m_said.contains(facts.path))
+        return m_said.value(facts.path);
     if (!facts.exists)
         return lang::portText(PortText::Missing, m_language);
     return lang::portText(facts.mayOpen ? PortText::MayOpen : PortText::NoPermission, m_language);

@@ -3,6 +3,7 @@
 #include "PortSurvey.h"
 
 #include <QDialog>
+#include <QHash>
 #include <QStringList>
 
 class QLabel;
@@ -24,6 +25,10 @@ public:
 
     QString chosenDevice() const;
 
+    // After Find unit: only the devices asked, each with what it said in the
+    // access column; preferred (an answering one) selected.
+    void showProbeAnswers(const QHash<QString, QString> &said, const QString &preferred);
+
 private:
     void resurvey();
     void showRows(const QList<PortFacts> &found);
@@ -36,6 +41,8 @@ private:
     QStringList m_mapped;
     quint8 m_language;
     QList<PortFacts> m_found;
+    QHash<QString, QString> m_said; // device -> what it answered the search
+
     QTreeWidget *m_list;
     QLabel *m_fix;
     QPushButton *m_use;
