@@ -18,12 +18,14 @@ void checkOrder(const RideLog &log)
 
 void checkColumns(const RideLog &log, const TimeWindow &window)
 {
-    for (float RideSample::*value : {&RideSample::rpm, &RideSample::advance, &RideSample::supplyV}) {
+    for (float RideSample::*value :
+         {&RideSample::rpm, &RideSample::advance, &RideSample::supplyV}) {
         const QVector<DecimatedColumn> columns = decimate(log, value, window);
         fuzz::require(columns.size() == window.width + 2, "a column per pixel and one each side");
         for (const DecimatedColumn &column : columns)
-            fuzz::require(!column.used || (column.min <= column.first && column.first <= column.max &&
-                                           column.min <= column.last && column.last <= column.max),
+            fuzz::require(!column.used ||
+                              (column.min <= column.first && column.first <= column.max &&
+                               column.min <= column.last && column.last <= column.max),
                           "a column's line leaves its range");
     }
     fuzz::require(decimateBands(log, window).size() == window.width, "a band value per pixel");

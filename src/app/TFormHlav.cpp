@@ -13,6 +13,7 @@
 #include "LinkPresenter.h"
 #include "PollCycle.h"
 #include "PrintCommand.h"
+#include "RideLogCommand.h"
 #include "SerialPort.h"
 #include "TFormAbout.h"
 #include "TerminationSignals.h"
@@ -58,6 +59,8 @@ TFormHlav::TFormHlav(const QStringList &arguments, QWidget *parent)
     m_toolCommands = std::make_unique<ToolCommands>(
         ToolCommands::Parts{*this, *ui->MenuTools, *statusBar()}, m_parameters, m_language,
         *m_binding, *m_events, *m_link, *m_presenter, m_presenter->messageLine(), *m_files);
+    m_rideLog = new RideLogCommand(*this, *ui->MenuTools, m_parameters, m_language, *m_binding,
+                                   m_toolCommands->curveGraph(), *m_files);
     m_windowSettings = std::make_unique<WindowSettings>(
         *this,
         WindowSettings::Parts{m_placement, *ui->LabelFile2, *ui->CheckBoxIgnAll, *m_files,
@@ -95,7 +98,8 @@ void TFormHlav::FormCreate(const QStringList &arguments)
     showTestLabels();
     m_binding->ApplyVisibilityRules();
     m_comPorts->updateComMenuTips();
-    m_files->openStartFile(arguments);
+    if (!m_rideLog->openStartFile(arguments))
+        m_files->openStartFile(arguments);
 
     // The first tick comes once the event loop runs, after this sequence.
     Timer1 = new QTimer(this);

@@ -31,6 +31,7 @@ class QTimer;
 class SerialPort;
 class TFormAbout;
 class ToolCommands;
+class RideLogCommand;
 class WindowLinkView;
 class WindowSettings;
 
@@ -55,6 +56,7 @@ public:
     const PollCycle &link() const { return *m_link; }
     const LinkPresenter &linkPresenter() const { return *m_presenter; }
     TuningTools &tuningTools() { return *m_tools; }
+    RideLogCommand &rideLog() { return *m_rideLog; }
 
     // Replaces the open and save dialogs, so that the file commands can run without a user.
     void setFileDialog(FileDialog dialog);
@@ -132,4 +134,5 @@ private:
     QTimer *Timer1 = nullptr;
     TFormAbout *m_about = nullptr;                // hidden until About shows it
     std::unique_ptr<ToolCommands> m_toolCommands; // after m_presenter: hands the link back to it
+    RideLogCommand *m_rideLog = nullptr;          // a child of the window
 };

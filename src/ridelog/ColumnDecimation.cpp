@@ -14,9 +14,9 @@ int TimeWindow::column(qint64 timeMs) const
 
 int firstRowAtOrAfter(const RideLog &log, qint64 timeMs)
 {
-    const auto found =
-        std::lower_bound(log.samples.cbegin(), log.samples.cend(), timeMs,
-                         [](const RideSample &sample, qint64 time) { return sample.timeMs < time; });
+    const auto found = std::lower_bound(
+        log.samples.cbegin(), log.samples.cend(), timeMs,
+        [](const RideSample &sample, qint64 time) { return sample.timeMs < time; });
     return int(found - log.samples.cbegin());
 }
 
@@ -71,7 +71,8 @@ QVector<quint16> decimateBands(const RideLog &log, const TimeWindow &window)
             continue;
         const bool held = i + 1 < log.samples.size() && !log.gapBefore(i + 1);
         const int from = qMax(window.column(sample.timeMs), 0);
-        const int to = qMin(held ? window.column(log.samples[i + 1].timeMs) : from, window.width - 1);
+        const int to =
+            qMin(held ? window.column(log.samples[i + 1].timeMs) : from, window.width - 1);
         for (int x = from; x <= to; ++x)
             bands[x] |= sample.bands;
     }

@@ -195,7 +195,8 @@ public:
         }
         if (m_log.samples.isEmpty()) {
             m_origin = *time;
-            m_log.startMsSinceEpoch = m_index.time >= 0 ? parseTime(fields[m_index.time]).value_or(0) : 0;
+            m_log.startMsSinceEpoch =
+                m_index.time >= 0 ? parseTime(fields[m_index.time]).value_or(0) : 0;
         }
         sample.timeMs = *time - m_origin;
         // Time only goes forward: a row from before the last one is not of this ride.
@@ -278,7 +279,8 @@ bool looksLikeRecording(QByteArrayView head)
 bool fileLooksLikeRecording(const QString &path)
 {
     QFile file(path);
-    return file.open(QIODevice::ReadOnly) && looksLikeRecording(file.read(4096));
+    return QFileInfo(path).isFile() && file.open(QIODevice::ReadOnly) &&
+           looksLikeRecording(file.read(4096));
 }
 
 RideLog read(QByteArray text)
@@ -331,8 +333,16 @@ RideLog readDevice(QIODevice &device)
 
 RideLog readFile(const QString &path)
 {
+    // Sized before anything is read; a pipe or a device could block the open itself.
+    const QFileInfo info(path);
+    if (info.isFile() && info.size() > RideLog::kMaxBytes) {
+        RideLog log;
+        log.status = RideLog::Status::TooLarge;
+        log.fileSize = info.size();
+        return log;
+    }
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    if (!info.isFile() || !file.open(QIODevice::ReadOnly)) {
         RideLog log;
         log.status = RideLog::Status::CannotOpen;
         return log;

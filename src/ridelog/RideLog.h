@@ -31,7 +31,7 @@ struct RideSample
     float rpm = 0;
     float advance = 0;
     float supplyV = 0;
-    quint16 bands = 0; // bit n: RideBand n on
+    quint16 bands = 0;       // bit n: RideBand n on
     qsizetype lineStart = 0; // the row's text in RideLog::text
     qsizetype lineLength = 0;
 
@@ -57,8 +57,8 @@ struct RideLog
     static constexpr qint64 kMaxBytes = 256ll * 1024 * 1024;
 
     Status status = Status::Read;
-    QByteArray text;            // the file as read
-    QList<QByteArray> columns;  // the header's names
+    QByteArray text;           // the file as read
+    QList<QByteArray> columns; // the header's names
     QVector<RideSample> samples;
     qint64 startMsSinceEpoch = 0; // the time of the first row, when recorded
     int skippedLines = 0;
