@@ -68,6 +68,11 @@ private slots:
         } else {
             QMimeData data;
             data.setUrls({QUrl::fromLocalFile(path)});
+            // As the desktop drops: the drag enters, is accepted, and drops.
+            QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton,
+                                  Qt::NoModifier);
+            QCoreApplication::sendEvent(&m_fixture->window(), &enter);
+            QVERIFY(enter.isAccepted());
             QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
             QCoreApplication::sendEvent(&m_fixture->window(), &drop);
         }

@@ -10,7 +10,7 @@
 
 namespace {
 
-constexpr int kLeft = 64, kRight = 12, kTop = 8, kAxisHeight = 22;
+constexpr int kLeft = 112, kRight = 12, kTop = 8, kAxisHeight = 22;
 constexpr int kBandHeight = 11, kBandGap = 2, kLaneGap = 6;
 constexpr qint64 kShortestRangeMs = 500;
 constexpr double kWheelZoom = 1.25;
@@ -65,15 +65,22 @@ void RideTimeLine::setLog(const RideLog *log)
     m_log = log;
     m_cursor.reset();
     for (Lane &lane : m_lanes) {
-        lane.low = 0;
-        lane.high = 1;
+        // Speed and advance from zero; the supply only over what it did, or a
+        // sag of a volt would be a flat line.
+        const bool fromZero = lane.value != &RideSample::supplyV;
+        lane.low =
+            fromZero || !log || log->samples.isEmpty() ? 0 : log->samples.first().*lane.value;
+        lane.high = lane.low + 1;
         if (!log)
             continue;
         for (const RideSample &sample : log->samples) {
             lane.low = std::min(lane.low, sample.*lane.value);
             lane.high = std::max(lane.high, sample.*lane.value);
         }
-        lane.high += (lane.high - lane.low) * 0.05f;
+        const float margin = (lane.high - lane.low) * 0.05f;
+        lane.high += margin;
+        if (!fromZero)
+            lane.low -= margin;
     }
     showAll();
 }
