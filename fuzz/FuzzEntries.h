@@ -22,13 +22,15 @@ void settingsReader(QByteArrayView input);
 void imageReader(QByteArrayView input);
 void linkRaw(QByteArrayView input);
 void linkSealed(QByteArrayView input);
+void rideLogReader(QByteArrayView input);
 
-constexpr std::array<Target, 5> kTargets = {{
+constexpr std::array<Target, 6> kTargets = {{
     {"ign_reader", &ignReader},
     {"settings_reader", &settingsReader},
     {"image_reader", &imageReader},
     {"link_raw", &linkRaw},
     {"link_sealed", &linkSealed},
+    {"ridelog_reader", &rideLogReader},
 }};
 
 // The target of that name, or null.

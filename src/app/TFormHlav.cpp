@@ -14,6 +14,7 @@
 #include "LinkPresenter.h"
 #include "PollCycle.h"
 #include "PrintCommand.h"
+#include "RideLogCommand.h"
 #include "SerialPort.h"
 #include "TFormAbout.h"
 #include "TerminationSignals.h"
@@ -62,6 +63,8 @@ TFormHlav::TFormHlav(const QStringList &arguments, QWidget *parent)
     m_toolCommands = std::make_unique<ToolCommands>(ToolCommands::Parts{*this, *statusBar()},
                                                     m_parameters, m_state, *m_binding, *m_events,
                                                     *m_link, m_presenter->messageLine(), *m_files);
+    m_rideLog = new RideLogCommand(*this, m_parameters, m_state, *m_binding,
+                                   m_toolCommands->curveGraph(), *m_files);
     m_windowSettings = std::make_unique<WindowSettings>(
         *this,
         WindowSettings::Parts{
@@ -109,7 +112,8 @@ void TFormHlav::FormCreate(const QStringList &arguments)
     showTestLabels();
     m_binding->ApplyVisibilityRules();
     m_comPorts->updateComMenuTips();
-    m_files->openStartFile(arguments);
+    if (!m_rideLog->openStartFile(arguments))
+        m_files->openStartFile(arguments);
 
     // The first tick comes once the event loop runs, after this sequence.
     Timer1 = new QTimer(this);
@@ -174,6 +178,7 @@ void TFormHlav::connectCommands()
     connect(ui->MenuRecord, &QAction::triggered, this, &TFormHlav::MenuRecordClick);
     connect(ui->MenuCurveGraph, &QAction::triggered, this, &TFormHlav::MenuCurveGraphClick);
     connect(ui->MenuHistory, &QAction::triggered, this, &TFormHlav::MenuHistoryClick);
+    connect(ui->MenuRideLog, &QAction::triggered, this, &TFormHlav::MenuRideLogClick);
 
     // Language
     connect(ui->MenuEnglish, &QAction::triggered, this, &TFormHlav::MenuEnglishClick);
@@ -239,6 +244,11 @@ void TFormHlav::MenuCurveGraphClick()
 void TFormHlav::MenuHistoryClick()
 {
     m_toolCommands->openHistory();
+}
+
+void TFormHlav::MenuRideLogClick()
+{
+    m_rideLog->MenuRideLogClick();
 }
 
 void TFormHlav::MenuEnglishClick()

@@ -31,6 +31,7 @@ class QTimer;
 class SerialPort;
 class TFormAbout;
 class ToolCommands;
+class RideLogCommand;
 class WindowLinkView;
 class WindowSettings;
 
@@ -55,6 +56,7 @@ public:
     const PollCycle &link() const { return *m_link; }
     const LinkPresenter &linkPresenter() const { return *m_presenter; }
     TuningTools &tuningTools() { return *m_tools; }
+    RideLogCommand &rideLog() { return *m_rideLog; }
 
     // Replaces the open and save dialogs, so that the file commands can run without a user.
     void setFileDialog(FileDialog dialog);
@@ -90,6 +92,7 @@ private slots:
     void MenuRecordClick();
     void MenuCurveGraphClick();
     void MenuHistoryClick();
+    void MenuRideLogClick();
 
     // Language items, one handler each as the menu names them.
     void MenuEnglishClick();
@@ -139,4 +142,5 @@ private:
     QTimer *Timer1 = nullptr;
     TFormAbout *m_about = nullptr; // hidden until About shows it
     std::unique_ptr<ToolCommands> m_toolCommands;
+    RideLogCommand *m_rideLog = nullptr; // a child of the window
 };

@@ -25,6 +25,37 @@ enum class Tool : int
     HistoryClose,
     HistoryEmpty,
     HistoryWriteError, // followed by the folder
+    // The ride log viewer
+    RideLogTitle,
+    RideLogOpen,
+    RideLogShowAll,
+    RideLogExportTimeLine,
+    RideLogExportMap,
+    RideLogExportRange,
+    RideLogHint,
+    RideLogSupplyLane,
+    RideLogShiftLight,
+    RideLogClutchMaster,
+    RideLogKillSwitch,
+    RideLogRetard,
+    RideLogInput1,
+    RideLogInput2,
+    RideLogValue,
+    RideLogRecorded,
+    RideLogDuration,
+    RideLogRows,
+    RideLogHighestSpeed,
+    RideLogShiftLightTime,
+    RideLogLimiterTime,
+    RideLogLowestSupply,
+    RideLogLongestGap,
+    RideLogTimeAtPoint,
+    RideLogSkipped,       // %1 lines, %2 the first line number
+    RideLogNotARecording, // followed by the path
+    RideLogTooLarge,      // %1 the file's size, %2 the largest, in MB
+    RideLogCannotOpen,    // followed by the path
+    RideLogCannotWrite,   // followed by the path
+    RideLogEmpty,
     Count
 };
 

@@ -32,15 +32,16 @@ private slots:
     {
         const TFormHlav &form = m_fixture->start();
         const QList<QAction *> items = m_fixture->control<QMenu>("MenuTools")->actions();
-        QVERIFY(items.size() > 3);
-        QVERIFY(items.at(items.size() - 3)->isSeparator());
-        QCOMPARE(items.at(items.size() - 2)->objectName(), QStringLiteral("MenuCurveGraph"));
-        QCOMPARE(items.last()->objectName(), QStringLiteral("MenuHistory"));
+        QVERIFY(items.size() > 4);
+        QVERIFY(items.at(items.size() - 4)->isSeparator());
+        QCOMPARE(items.at(items.size() - 3)->objectName(), QStringLiteral("MenuCurveGraph"));
+        QCOMPARE(items.at(items.size() - 2)->objectName(), QStringLiteral("MenuHistory"));
+        QCOMPARE(items.last()->objectName(), QStringLiteral("MenuRideLog"));
         // Captioned and hinted by the language pass from the table, by name,
         // like every other item.
         const lang::ControlTexts texts(form.language());
         for (const char *name : {"MenuCompareFile", "MenuCompareUnit", "MenuRecord",
-                                 "MenuCurveGraph", "MenuHistory"}) {
+                                 "MenuCurveGraph", "MenuHistory", "MenuRideLog"}) {
             const auto *item = m_fixture->control<QAction>(name);
             QCOMPARE(item->text(), texts.caption(QLatin1String(name)));
             QCOMPARE(item->statusTip(), lang::splitHint(texts.hint(QLatin1String(name))).status);

@@ -94,6 +94,14 @@ void CurveGraph::selectPoint(int index)
     update();
 }
 
+void CurveGraph::setRecordedPoint(std::optional<OperatingPoint> point,
+                                  std::optional<int> curvePoint)
+{
+    m_recorded = point;
+    m_recordedCurrent = point ? curvePoint : std::nullopt;
+    update();
+}
+
 int CurveGraph::pointCount() const
 {
     return std::min<int>(m_image.pocetBodu(), ParameterSet::kCurvePoints);
@@ -253,8 +261,9 @@ void CurveGraph::paintCurve(QPainter &painter) const
         return;
 
     // The stretch over which the unit counts the point in use as nearest.
-    if (m_currentPoint && *m_currentPoint < count) {
-        const int c = *m_currentPoint;
+    const std::optional<int> current = m_recorded ? m_recordedCurrent : m_currentPoint;
+    if (current && *current < count) {
+        const int c = *current;
         const QPointF at = pointPosition(c);
         QPainterPath stretch;
         stretch.moveTo(c > 0 ? (pointPosition(c - 1) + at) / 2 : at);
@@ -285,10 +294,11 @@ void CurveGraph::paintCurve(QPainter &painter) const
 
 void CurveGraph::paintOperatingPoint(QPainter &painter) const
 {
-    if (!m_operatingPoint)
+    const std::optional<OperatingPoint> shown = m_recorded ? m_recorded : m_operatingPoint;
+    if (!shown)
         return;
     const QRectF area = plotArea();
-    QPointF at = toWidget(m_operatingPoint->rpm, m_operatingPoint->advance);
+    QPointF at = toWidget(shown->rpm, shown->advance);
     at.setX(std::clamp(at.x(), area.left(), area.right()));
     at.setY(std::clamp(at.y(), area.top(), area.bottom()));
     painter.setBrush(Qt::NoBrush);

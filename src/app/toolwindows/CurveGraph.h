@@ -50,6 +50,11 @@ public:
     void setCurrentPoint(std::optional<int> point);
     std::optional<int> currentPoint() const { return m_currentPoint; }
 
+    // A moment of a ride log, shown instead of the live engine (and its curve
+    // point) while set; none gives the graph back to the live engine.
+    void setRecordedPoint(std::optional<OperatingPoint> point, std::optional<int> curvePoint);
+    std::optional<OperatingPoint> recordedPoint() const { return m_recorded; }
+
     int selectedPoint() const { return m_selected; }
     void selectPoint(int index);
 
@@ -96,6 +101,8 @@ private:
     QString m_speedAxis, m_advanceAxis, m_baseAdvance, m_startLimiter, m_limiter;
     std::optional<OperatingPoint> m_operatingPoint;
     std::optional<int> m_currentPoint;
+    std::optional<OperatingPoint> m_recorded;
+    std::optional<int> m_recordedCurrent;
     int m_selected = 0;
     std::optional<int> m_dragged;
     Point m_dragValue{};
