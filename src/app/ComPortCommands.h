@@ -6,6 +6,8 @@
 #include <QObject>
 #include <QStringList>
 
+#include <utility>
+
 class LinkPresenter;
 class PollCycle;
 class QAction;
@@ -39,7 +41,10 @@ public:
                     LinkPresenter &presenter, const lang::MessageTable &messages);
 
     QActionGroup &group() const { return *m_group; }
-    void setPortAccessCheck(PortSurvey::AccessCheck check) { m_survey = PortSurvey(check); }
+    void setPortAccessCheck(PortSurvey::AccessCheck check)
+    {
+        m_survey = PortSurvey(std::move(check));
+    }
 
     void choosePort(int number);
     void chooseDevice();
