@@ -26,10 +26,10 @@ QString valueText(const ParameterSet &set, const IgnFile::Key &key, int number, 
     const int index = name == QLatin1String("GEBER_NR")
                           ? codes::listIndexFromGeberNr(set.at(position))
                           : codes::displayValue(set, position);
-    const QString item = lang::parameterItem(language, name, number, index);
+    QString item = lang::parameterItem(language, name, number, index);
     if (!item.isNull())
         return item;
-    const QString value = QString::number(codes::displayValue(set, position));
+    QString value = QString::number(codes::displayValue(set, position));
     const QLatin1String unit(codes::displayUnit(position));
     if (unit.isEmpty())
         return value;

@@ -2,6 +2,8 @@
 
 #include <QMessageBox>
 
+#include <utility>
+
 void showMessageBox(QWidget *parent, const QString &text)
 {
     showMessageBox(parent, text, nullptr);
@@ -14,6 +16,7 @@ void showMessageBox(QWidget *parent, const QString &text, std::function<void()> 
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setWindowModality(Qt::ApplicationModal);
     if (closed)
-        QObject::connect(box, &QDialog::finished, box, [closed](int) { closed(); });
+        QObject::connect(box, &QDialog::finished, box,
+                         [closed = std::move(closed)](int) { closed(); });
     box->open();
 }
