@@ -13,6 +13,7 @@
 #include "LinkPresenter.h"
 #include "PollCycle.h"
 #include "PrintCommand.h"
+#include "ScreenFit.h"
 #include "SerialPort.h"
 #include "TFormAbout.h"
 #include "TerminationSignals.h"
@@ -30,6 +31,7 @@ TFormHlav::TFormHlav(const QStringList &arguments, QWidget *parent)
 {
     ui->setupUi(this);
     applyDesignExtras(this);
+    new ScreenFit(*this, m_placement);
     m_binding = std::make_unique<FormBinding>(*ui, m_parameters, m_language, m_comPort);
     m_events = std::make_unique<FormEvents>(*ui, *m_binding);
     m_port = std::make_unique<SerialPort>();
