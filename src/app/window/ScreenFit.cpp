@@ -3,6 +3,7 @@
 #include "WindowPlacement.h"
 
 #include <QEvent>
+#include <QLayout>
 #include <QMainWindow>
 #include <QScreen>
 #include <QScrollArea>
@@ -21,6 +22,9 @@ ScreenFit::ScreenFit(QMainWindow &window, WindowPlacement &placement)
     window.setCentralWidget(m_scrollArea);
     placement.setFitObserver([this, content](bool whole) {
         m_scrollArea->setMinimumSize(whole ? content->minimumSize() : QSize(0, 0));
+        // A lower minimum holds at once, before the placement makes the window smaller.
+        if (!whole)
+            m_window.layout()->activate();
     });
     window.installEventFilter(this);
     followScreen();
