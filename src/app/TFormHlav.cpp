@@ -13,6 +13,7 @@
 #include "LinkPresenter.h"
 #include "PollCycle.h"
 #include "PrintCommand.h"
+#include "QtTranslations.h"
 #include "ScreenFit.h"
 #include "SerialPort.h"
 #include "TFormAbout.h"
@@ -48,6 +49,7 @@ TFormHlav::TFormHlav(const QStringList &arguments, QWidget *parent)
     m_languages =
         new LanguageCommands({ui->MenuEnglish, ui->MenuGerman, ui->MenuFrench, ui->MenuCzech},
                              *this, m_messages, m_language, *m_binding);
+    m_qtTexts = new QtTranslations(this);
     m_files = std::make_unique<FileCommands>(
         *this, m_parameters, *m_binding, m_presenter->messageLine(), m_messages, *ui->LabelFile2);
     m_print = std::make_unique<PrintCommand>(*this, *ui->centralwidget, *ui->RadioGroupInput1,
@@ -84,6 +86,7 @@ void TFormHlav::FormCreate(const QStringList &arguments)
     m_languages->applyLanguageWord(arguments);
     ApplyRangeRule();
     lang::applyLanguageTexts(this, m_messages, m_language);
+    m_qtTexts->setLanguage(m_language);
     m_tools->setLanguage(m_language);
     m_binding->ShowParameterSet();
     m_binding->StartUndoHistory();
@@ -133,6 +136,7 @@ void TFormHlav::connectCommands()
     connect(&m_comPorts->group(), &QActionGroup::triggered, this, &TFormHlav::MenuCom1Click);
     connect(m_languages, &LanguageCommands::textsApplied, this, [this] {
         m_comPorts->updateComMenuTips();
+        m_qtTexts->setLanguage(m_language);
         m_tools->setLanguage(m_language);
     });
     connect(ui->MenuNew, &QAction::triggered, this, &TFormHlav::MenuNewClick);
