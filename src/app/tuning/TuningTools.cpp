@@ -185,9 +185,10 @@ void TuningTools::stopRecording()
         return;
     const std::unique_ptr<LiveRecording> ended = std::move(m_recording);
     m_record->setText(lang::tuningText(m_language, TuningText::RecordLiveValues));
+    // Filled at once, so that a "%2" in the path stays as it is.
     showStatus(lang::tuningText(m_language, TuningText::RecordingStopped)
-                   .arg(QDir::toNativeSeparators(ended->path()))
-                   .arg(ended->rows()));
+                   .arg(QDir::toNativeSeparators(ended->path()),
+                        lang::rowCount(m_language, ended->rows())));
 }
 
 void TuningTools::takeStatus(const MonitorValues &values)
@@ -210,8 +211,8 @@ void TuningTools::takeStatus(const MonitorValues &values)
 void TuningTools::showRecordingState()
 {
     showStatus(lang::tuningText(m_language, TuningText::Recording)
-                   .arg(QDir::toNativeSeparators(m_recording->path()))
-                   .arg(m_recording->rows()));
+                   .arg(QDir::toNativeSeparators(m_recording->path()),
+                        lang::rowCount(m_language, m_recording->rows())));
 }
 
 void TuningTools::showStatus(const QString &text)
