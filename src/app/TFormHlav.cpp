@@ -14,7 +14,9 @@
 #include "LinkPresenter.h"
 #include "PollCycle.h"
 #include "PrintCommand.h"
+#include "QtTranslations.h"
 #include "RideLogCommand.h"
+#include "ScreenFit.h"
 #include "SerialPort.h"
 #include "TFormAbout.h"
 #include "TerminationSignals.h"
@@ -34,6 +36,7 @@ TFormHlav::TFormHlav(const QStringList &arguments, QWidget *parent)
 {
     ui->setupUi(this);
     applyDesignExtras(this);
+    new ScreenFit(*this, m_placement);
     m_binding = std::make_unique<FormBinding>(*ui, m_parameters, m_state);
     m_events = std::make_unique<FormEvents>(*ui, *m_binding);
     m_port = std::make_unique<SerialPort>();
@@ -51,6 +54,10 @@ TFormHlav::TFormHlav(const QStringList &arguments, QWidget *parent)
     m_languages =
         new LanguageCommands({ui->MenuEnglish, ui->MenuGerman, ui->MenuFrench, ui->MenuCzech},
                              *this, m_state, *m_binding);
+    // Qt's own dialogs and buttons follow the window's language.
+    m_qtTexts = new QtTranslations(this);
+    connect(&m_state, &WindowState::languageChanged, m_qtTexts,
+            [this] { m_qtTexts->setLanguage(m_state.language()); });
     m_files =
         std::make_unique<FileCommands>(*this, m_parameters, *m_binding, m_presenter->messageLine(),
                                        m_state.messages(), *ui->LabelFile2);
@@ -337,7 +344,7 @@ void TFormHlav::setPortAccessCheck(PortSurvey::AccessCheck check)
 void TFormHlav::closeEvent(QCloseEvent *event)
 {
     if (!m_closed && !m_terminating)
-        warnOfUnverifiedSet(this, *m_link, m_messages);
+        warnOfUnverifiedSet(this, *m_link, m_state.messages());
     FormClose();
     event->accept();
 }

@@ -26,6 +26,7 @@ class LanguageCommands;
 class LinkPresenter;
 class PollCycle;
 class PrintCommand;
+class QtTranslations;
 class QAction;
 class QTimer;
 class SerialPort;
@@ -135,6 +136,7 @@ private:
     std::unique_ptr<TuningTools> m_tools;
     ComPortCommands *m_comPorts = nullptr; // QObject children of the window
     LanguageCommands *m_languages = nullptr;
+    QtTranslations *m_qtTexts = nullptr;
     std::unique_ptr<FileCommands> m_files;
     std::unique_ptr<PrintCommand> m_print;
     std::unique_ptr<HelpCommands> m_help;

@@ -79,6 +79,10 @@ const Entry kEntries[] = {
     {Msg::NoPrinter,
      {"No printer is installed.", "Es ist kein Drucker installiert.",
       "Aucune imprimante n'est installée.", "Není nainstalována žádná tiskárna."}},
+    // Printing: printers are installed, but none is the default.
+    {Msg::NoDefaultPrinter,
+     {"No default printer is set.", "Es ist kein Standarddrucker festgelegt.",
+      "Aucune imprimante par défaut n'est définie.", "Není nastavena výchozí tiskárna."}},
     {Msg::NoViewer,
      {"No program to show %1 is installed.",
       "Es ist kein Programm zum Anzeigen von %1 installiert.",

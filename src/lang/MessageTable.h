@@ -56,6 +56,7 @@ enum class Msg : int
     PdfNotWritten,     // %1 the PDF file
     PrinterRefusedJob, // %1 the printer
     NoPrinter,
+    NoDefaultPrinter,
     NoViewer,  // %1 the manual
     FileError, // composed: the file-error word + "!"
     HelpError, // composed: the file-error word + " " + help file + " !"

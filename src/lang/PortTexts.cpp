@@ -17,8 +17,8 @@ const Entry kEntries[] = {
      {"Choose &device...", "&Gerät wählen...", "Choisir l'&appareil...", "Vybrat &zařízení..."}},
     {PortText::MenuHint,
      {"Choose device|Choose the serial device for the checked com",
-      "Gerät wählen|Seriellen Anschluss für den gewählten COM-Anschluß wählen",
-      "Choisir l'appareil|Choisir le port série du com coché",
+      "Gerät wählen|Serielles Gerät für den gewählten COM-Anschluss wählen",
+      "Choisir l'appareil|Choisir l'appareil série du com coché",
       "Vybrat zařízení|Výběr sériového zařízení pro zaškrtnutý port Com"}},
     {PortText::Title, {"Serial devices", "Serielle Geräte", "Appareils série", "Sériová zařízení"}},
     {PortText::Device, {"Device", "Gerät", "Appareil", "Zařízení"}},
@@ -28,7 +28,7 @@ const Entry kEntries[] = {
     {PortText::UsbId,
      {"USB vendor:product", "USB Hersteller:Produkt", "USB fabricant:produit",
       "USB výrobce:produkt"}},
-    {PortText::ComItems, {"Com item", "COM-Anschluß", "Com", "Port Com"}},
+    {PortText::ComItems, {"Com item", "COM-Anschluss", "Com", "Port Com"}},
     {PortText::Access, {"Access", "Zugriff", "Accès", "Přístup"}},
     {PortText::MayOpen, {"may open", "erlaubt", "autorisé", "povolen"}},
     {PortText::NoPermission,
@@ -37,12 +37,12 @@ const Entry kEntries[] = {
     {PortText::PermissionFix,
      {"You may not open %1: it belongs to the group %2. Add yourself to the group once:\n\n"
       "    %3\n\nthen log out and in again; the group counts from the next login.",
-      "Sie dürfen %1 nicht öffnen: es gehört der Gruppe %2. Nehmen Sie sich einmal in die "
-      "Gruppe auf:\n\n    %3\n\ndann ab- und wieder anmelden; die Gruppe gilt ab der "
-      "nächsten Anmeldung.",
+      "Sie dürfen %1 nicht öffnen: es gehört der Gruppe %2. Fügen Sie sich einmal der "
+      "Gruppe hinzu:\n\n    %3\n\nmelden Sie sich dann ab und wieder an; die Gruppe gilt ab "
+      "der nächsten Anmeldung.",
       "Vous ne pouvez pas ouvrir %1 : il appartient au groupe %2. Ajoutez-vous une fois au "
-      "groupe :\n\n    %3\n\npuis déconnectez-vous et reconnectez-vous ; le groupe compte à "
-      "partir de la prochaine connexion.",
+      "groupe :\n\n    %3\n\npuis déconnectez-vous et reconnectez-vous ; l'appartenance au "
+      "groupe vaut à partir de la prochaine connexion.",
       "Zařízení %1 nemůžete otevřít: patří skupině %2. Jednou se do skupiny přidejte:\n\n"
       "    %3\n\npak se odhlaste a znovu přihlaste; skupina platí od příštího přihlášení."}},
     {PortText::UseForCom,

@@ -17,7 +17,7 @@ const Entry kEntries[] = {
     {Tool::CurveGraphHint,
      {"Drag a point, or select it and move it with the arrow keys",
       "Punkt ziehen, oder anklicken und mit den Pfeiltasten verschieben",
-      "Faites glisser un point, ou choisissez-le et déplacez-le avec les flèches",
+      "Faites glisser un point, ou sélectionnez-le et déplacez-le avec les touches fléchées",
       "Bod táhněte myší, nebo jej vyberte a posuňte šipkami"}},
     {Tool::EngineSpeedAxis,
      {"Engine speed [rpm]", "Drehzahl [rpm]", "Régime moteur [rpm]", "Otáčky motoru [rpm]"}},
@@ -44,7 +44,7 @@ const Entry kEntries[] = {
       "Zatím nebyly přečteny ani naprogramovány žádné parametry."}},
     {Tool::HistoryWriteError,
      {"The history of sets cannot be written to ",
-      "Der Verlauf der Kenndaten kann nicht gespeichert werden in ",
+      "Der Verlauf der Kenndaten kann nicht gespeichert werden im Ordner ",
       "Impossible d'enregistrer l'historique des paramètres dans ",
       "Historii parametrů nelze uložit do "}},
     // The ride log viewer

@@ -19,9 +19,9 @@ struct Entry
 
 const Entry kEntries[] = {
     {TuningText::StopRecording,
-     {"Stop &recording", "&Aufzeichnung beenden", "Arrêter l´&enregistrement", "Ukončit zá&znam"}},
+     {"Stop &recording", "&Aufzeichnung beenden", "Arrêter l'&enregistrement", "Ukončit zá&znam"}},
     {TuningText::CompareTitle,
-     {"Compare parametrs", "Kenndaten vergleichen", "Comparer les paramètres",
+     {"Compare parameters", "Kenndaten vergleichen", "Comparer les paramètres",
       "Porovnání parametrů"}},
     {TuningText::ColumnParameter, {"Parameter", "Kenndaten", "Paramètre", "Parametr"}},
     {TuningText::ColumnWindow, {"Set", "Eingestellt", "Réglé", "Nastaveno"}},
@@ -29,38 +29,48 @@ const Entry kEntries[] = {
     {TuningText::OnlyDifferences,
      {"Only differences", "Nur Unterschiede", "Seulement les différences", "Jen rozdíly"}},
     {TuningText::DifferenceCount,
-     {"Differences: %1", "Unterschiede: %1", "Différences: %1", "Rozdíly: %1"}},
+     {"Differences: %1", "Unterschiede: %1", "Différences : %1", "Rozdíly: %1"}},
     {TuningText::ReadingUnit,
-     {"Reading the ignition...", "Zündung wird gelesen...", "Lecture de l´allumage...",
+     {"Reading the ignition...", "Zündung wird gelesen...", "Lecture de l'allumage...",
       "Čtení zapalování..."}},
     {TuningText::UnitBusy,
      {"The ignition is busy: compare when it is done",
-      "Die Zündung ist beschäftigt: danach vergleichen", "L´allumage est occupé: comparer après",
-      "Zapalování je zaneprázdněno: porovnejte potom"}},
+      "Die Zündung ist beschäftigt: bitte danach vergleichen",
+      "L'allumage est occupé : comparez ensuite", "Zapalování je zaneprázdněno: porovnejte potom"}},
     {TuningText::CsvFiles,
      {"CSV files (*.csv)", "CSV-Dateien (*.csv)", "Fichiers CSV (*.csv)", "Soubory CSV (*.csv)"}},
     {TuningText::Recording,
-     {"Recording to %1: %2 rows", "Aufzeichnung in %1: %2 Zeilen",
-      "Enregistrement dans %1: %2 lignes", "Záznam do %1: %2 řádků"}},
+     {"Recording to %1: %2", "Aufzeichnung in %1: %2", "Enregistrement dans %1 : %2",
+      "Záznam do %1: %2"}},
     {TuningText::RecordingStopped,
-     {"Recording stopped, %1: %2 rows", "Aufzeichnung beendet, %1: %2 Zeilen",
-      "Enregistrement arrêté, %1: %2 lignes", "Záznam ukončen, %1: %2 řádků"}},
+     {"Recording stopped, %1: %2", "Aufzeichnung beendet, %1: %2", "Enregistrement arrêté, %1 : %2",
+      "Záznam ukončen, %1: %2"}},
     {TuningText::RecordWriteError,
-     {"Recording stopped, cannot write %1: %2", "Aufzeichnung beendet, %1 nicht schreibbar: %2",
-      "Enregistrement arrêté, écriture impossible %1: %2", "Záznam ukončen, nelze zapsat %1: %2"}},
+     {"Recording stopped, cannot write %1: %2",
+      "Aufzeichnung beendet, %1 kann nicht geschrieben werden: %2",
+      "Enregistrement arrêté, impossible d'écrire %1 : %2", "Záznam ukončen, nelze zapsat %1: %2"}},
     {TuningText::CannotRecordTo,
-     {"Cannot write %1", "%1 ist nicht schreibbar", "Écriture impossible %1", "Nelze zapsat %1"}},
+     {"Cannot write %1", "%1 kann nicht geschrieben werden", "Impossible d'écrire %1",
+      "Nelze zapsat %1"}},
     {TuningText::Motorcycle, {"Motorcycle", "Motorrad", "Moto", "Motocykl"}},
     {TuningText::IgnitionsPerRevolution,
      {"Ignitions per revolution", "Zündungen pro Umdrehung", "Allumages par tour",
       "Zápaly za otáčku"}},
     {TuningText::CurvePointSpeed,
-     {"Point %1 RPM", "Punkt %1 Drehzahl", "Point %1 tours", "Bod %1 otáčky"}},
+     {"Point %1 RPM", "Punkt %1 Drehzahl", "Point %1 régime", "Bod %1 otáčky"}},
     {TuningText::CurvePointAdvance,
      {"Point %1 advance", "Punkt %1 Vorzündung", "Point %1 avance", "Bod %1 předstih"}},
 };
 static_assert(sizeof kEntries / sizeof kEntries[0] == int(TuningText::Count),
               "every tool text has its entry");
+
+// Recorded rows: one, two to four (Czech alone tells them apart), five and more.
+const char *const kRows[kLanguageCount][3] = {
+    {"%1 row", "%1 rows", "%1 rows"},
+    {"%1 Zeile", "%1 Zeilen", "%1 Zeilen"},
+    {"%1 ligne", "%1 lignes", "%1 lignes"},
+    {"%1 řádek", "%1 řádky", "%1 řádků"},
+};
 
 // Keys whose name is the caption of a control of the window, by number.
 struct CaptionOf
@@ -115,6 +125,16 @@ QString tuningText(quint8 language, TuningText text)
     const Entry &entry = kEntries[int(text)];
     Q_ASSERT(entry.id == text); // the table keeps the order of the enum
     return QString::fromUtf8(entry.text[index]);
+}
+
+QString rowCount(quint8 language, int rows)
+{
+    const quint8 index = language < kLanguageCount ? language : English;
+    // French counts nought as one; Czech has a form of its own for two to four.
+    const int form = rows == 1 || (rows == 0 && index == French) ? 0
+                     : rows >= 2 && rows <= 4                    ? 1
+                                                                 : 2;
+    return QString::fromUtf8(kRows[index][form]).arg(rows);
 }
 
 QString parameterName(quint8 language, const QString &key, int number)

@@ -32,6 +32,9 @@ enum class TuningText : int
 // An index above 3 counts as English.
 QString tuningText(quint8 language, TuningText text);
 
+// "1 row", "3 rows", in the language's plural forms.
+QString rowCount(quint8 language, int rows);
+
 // The parameter of the .ign file key (number counted from 1 within the key)
 // as the window names it: the caption of its control where there is one,
 // without access key, trailing colon or unit; otherwise a name of its own.

@@ -44,13 +44,15 @@ Destination defaultDestination()
     destination.pdfFile = qEnvironmentVariable(kPdfVariable);
     if (destination.pdfFile.isEmpty())
         destination.printer = QPrinterInfo::defaultPrinter();
+    destination.printersInstalled = !QPrinterInfo::availablePrinterNames().isEmpty();
     return destination;
 }
 
 PrintOutcome printSheet(QWidget &sheet, const Destination &destination)
 {
     if (destination.pdfFile.isEmpty() && destination.printer.isNull())
-        return PrintOutcome::NoPrinter;
+        return destination.printersInstalled ? PrintOutcome::NoDefaultPrinter
+                                             : PrintOutcome::NoPrinter;
 
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(QStringLiteral("ZEVRA-S2"));

@@ -14,7 +14,8 @@ inline constexpr char kPdfVariable[] = "ZEVRAS_PRINT_PDF";
 struct Destination
 {
     QString pdfFile;
-    QPrinterInfo printer; // null when no printer is installed
+    QPrinterInfo printer;           // null when no printer is installed or none is the default
+    bool printersInstalled = false; // some printer, the default or not
 };
 
 // The PDF file named by ZEVRAS_PRINT_PDF, else the system's default printer.
@@ -25,8 +26,9 @@ enum class PrintOutcome
 {
     Printed,
     NoPrinter,
-    PdfNotWritten,  // destination.pdfFile
-    PrinterRefused, // destination.printer
+    NoDefaultPrinter, // printers are installed, but none is the default
+    PdfNotWritten,    // destination.pdfFile
+    PrinterRefused,   // destination.printer
 };
 
 // Draws the widget as it shows now onto one page, scaled to fit with its

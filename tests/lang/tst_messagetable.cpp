@@ -1,6 +1,7 @@
 #include "MessageTable.h"
 #include "MonitorPlaceholders.h"
 #include "PortTexts.h"
+#include "TuningTexts.h"
 
 #include <QtTest>
 
@@ -26,6 +27,31 @@ class TestMessageTable : public QObject
     Q_OBJECT
 
 private slots:
+    // Counts take the language's plural form: Czech has one for two to four.
+    void rowCounts_data()
+    {
+        QTest::addColumn<int>("language");
+        QTest::addColumn<int>("rows");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("en 1") << 0 << 1 << "1 row";
+        QTest::newRow("en 0") << 0 << 0 << "0 rows";
+        QTest::newRow("de 1") << 1 << 1 << "1 Zeile";
+        QTest::newRow("fr 0") << 2 << 0 << "0 ligne";
+        QTest::newRow("fr 2") << 2 << 2 << "2 lignes";
+        QTest::newRow("cz 1") << 3 << 1 << "1 řádek";
+        QTest::newRow("cz 4") << 3 << 4 << "4 řádky";
+        QTest::newRow("cz 5") << 3 << 5 << "5 řádků";
+        QTest::newRow("cz 12") << 3 << 12 << "12 řádků";
+    }
+
+    void rowCounts()
+    {
+        QFETCH(int, language);
+        QFETCH(int, rows);
+        QFETCH(QString, text);
+        QCOMPARE(lang::rowCount(quint8(language), rows), text);
+    }
+
     void everyLanguage_data()
     {
         QTest::addColumn<Msg>("msg");

@@ -1,16 +1,20 @@
 #include "ControlTexts.h"
 #include "PollCycle.h"
+#include "QtTranslations.h"
 #include "TFormHlav.h"
 
 #include <QAbstractButton>
 #include <QAction>
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTemporaryDir>
@@ -282,6 +286,52 @@ private slots:
     }
 
     void cleanup() { m_form.reset(); }
+
+    // Qt's own dialogs speak the window's language: the open dialog's and a
+    // message box's buttons, after each switch.
+    void qtDialogsFollowLanguage_data()
+    {
+        QTest::addColumn<QList<int>>("languages");
+        QTest::addColumn<QStringList>("buttons"); // Yes, No, Open, Cancel
+        QTest::newRow("English") << QList<int>{0} << QStringList{"&Yes", "&No", "&Open", "Cancel"};
+        QTest::newRow("German") << QList<int>{1}
+                                << QStringList{"&Ja", "&Nein", "&Öffnen", "Abbrechen"};
+        QTest::newRow("French") << QList<int>{2}
+                                << QStringList{"&Oui", "&Non", "&Ouvrir", "Annuler"};
+        QTest::newRow("Czech") << QList<int>{3} << QStringList{"&Ano", "&Ne", "&Otevřít", "Zrušit"};
+        QTest::newRow("German, then English")
+            << QList<int>{1, 0} << QStringList{"&Yes", "&No", "&Open", "Cancel"};
+    }
+
+    void qtDialogsFollowLanguage()
+    {
+        QFETCH(QList<int>, languages);
+        QFETCH(QStringList, buttons);
+        open();
+        for (int language : languages)
+            choose(language);
+        QMessageBox box(QMessageBox::Question, "", "", QMessageBox::Yes | QMessageBox::No,
+                        m_form.get());
+        QFileDialog dialog(m_form.get());
+        dialog.setOption(QFileDialog::DontUseNativeDialog);
+        dialog.setAcceptMode(QFileDialog::AcceptOpen);
+        const auto *dialogButtons = dialog.findChild<QDialogButtonBox *>();
+        QVERIFY(dialogButtons);
+        QCOMPARE(
+            QStringList({box.button(QMessageBox::Yes)->text(), box.button(QMessageBox::No)->text(),
+                         dialogButtons->button(QDialogButtonBox::Open)->text(),
+                         dialogButtons->button(QDialogButtonBox::Cancel)->text()}),
+            buttons);
+    }
+
+    void missingQtTranslationLeavesEnglish()
+    {
+        QTemporaryDir empty;
+        QtTranslations translations(nullptr, empty.path());
+        translations.setLanguage(1);
+        QMessageBox box(QMessageBox::Question, "", "", QMessageBox::Yes);
+        QCOMPARE(box.button(QMessageBox::Yes)->text(), QString("&Yes"));
+    }
 
     void disconnectedSwitchWritesPlaceholders_data()
     {

@@ -139,22 +139,27 @@ void TestSheetPrinter::printsOnePage()
 void TestSheetPrinter::failures_data()
 {
     QTest::addColumn<QString>("pdfFile");
+    QTest::addColumn<bool>("printersInstalled");
     QTest::addColumn<print::PrintOutcome>("outcome");
 
-    QTest::newRow("no printer installed") << QString() << print::PrintOutcome::NoPrinter;
+    QTest::newRow("no printer installed") << QString() << false << print::PrintOutcome::NoPrinter;
+    QTest::newRow("printers but no default")
+        << QString() << true << print::PrintOutcome::NoDefaultPrinter;
     QTest::newRow("PDF in a missing folder")
-        << m_dir.filePath("missing/sheet.pdf") << print::PrintOutcome::PdfNotWritten;
+        << m_dir.filePath("missing/sheet.pdf") << true << print::PrintOutcome::PdfNotWritten;
 }
 
 void TestSheetPrinter::failures()
 {
     QFETCH(QString, pdfFile);
+    QFETCH(bool, printersInstalled);
     QFETCH(print::PrintOutcome, outcome);
 
     QWidget sheet;
     sheet.resize(300, 200);
     print::Destination destination;
     destination.pdfFile = pdfFile;
+    destination.printersInstalled = printersInstalled;
 
     QCOMPARE(print::printSheet(sheet, destination), outcome);
     QVERIFY(pdfFile.isEmpty() || !QFile::exists(pdfFile));

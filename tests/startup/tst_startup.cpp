@@ -14,6 +14,8 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -275,6 +277,68 @@ private slots:
                                   "\nHeight=" + QByteArray::number(outer.height()) +
                                   "\nWidth=" + QByteArray::number(outer.width()) + "\n";
         QVERIFY2(text.contains(stored), text);
+    }
+
+    // On a screen too small for the asked size the whole window stays on it,
+    // its content scrolling; on a screen large enough it has the asked size.
+    // The settings keep the asked size either way.
+    void windowFitsItsScreen_data()
+    {
+        const QPoint kLaptop(10, 10), kLarge(1290, 10); // see small-and-large-screens.json
+        QTest::addColumn<QByteArray>("settings");
+        QTest::addColumn<QSize>("asked");
+        QTest::addColumn<QPoint>("onScreen");
+        QTest::newRow("stored on the laptop")
+            << QByteArray("[FORM_HLAV]\nLeft=200\nTop=30\n") << QSize(834, 758) << kLaptop;
+        QTest::newRow("stored on the large screen")
+            << QByteArray("[FORM_HLAV]\nLeft=1500\nTop=100\n") << QSize(834, 758) << kLarge;
+        QTest::newRow("stored above the laptop's top")
+            << QByteArray("[FORM_HLAV]\nLeft=100\nTop=-40\nHeight=800\nWidth=900\n")
+            << QSize(900, 800) << kLaptop;
+        QTest::newRow("stored larger than the large screen")
+            << QByteArray("[FORM_HLAV]\nLeft=1300\nTop=10\nHeight=1500\nWidth=900\n")
+            << QSize(900, 1500) << kLarge;
+    }
+
+    void windowFitsItsScreen()
+    {
+        QFETCH(QByteArray, settings);
+        QFETCH(QSize, asked);
+        QFETCH(QPoint, onScreen);
+        if (QGuiApplication::screens().size() != 2)
+            QSKIP("needs the configuration of a small and a large screen");
+        writeFile(settingsPath(), settings);
+        {
+            TFormHlav form({});
+            form.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&form));
+            const QRect area = QGuiApplication::screenAt(onScreen)->availableGeometry();
+            const bool fits = asked.width() <= area.width() && asked.height() <= area.height();
+            QTRY_COMPARE_WITH_TIMEOUT(form.frameGeometry().size(), asked.boundedTo(area.size()),
+                                      2000);
+            const QRect frame = form.frameGeometry();
+            QVERIFY2(area.intersects(frame) && (!fits || area.contains(frame)),
+                     qPrintable(QString("window %1,%2 %3x%4")
+                                    .arg(frame.x())
+                                    .arg(frame.y())
+                                    .arg(frame.width())
+                                    .arg(frame.height())));
+            const auto *scroll = form.findChild<QScrollArea *>();
+            QVERIFY(scroll);
+            // Every part of the content can be scrolled into view; bars only where needed.
+            const QScrollBar *bar = scroll->verticalScrollBar();
+            QTRY_VERIFY_WITH_TIMEOUT(bar->maximum() + scroll->viewport()->height() >=
+                                         scroll->widget()->minimumHeight(),
+                                     2000);
+            QCOMPARE(bar->isVisible(), bar->maximum() > 0);
+            if (fits)
+                QVERIFY(!bar->isVisible() && !scroll->horizontalScrollBar()->isVisible());
+            form.close();
+        }
+        const QByteArray text = readFile(settingsPath()).replace("\r\n", "\n");
+        QVERIFY2(text.contains("\nHeight=" + QByteArray::number(asked.height()) +
+                               "\nWidth=" + QByteArray::number(asked.width()) + "\n"),
+                 text);
     }
 
     void testSwitch_data()

@@ -42,6 +42,9 @@ void PrintCommand::print()
     case print::PrintOutcome::NoPrinter:
         showMessageBox(&m_window, m_messages.text(lang::Msg::NoPrinter));
         break;
+    case print::PrintOutcome::NoDefaultPrinter:
+        showMessageBox(&m_window, m_messages.text(lang::Msg::NoDefaultPrinter));
+        break;
     case print::PrintOutcome::PdfNotWritten:
         showMessageBox(&m_window, m_messages.text(lang::Msg::PdfNotWritten)
                                       .arg(QDir::toNativeSeparators(destination.pdfFile)));

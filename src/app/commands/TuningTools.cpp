@@ -168,9 +168,10 @@ void TuningTools::stopRecording()
         return;
     const std::unique_ptr<LiveRecording> ended = std::move(m_recording);
     m_record.setText(lang::ControlTexts(m_state.language()).caption(m_record.objectName()));
+    // Filled at once, so that a "%2" in the path stays as it is.
     showStatus(lang::tuningText(m_state.language(), TuningText::RecordingStopped)
-                   .arg(QDir::toNativeSeparators(ended->path()))
-                   .arg(ended->rows()));
+                   .arg(QDir::toNativeSeparators(ended->path()),
+                        lang::rowCount(m_state.language(), ended->rows())));
 }
 
 void TuningTools::statusTaken(const MonitorValues &values)
@@ -193,8 +194,8 @@ void TuningTools::statusTaken(const MonitorValues &values)
 void TuningTools::showRecordingState()
 {
     showStatus(lang::tuningText(m_state.language(), TuningText::Recording)
-                   .arg(QDir::toNativeSeparators(m_recording->path()))
-                   .arg(m_recording->rows()));
+                   .arg(QDir::toNativeSeparators(m_recording->path()),
+                        lang::rowCount(m_state.language(), m_recording->rows())));
 }
 
 void TuningTools::showStatus(const QString &text)

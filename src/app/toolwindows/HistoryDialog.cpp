@@ -24,13 +24,16 @@ HistoryDialog::HistoryDialog(const QList<HistoryEntry> &entries, quint8 language
     m_list->setUniformRowHeights(true);
     m_list->setHeaderLabels(
         {text(Tool::HistoryWhen), text(Tool::HistoryUnit), text(Tool::HistoryEvent)});
-    // Date and time as the printed sheet shows them: short date, long time.
+    // Date and time as the printed sheet shows them: short date, long time,
+    // without the time zone, which is the user's own.
     const QLocale locale;
+    const QString timeFormat =
+        locale.timeFormat(QLocale::LongFormat).remove(QLatin1Char('t')).trimmed();
     for (const HistoryEntry &entry : m_entries) {
         const QDateTime local = entry.when.toLocalTime();
         auto *row = new QTreeWidgetItem(m_list);
         row->setText(0, locale.toString(local.date(), QLocale::ShortFormat) + QStringLiteral("  ") +
-                            locale.toString(local.time(), QLocale::LongFormat));
+                            locale.toString(local.time(), timeFormat));
         row->setText(1, entry.unit);
         row->setText(2, text(entry.event == HistoryEvent::Read ? Tool::HistoryRead
                                                                : Tool::HistoryProgrammed));

@@ -1,5 +1,6 @@
 #include "WindowPlacement.h"
 
+#include "ScreenArea.h"
 #include "ScreenCentre.h"
 #include "WindowFrame.h"
 
@@ -9,7 +10,7 @@
 
 void WindowPlacement::centreOnScreen()
 {
-    const QSize outer = windowframe::outerBounds(&m_window).size();
+    const QSize outer = wantedSize();
     if (const std::optional<QPoint> centred = centredOnPrimaryScreen(outer))
         placeOuter(QRect(*centred, outer));
 }
@@ -17,7 +18,7 @@ void WindowPlacement::centreOnScreen()
 void WindowPlacement::placeOuter(const QRect &outer)
 {
     m_outerBounds = outer;
-    windowframe::setOuterBounds(&m_window, outer);
+    apply(screenarea::availableFor(outer));
 }
 
 // A position stored while another monitor was attached may lie off every
@@ -40,5 +41,36 @@ void WindowPlacement::fitOuterSizeToFrame()
     if (m_frameFitted || windowframe::margins(&m_window).isNull())
         return;
     m_frameFitted = true;
-    windowframe::setOuterBounds(&m_window, m_outerBounds);
+    apply(screenarea::availableFor(m_outerBounds));
+}
+
+void WindowPlacement::fitToScreen()
+{
+    // Until the frame is allowed for, the window's size is not yet the one asked.
+    if (!m_frameFitted && !windowframe::margins(&m_window).isNull())
+        return fitOuterSizeToFrame();
+    m_outerBounds = boundsToKeep();
+    const QScreen *screen = m_window.screen();
+    apply(screen ? screen->availableGeometry() : screenarea::availableFor(m_outerBounds));
+}
+
+QRect WindowPlacement::boundsToKeep() const
+{
+    return QRect(windowframe::outerBounds(&m_window).topLeft(), wantedSize());
+}
+
+// A size other than the one last given is the user's.
+QSize WindowPlacement::wantedSize() const
+{
+    const QSize now = windowframe::outerBounds(&m_window).size();
+    return now == m_shownSize ? m_outerBounds.size() : now;
+}
+
+void WindowPlacement::apply(const QRect &area)
+{
+    const QRect shown = screenarea::fitInto(m_outerBounds, area);
+    m_shownSize = shown.size();
+    if (m_fitObserver)
+        m_fitObserver(shown.size() == m_outerBounds.size());
+    windowframe::setOuterBounds(&m_window, shown);
 }

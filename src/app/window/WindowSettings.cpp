@@ -22,7 +22,7 @@ void WindowSettings::load()
 {
     m_settings = SettingsFile::load(ConfigPaths::settingsFile());
     const Settings &s = m_settings;
-    const QRect now = windowframe::outerBounds(&m_window);
+    const QRect now = m_parts.placement.boundsToKeep();
     m_parts.placement.placeOuter(QRect(s.left.value_or(now.x()), s.top.value_or(now.y()),
                                        s.width.value_or(now.width()),
                                        s.height.value_or(now.height())));
@@ -39,7 +39,7 @@ void WindowSettings::save()
 {
     Settings &s = m_settings;
     m_parts.placement.fitOuterSizeToFrame();
-    const QRect bounds = windowframe::outerBounds(&m_window);
+    const QRect bounds = m_parts.placement.boundsToKeep();
     s.left = bounds.x();
     s.top = bounds.y();
     s.height = bounds.height();
