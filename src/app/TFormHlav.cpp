@@ -14,6 +14,7 @@
 #include "PollCycle.h"
 #include "PrintCommand.h"
 #include "SerialPort.h"
+#include "SetMarks.h"
 #include "TFormAbout.h"
 #include "TerminationSignals.h"
 #include "TestSwitch.h"
@@ -58,6 +59,10 @@ TFormHlav::TFormHlav(const QStringList &arguments, QWidget *parent)
     m_toolCommands = std::make_unique<ToolCommands>(
         ToolCommands::Parts{*this, *ui->MenuTools, *statusBar()}, m_parameters, m_language,
         *m_binding, *m_events, *m_link, *m_presenter, m_presenter->messageLine(), *m_files);
+    m_toolCommands->setCompareSets([this](const ParameterSet &first, const QString &firstName,
+                                          const ParameterSet &second, const QString &secondName) {
+        m_tools->compareSets(first, firstName, second, secondName);
+    });
     m_windowSettings = std::make_unique<WindowSettings>(
         *this,
         WindowSettings::Parts{m_placement, *ui->LabelFile2, *ui->CheckBoxIgnAll, *m_files,
@@ -85,6 +90,7 @@ void TFormHlav::FormCreate(const QStringList &arguments)
     m_tools->setLanguage(m_language);
     m_binding->ShowParameterSet();
     m_binding->StartUndoHistory();
+    m_toolCommands->setMarks().fileMatched(); // the set and file line the last run left
     m_comPorts->openComPort();
     m_comPorts->checkComMenuItem();
     m_binding->ShowParameterSet();

@@ -4,6 +4,7 @@
 
 #include <QObject>
 
+#include <functional>
 #include <memory>
 
 class CurveGraphWindow;
@@ -18,6 +19,7 @@ class QMenu;
 class QStatusBar;
 class QWidget;
 class SetHistory;
+class SetMarks;
 class ToolLinkWatch;
 
 // The Tools menu's own windows: the advance curve graph and the history of
@@ -40,7 +42,13 @@ public:
                  LinkPresenter &presenter, MessageLine &messageLine, FileCommands &files);
     ~ToolCommands() override;
 
+    // Shows two sets side by side in the compare window, each headed by its name.
+    using CompareSets = std::function<void(const ParameterSet &first, const QString &firstName,
+                                           const ParameterSet &second, const QString &secondName)>;
+
     CurveGraphWindow &curveGraph() const { return *m_curveGraph; }
+    SetMarks &setMarks() const { return *m_marks; }
+    void setCompareSets(CompareSets compare) { m_compareSets = std::move(compare); }
 
     void MenuCurveGraphClick();
     void MenuHistoryClick();
@@ -48,7 +56,8 @@ public:
 private:
     void addItems();
     // Keeps the image as the unit now holds it in the history of sets.
-    void recordHistory(HistoryEvent event);
+    void recordHistory(HistoryEvent event, const ParameterSet &set);
+    void compareEntries(const HistoryEntry &first, const HistoryEntry &second);
 
     Parts m_parts;
     ParameterSet &m_parameters;
@@ -58,4 +67,6 @@ private:
     CurveGraphWindow *m_curveGraph; // a child of the window, hidden until shown
     std::unique_ptr<SetHistory> m_history;
     std::unique_ptr<ToolLinkWatch> m_toolWatch;
+    std::unique_ptr<SetMarks> m_marks;
+    CompareSets m_compareSets;
 };

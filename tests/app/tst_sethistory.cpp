@@ -6,6 +6,7 @@
 #include "TestFiles.h"
 #include "ToolTexts.h"
 
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTreeWidget>
@@ -93,7 +94,7 @@ private slots:
         QVERIFY(
             folder.record(defaults(), QStringLiteral("MID"), HistoryEvent::Read, noon.addDays(1)));
 
-        HistoryDialog dialog(folder.entries(), lang::French);
+        HistoryDialog dialog(folder, lang::French);
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
         auto *list = dialog.findChild<QTreeWidget *>(QStringLiteral("ListHistory"));
@@ -120,9 +121,49 @@ private slots:
         QCOMPARE(dialog.chosenPath(), folder.entries().at(row).path);
     }
 
+    // Two selected compare, older first; a note typed for an entry stays with it.
+    void dialogComparesTwoAndKeepsNotes()
+    {
+        QTemporaryDir dir;
+        HistoryFolder folder(dir.path());
+        const QDateTime noon(QDate(2026, 12, 8), QTime(12, 0), Qt::UTC);
+        ParameterSet other = defaults();
+        other.setBaseAdv(quint8(other.baseAdv() + 1));
+        QVERIFY(folder.record(defaults(), QStringLiteral("OLD"), HistoryEvent::Read, noon));
+        QVERIFY(folder.record(other, QStringLiteral("NEW"), HistoryEvent::Read, noon.addSecs(9)));
+
+        HistoryDialog dialog(folder, lang::Czech);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        auto *list = dialog.findChild<QTreeWidget *>(QStringLiteral("ListHistory"));
+        auto *note = dialog.findChild<QLineEdit *>(QStringLiteral("EditHistoryNote"));
+        auto *compare = dialog.findChild<QPushButton *>(QStringLiteral("ButtonHistoryCompare"));
+        QVERIFY(list && note && compare);
+        QVERIFY(!compare->isEnabled());
+
+        note->setFocus();
+        QTest::keyClicks(note, QStringLiteral("Novak CBR"));
+        list->setCurrentItem(list->topLevelItem(1)); // moving on keeps the note of the first
+        QCOMPARE(folder.entries().at(0).note, QStringLiteral("Novak CBR"));
+        QCOMPARE(list->topLevelItem(0)->text(3), QStringLiteral("Novak CBR"));
+        QVERIFY(note->text().isEmpty());
+
+        list->topLevelItem(0)->setSelected(true);
+        list->topLevelItem(1)->setSelected(true);
+        QVERIFY(compare->isEnabled());
+        compare->click();
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QCOMPARE(dialog.chosen().size(), 2);
+        QCOMPARE(dialog.chosen().at(0).unit, QStringLiteral("OLD"));
+        QCOMPARE(dialog.chosen().at(1).unit, QStringLiteral("NEW"));
+        QVERIFY(dialog.chosenPath().isEmpty());
+    }
+
     void emptyHistoryCannotOpen()
     {
-        HistoryDialog dialog({}, lang::English);
+        QTemporaryDir dir;
+        const HistoryFolder folder(dir.path());
+        HistoryDialog dialog(folder, lang::English);
         QVERIFY(!dialog.findChild<QPushButton *>(QStringLiteral("ButtonHistoryOpen"))->isEnabled());
         dialog.findChild<QPushButton *>(QStringLiteral("ButtonHistoryClose"))->click();
         QCOMPARE(dialog.result(), int(QDialog::Rejected));

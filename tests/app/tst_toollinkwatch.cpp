@@ -19,7 +19,10 @@ struct WatchRig
 {
     WatchRig()
         : link(port), graph(image),
-          watch(link, presenter, image, graph, [this](HistoryEvent e) { recorded << e; })
+          watch(link, presenter, image, graph, [this](HistoryEvent e, const ParameterSet &set) {
+              recorded << e;
+              baseAdvances << set.baseAdv();
+          })
     {
         image.SetDefaults();
     }
@@ -30,6 +33,7 @@ struct WatchRig
     ParameterSet image;
     CurveGraph graph;
     QList<HistoryEvent> recorded;
+    QList<int> baseAdvances;
     ToolLinkWatch watch;
 };
 
@@ -88,8 +92,8 @@ private slots:
 
         QTest::newRow("read") << SequenceKind::Read << Outcome::Ok
                               << QList<HistoryEvent>{HistoryEvent::Read};
-        QTest::newRow("programmed and verified") << SequenceKind::Program << Outcome::Ok
-                                                 << QList<HistoryEvent>{HistoryEvent::Programmed};
+        QTest::newRow("programmed and verified, not yet stored")
+            << SequenceKind::Program << Outcome::Ok << QList<HistoryEvent>{};
         QTest::newRow("verify alone")
             << SequenceKind::Verify << Outcome::Ok << QList<HistoryEvent>{};
         QTest::newRow("read-only read")
@@ -117,6 +121,27 @@ private slots:
         rig.watch.sequenceEnded(end);
         QCOMPARE(rig.presenter.ends.size(), size_t(1));
         QCOMPARE(rig.recorded, recorded);
+    }
+
+    // The programmed entry waits for the unit's store: written when the
+    // countdown has run out, or as not confirmed when another sequence ends first.
+    void programmedOnceStored()
+    {
+        WatchRig rig;
+        SequenceEnd program;
+        program.sequence = SequenceKind::Program;
+        const int first = rig.image.baseAdv();
+        rig.watch.sequenceEnded(program);
+        rig.image.setBaseAdv(quint8(first + 1));
+        rig.watch.sequenceEnded(program);
+        rig.image.setBaseAdv(quint8(first + 2)); // an edit while storing
+        QCOMPARE(rig.recorded, QList<HistoryEvent>{HistoryEvent::Unconfirmed});
+        QCOMPARE(rig.link.saveCountdown(), quint16(0));
+        rig.watch.idleStep();
+        rig.watch.idleStep();
+        QCOMPARE(rig.recorded,
+                 (QList<HistoryEvent>{HistoryEvent::Unconfirmed, HistoryEvent::Programmed}));
+        QCOMPARE(rig.baseAdvances, (QList<int>{first, first + 1}));
     }
 
     void everyReportReachesThePresenter()

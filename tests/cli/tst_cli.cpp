@@ -4,6 +4,7 @@
 #include "TestFiles.h"
 
 #include <QProcess>
+#include <QSerialPort>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -121,6 +122,12 @@ private slots:
             << Input::None << false << 3 << Output::Kept << Sets::Defaults << ""
             << "cannot open";
 
+        // {held}: the test holds the device open, as the window would.
+        row("read, port held by another program")
+            << QStringList{} << port + QStringList{"{held}", "read", "{out}"} << QString()
+            << Input::None << false << 3 << Output::Kept << Sets::Defaults << ""
+            << "in use by another program";
+
         row("program") << QStringList{} << port + QStringList{"program", "{in}"} << QString()
                        << Input::Changed << false << 0 << Output::Kept << Sets::Changed << ""
                        << "stored";
@@ -146,7 +153,8 @@ private slots:
             << "KORVALEN_KEY";
 
         row("verify, equal") << QStringList{} << port + QStringList{"verify", "{out}"} << QString()
-                             << Input::None << false << 0 << Output::Kept << Sets::Defaults << ""
+                             << Input::None << false << 0 << Output::Kept << Sets::Defaults
+                             << "the unit holds the set of"
                              << "";
         row("verify, different") << QStringList{} << port + QStringList{"verify", "{in}"}
                                  << QString() << Input::Changed << false << 1 << Output::Kept
@@ -238,6 +246,9 @@ private slots:
         for (QString &argument : arguments) {
             argument.replace("{device}", device).replace("{in}", in).replace("{out}", out);
         }
+        QSerialPort holder(device);
+        if (arguments.removeAll(QStringLiteral("{held}")) > 0)
+            QVERIFY2(holder.open(QIODevice::ReadWrite), qPrintable(holder.errorString()));
 
         QProcess cli;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();

@@ -53,21 +53,36 @@ void ToolLinkWatch::progressChanged(int value)
 }
 
 // A Read reads page 1 back again to check it, and a Program verifies what it
-// wrote, so an Ok of either is a set the unit holds.
+// wrote, so an Ok of either is a set the unit holds; a programmed set counts
+// as kept only once the unit has stored it.
 void ToolLinkWatch::sequenceEnded(const SequenceEnd &end)
 {
     m_presenter.sequenceEnded(end);
-    if (end.outcome != Outcome::Ok)
+    settleProgrammed(HistoryEvent::Unconfirmed);
+    if (end.outcome != Outcome::Ok || end.sequence == SequenceKind::ReadOnly)
         return;
     if (end.sequence == SequenceKind::Read)
-        m_record(HistoryEvent::Read);
+        m_record(HistoryEvent::Read, m_image);
     else if (end.sequence == SequenceKind::Program)
-        m_record(HistoryEvent::Programmed);
+        m_storing = m_image;
+    if (m_unitHolds)
+        m_unitHolds();
+}
+
+void ToolLinkWatch::settleProgrammed(HistoryEvent event)
+{
+    if (!m_storing)
+        return;
+    const ParameterSet programmed = *m_storing;
+    m_storing.reset();
+    m_record(event, programmed);
 }
 
 void ToolLinkWatch::idleStep()
 {
     m_presenter.idleStep();
+    if (m_link.saveCountdown() == 0)
+        settleProgrammed(HistoryEvent::Programmed);
 }
 
 // The point in use as the window's row has it: nearest to the last speed,
@@ -77,6 +92,8 @@ void ToolLinkWatch::tickEnded()
 {
     m_presenter.tickEnded();
     m_graph.setCurrentPoint(nearestCurvePoint(m_image, m_link.engineSpeed()));
-    if (m_link.noConnection())
+    if (m_link.noConnection()) {
         m_graph.setOperatingPoint(std::nullopt);
+        settleProgrammed(HistoryEvent::Unconfirmed);
+    }
 }

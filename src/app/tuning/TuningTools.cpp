@@ -6,6 +6,7 @@
 #include "MessageBox.h"
 #include "MessageTable.h"
 #include "TuningTexts.h"
+#include "UnitInfo.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -15,13 +16,14 @@
 #include <QFileInfo>
 #include <QMainWindow>
 #include <QMenu>
+#include <QStandardPaths>
 #include <QStatusBar>
 
 using lang::TuningText;
 
 namespace {
 
-QString askForCsvFile(QWidget *parent, quint8 language)
+QString askForCsvFile(QWidget *parent, quint8 language, const QString &proposed)
 {
     // The toolkit's save dialog asks before an existing file is chosen.
     QFileDialog dialog(parent);
@@ -29,6 +31,8 @@ QString askForCsvFile(QWidget *parent, quint8 language)
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setNameFilter(lang::tuningText(language, TuningText::CsvFiles));
     dialog.setDefaultSuffix(QStringLiteral("csv"));
+    dialog.setDirectory(QFileInfo(proposed).absolutePath());
+    dialog.selectFile(QFileInfo(proposed).fileName());
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return QString();
     return dialog.selectedFiles().first();
@@ -66,7 +70,13 @@ TuningTools::TuningTools(QMainWindow &window, QMenu &toolsMenu, const ParameterS
     m_fileDialog = [this](FileDialogKind kind, const QString &proposed) {
         return askForParameterFile(&m_window, kind, proposed);
     };
-    m_csvDialog = [this] { return askForCsvFile(&m_window, m_language); };
+    m_csvDialog = [this] {
+        return askForCsvFile(
+            &m_window, m_language,
+            LiveRecording::proposedPath(
+                QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation),
+                QDateTime::currentDateTime(), decodeUnitInfo(m_image.page(0)).name));
+    };
     m_presenter.setStatusTap([this](const MonitorValues &values) { takeStatus(values); });
     setLanguage(m_messages.language());
 }
@@ -127,6 +137,13 @@ void TuningTools::compareWithFile()
     m_lastFile = path;
     showCompareWindow();
     m_compare->showSets(m_image, file, path);
+}
+
+void TuningTools::compareSets(const ParameterSet &first, const QString &firstName,
+                              const ParameterSet &second, const QString &secondName)
+{
+    showCompareWindow();
+    m_compare->showNamedSets(first, firstName, second, secondName);
 }
 
 // A Read, Program or Verify under way is never cut short for a comparison.
