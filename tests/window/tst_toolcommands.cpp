@@ -1,7 +1,9 @@
 #include "CurveGraphWindow.h"
 #include "HistoryFolder.h"
 #include "IgnFile.h"
+#include "PathLabel.h"
 #include "PollCycle.h"
+#include "SpinEdit.h"
 #include "TestFiles.h"
 #include "ToolTexts.h"
 #include "WindowFixture.h"
@@ -158,6 +160,33 @@ private slots:
         QVERIFY(QFileInfo::exists(answer));
         QCOMPARE(m_fixture->control<QLabel>("LabelFile2")->text(), answer);
         QCOMPARE(testfiles::readFile(entry), before);
+    }
+
+    // "•" after the file name and in the title once the set is edited; gone
+    // again when it is saved.
+    void editedSetIsMarkedUntilSaved()
+    {
+        TFormHlav &form = m_fixture->start();
+        QVERIFY(m_fixture->showActive());
+        const QString path = m_fixture->historyFolder() + QStringLiteral("/../bike.ign");
+        form.setFileDialog([&](FileDialogKind, const QString &) { return path; });
+        m_fixture->control<QAction>("MenuSave")->trigger();
+        auto *fileLine = m_fixture->control<PathLabel>("LabelFile2");
+        const QString title = form.windowTitle();
+        QCOMPARE(fileLine->mark(), QString());
+
+        auto *edit = m_fixture->control<SpinEdit>("EditBaseAdv");
+        edit->setFocus();
+        edit->selectAll();
+        QTest::keyClicks(edit, "17");
+        QTest::keyClick(edit, Qt::Key_Return);
+        QVERIFY(fileLine->mark().contains(QChar(0x2022)));
+        QCOMPARE(form.windowTitle(), title + fileLine->mark());
+        QVERIFY(fileLine->shownText().endsWith(fileLine->mark()));
+
+        m_fixture->control<QAction>("MenuSave")->trigger();
+        QCOMPARE(fileLine->mark(), QString());
+        QCOMPARE(form.windowTitle(), title);
     }
 };
 
