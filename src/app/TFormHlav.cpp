@@ -18,6 +18,7 @@
 #include "RideLogCommand.h"
 #include "ScreenFit.h"
 #include "SerialPort.h"
+#include "SetMarks.h"
 #include "TFormAbout.h"
 #include "TerminationSignals.h"
 #include "TestSwitch.h"
@@ -67,9 +68,13 @@ TFormHlav::TFormHlav(const QStringList &arguments, QWidget *parent)
     m_tools = std::make_unique<TuningTools>(*this, *ui->MenuRecord, *ui->ComboBoxBike, m_parameters,
                                             *m_link, *m_presenter, m_state);
     connectCommands();
-    m_toolCommands = std::make_unique<ToolCommands>(ToolCommands::Parts{*this, *statusBar()},
-                                                    m_parameters, m_state, *m_binding, *m_events,
-                                                    *m_link, m_presenter->messageLine(), *m_files);
+    m_toolCommands = std::make_unique<ToolCommands>(
+        ToolCommands::Parts{*this, *statusBar(), *ui->LabelFile2}, m_parameters, m_state,
+        *m_binding, *m_events, *m_link, m_presenter->messageLine(), *m_files);
+    m_toolCommands->setCompareSets([this](const ParameterSet &first, const QString &firstName,
+                                          const ParameterSet &second, const QString &secondName) {
+        m_tools->compareSets(first, firstName, second, secondName);
+    });
     m_rideLog = new RideLogCommand(*this, m_parameters, m_state, *m_binding,
                                    m_toolCommands->curveGraph(), *m_files);
     m_windowSettings = std::make_unique<WindowSettings>(
@@ -109,6 +114,7 @@ void TFormHlav::FormCreate(const QStringList &arguments)
     }
     m_state.setLanguage(m_state.language()); // the language pass and the set shown
     m_binding->StartUndoHistory();
+    m_toolCommands->setMarks().fileMatched(); // the set and file line the last run left
     m_comPorts->openComPort();
     m_comPorts->checkComMenuItem();
     m_binding->ShowParameterSet();

@@ -207,6 +207,10 @@ int verify(const QString &path, const QString &portOption)
     const std::optional<SequenceEnd> end = session->runSequence(SequenceKind::Verify, *image);
     if (!end)
         return interruptedStatus(*session);
+    if (end->outcome == Outcome::Ok) {
+        console::out(QStringLiteral("the unit holds the set of %1").arg(path));
+        return kDone;
+    }
     // The unit answered, but with another set: name what differs when the
     // unit lets its set be read, then say so.
     const bool differs = end->outcome == Outcome::Failed && end->exchange == ExchangeEnd::BadAnswer;

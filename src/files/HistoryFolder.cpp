@@ -4,8 +4,11 @@
 #include "IgnFile.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
+
+#include <algorithm>
 
 namespace {
 
@@ -13,12 +16,35 @@ const QString kTimeFormat = QStringLiteral("yyyyMMdd'T'HHmmss.zzz'Z'");
 const QString kUnknownUnit = QStringLiteral("unknown");
 
 // Sorts like the time it names: fixed-width UTC time first.
-const QRegularExpression kNamePattern(
-    QStringLiteral("^(\\d{8}T\\d{6}\\.\\d{3}Z)_([A-Za-z0-9.-]+)_(read|programmed)\\.ign$"));
+const QRegularExpression kNamePattern(QStringLiteral(
+    "^(\\d{8}T\\d{6}\\.\\d{3}Z)_([A-Za-z0-9.-]+)_(read|programmed|unconfirmed)\\.ign$"));
 
 QString eventWord(HistoryEvent event)
 {
-    return event == HistoryEvent::Read ? QStringLiteral("read") : QStringLiteral("programmed");
+    switch (event) {
+    case HistoryEvent::Read:
+        break;
+    case HistoryEvent::Programmed:
+        return QStringLiteral("programmed");
+    case HistoryEvent::Unconfirmed:
+        return QStringLiteral("unconfirmed");
+    }
+    return QStringLiteral("read");
+}
+
+// What the history keeps beside an entry's file: "X.ign" -> "X.note".
+QString besidePath(const QString &ignPath, const char *suffix)
+{
+    return ignPath.left(ignPath.size() - 3) + QLatin1String(suffix);
+}
+
+const char *const kNoteSuffix = "note";
+const char *const kReadAgainSuffix = "again";
+
+int readAgainCount(const QString &ignPath)
+{
+    const auto text = fileaccess::readFile(besidePath(ignPath, kReadAgainSuffix));
+    return text ? std::max(0, text->trimmed().toInt()) : 0;
 }
 
 QString safeUnitName(const QString &unit)
@@ -59,8 +85,11 @@ std::optional<HistoryEntry> HistoryFolder::parse(const QString &fileName)
     entry.path = fileName;
     entry.when = when;
     entry.unit = match.captured(2);
-    entry.event = match.captured(3) == eventWord(HistoryEvent::Read) ? HistoryEvent::Read
-                                                                     : HistoryEvent::Programmed;
+    entry.event = HistoryEvent::Read;
+    for (const HistoryEvent event : {HistoryEvent::Programmed, HistoryEvent::Unconfirmed}) {
+        if (match.captured(3) == eventWord(event))
+            entry.event = event;
+    }
     return entry;
 }
 
@@ -69,6 +98,8 @@ std::optional<HistoryEntry> HistoryFolder::parse(const QString &fileName)
 bool HistoryFolder::record(const ParameterSet &set, const QString &unit, HistoryEvent event,
                            const QDateTime &when)
 {
+    if (event == HistoryEvent::Read && countReadAgain(set, unit))
+        return true;
     // Two events within one millisecond keep both files.
     QDateTime stamp = when.toUTC();
     QString path = m_folder + QLatin1Char('/') + fileName(stamp, unit, event);
@@ -95,12 +126,53 @@ QStringList HistoryFolder::ownFileNames() const
     return names;
 }
 
+// The newest entry of the unit holds the same file text: a read of an
+// unchanged set adds to its count instead of a file of its own.
+bool HistoryFolder::countReadAgain(const ParameterSet &set, const QString &unit) const
+{
+    const QString name = safeUnitName(unit);
+    const QStringList names = ownFileNames();
+    for (auto it = names.crbegin(); it != names.crend(); ++it) {
+        const auto entry = parse(*it);
+        if (!entry || entry->unit != name)
+            continue;
+        const QString path = m_folder + QLatin1Char('/') + *it;
+        if (fileaccess::readFile(path) != IgnFile::parameterFileText(set))
+            return false;
+        return fileaccess::writeAtomically(besidePath(path, kReadAgainSuffix),
+                                           QByteArray::number(readAgainCount(path) + 1) + '\n',
+                                           fileaccess::Folder::MustExist);
+    }
+    return false;
+}
+
 void HistoryFolder::prune() const
 {
     const QStringList names = ownFileNames();
     QDir folder(m_folder);
-    for (qsizetype i = 0; i < names.size() - m_maxFiles; ++i)
-        folder.remove(names.at(i));
+    for (qsizetype i = 0; i < names.size() - m_maxFiles; ++i) {
+        const QString &name = names.at(i);
+        folder.remove(name);
+        folder.remove(besidePath(name, kNoteSuffix));
+        folder.remove(besidePath(name, kReadAgainSuffix));
+    }
+}
+
+bool HistoryFolder::setNote(const HistoryEntry &entry, const QString &note) const
+{
+    const QString path = besidePath(entry.path, kNoteSuffix);
+    const QString kept = note.simplified();
+    if (kept.isEmpty())
+        return !QFileInfo::exists(path) || QFile::remove(path);
+    return fileaccess::writeAtomically(path, kept.toUtf8() + '\n', fileaccess::Folder::MustExist);
+}
+
+bool HistoryFolder::holds(const QString &path) const
+{
+    const QFileInfo file(path);
+    const QString inside = QFileInfo(file.absolutePath()).canonicalFilePath();
+    const QString folder = QFileInfo(m_folder).canonicalFilePath();
+    return !folder.isEmpty() && inside == folder;
 }
 
 QList<HistoryEntry> HistoryFolder::entries() const
@@ -110,6 +182,9 @@ QList<HistoryEntry> HistoryFolder::entries() const
     for (auto it = names.crbegin(); it != names.crend(); ++it) {
         if (auto entry = parse(*it)) {
             entry->path = m_folder + QLatin1Char('/') + *it;
+            entry->readAgain = readAgainCount(entry->path);
+            if (const auto note = fileaccess::readFile(besidePath(entry->path, kNoteSuffix)))
+                entry->note = QString::fromUtf8(*note).simplified();
             list.append(*entry);
         }
     }

@@ -8,12 +8,14 @@
 
 #include <optional>
 
-// What put a set into the history: a read from the unit, or a set that was
-// programmed into the unit and verified.
+// What put a set into the history: a read from the unit, a set that was
+// programmed into the unit, verified and stored, or one programmed and
+// verified whose storing the unit never reported finished.
 enum class HistoryEvent : quint8
 {
     Read,
-    Programmed
+    Programmed,
+    Unconfirmed
 };
 
 struct HistoryEntry
@@ -22,6 +24,8 @@ struct HistoryEntry
     QDateTime when; // UTC, to the millisecond
     QString unit;   // the unit's program name as it stands in the file name
     HistoryEvent event = HistoryEvent::Read;
+    int readAgain = 0; // later reads of the same set from the same unit
+    QString note;      // the user's words on it: customer, bike, plate
 };
 
 // The sets read from or programmed into a unit, one .ign file per event,
@@ -39,12 +43,20 @@ public:
 
     // Writes the parameter page as a .ign file, atomically, creating the
     // folder if needed, then removes the oldest files beyond the limit.
-    // False when the file could not be written; nothing is removed then.
+    // A read of the set the unit's newest entry holds only counts as read
+    // again on that entry. False when the file could not be written; nothing
+    // is removed then.
     bool record(const ParameterSet &set, const QString &unit, HistoryEvent event,
                 const QDateTime &when = QDateTime::currentDateTimeUtc());
 
     // Newest first.
     QList<HistoryEntry> entries() const;
+
+    // Keeps the note beside the entry's file (an empty note removes it).
+    bool setNote(const HistoryEntry &entry, const QString &note) const;
+
+    // Whether the path names a file in the folder, which only the history writes.
+    bool holds(const QString &path) const;
 
     // "20261208T134512.345Z_SIL13_read.ign"; characters of the unit name
     // that a file name cannot safely carry become '-'.
@@ -54,6 +66,7 @@ public:
 
 private:
     QStringList ownFileNames() const; // oldest first
+    bool countReadAgain(const ParameterSet &set, const QString &unit) const;
     void prune() const;
 
     QString m_folder;

@@ -40,7 +40,7 @@ const Row kCaptions[] = {
     {{"MenuRead", "ButtonRead"}, ControlText::Caption, {"&%1"}, Msg::Read},
     {{"MenuVerify", "ButtonVerify"}, ControlText::Caption, {"&%1"}, Msg::Verify},
     {{"MenuProgram", "ButtonProgram"}, ControlText::Caption, {"&%1"}, Msg::Programing},
-    {{"MenuTools"}, ControlText::Caption, {"Tools", "Werkzeuge", "Outillage", "Pomůcky"}},
+    {{"MenuTools"}, ControlText::Caption, {"&Tools", "&Werkzeuge", "&Outillage", "P&omůcky"}},
     {{"MenuAdvanceMinus"}, ControlText::Caption, {"%1 -"}, Msg::Advance},
     {{"MenuAdvancePlus"}, ControlText::Caption, {"%1 +"}, Msg::Advance},
     {{"MenuLanguage"}, ControlText::Caption, {"&Language", "&Sprache", "&Langue", "&Jazyk"}},

@@ -112,6 +112,33 @@ const Entry kEntries[] = {
       "Aufzeichnung",
       "Ouvrez un enregistrement fait avec Enregistrer les valeurs ou zevras-cli monitor --csv",
       "Otevřete záznam pořízený funkcí Záznam měřených hodnot nebo zevras-cli monitor --csv"}},
+    // History entries kept true: not confirmed, read again, notes, comparing, read-only
+    {Tool::HistoryUnconfirmed,
+     {"programmed, storing not confirmed", "programmiert, Speichern nicht bestätigt",
+      "programmé, enregistrement non confirmé", "naprogramováno, uložení nepotvrzeno"}},
+    {Tool::HistoryReadAgain,
+     {", read again %1×", ", erneut gelesen %1×", ", relu %1×", ", znovu přečteno %1×"}},
+    {Tool::HistoryNote, {"Note", "Notiz", "Note", "Poznámka"}},
+    {Tool::HistoryNoteLabel,
+     {"&Note (customer, bike, plate):", "&Notiz (Kunde, Motorrad, Kennzeichen):",
+      "&Note (client, moto, immatriculation) :", "Poznámk&a (zákazník, motocykl, SPZ):"}},
+    {Tool::HistoryCompare,
+     {"Co&mpare the two selected", "Die zwei gewählten &vergleichen", "Co&mparer les deux choisis",
+      "&Porovnat dvě vybrané"}},
+    {Tool::HistoryFromHistory,
+     {"From the history of sets, %1", "Aus dem Verlauf der Kenndaten, %1",
+      "De l'historique des paramètres, %1", "Z historie parametrů, %1"}},
+    {Tool::HistorySaveRefused,
+     {"The history of sets stays as it was recorded. Save the set in another folder.",
+      "Der Verlauf der Kenndaten bleibt, wie er aufgezeichnet wurde. Speichern Sie die "
+      "Kenndaten in einem anderen Ordner.",
+      "L'historique des paramètres reste tel qu'il a été enregistré. Enregistrez les "
+      "paramètres dans un autre dossier.",
+      "Historie parametrů zůstává tak, jak byla zaznamenána. Uložte parametry do jiné "
+      "složky."}},
+    // Which set is in the unit
+    {Tool::NotInUnit,
+     {"not in the unit", "nicht in der Zündung", "pas dans l'allumage", "není v zapalování"}},
 };
 
 static_assert(sizeof(kEntries) / sizeof(kEntries[0]) == int(Tool::Count),

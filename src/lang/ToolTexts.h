@@ -56,6 +56,16 @@ enum class Tool : int
     RideLogCannotOpen,    // followed by the path
     RideLogCannotWrite,   // followed by the path
     RideLogEmpty,
+    // History entries kept true: not confirmed, read again, notes, comparing, read-only
+    HistoryUnconfirmed,
+    HistoryReadAgain, // %1: how many more reads
+    HistoryNote,
+    HistoryNoteLabel,
+    HistoryCompare,
+    HistoryFromHistory, // %1: the entry's date and time
+    HistorySaveRefused,
+    // Which set is in the unit
+    NotInUnit,
     Count
 };
 

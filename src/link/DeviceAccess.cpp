@@ -2,7 +2,9 @@
 
 #ifdef Q_OS_UNIX
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 #include <grp.h>
 #include <sys/stat.h>
@@ -35,6 +37,31 @@ DeviceAccess deviceAccess(const QString &path)
     return {true, access(name.constData(), R_OK | W_OK) == 0, groupName(status.st_gid)};
 }
 
+// Reads only what this user may see: the open files of its own processes.
+QString deviceHolder(const QString &path)
+{
+    const QString device = QFileInfo(path).canonicalFilePath();
+    if (device.isEmpty())
+        return QString();
+    const QString self = QString::number(getpid());
+    const QStringList processes = QDir(QStringLiteral("/proc")).entryList(QDir::Dirs);
+    for (const QString &pid : processes) {
+        if (pid == self || pid.toInt() <= 0)
+            continue;
+        const QString fds = QStringLiteral("/proc/") + pid + QStringLiteral("/fd");
+        for (const QString &fd : QDir(fds).entryList(QDir::Files | QDir::System)) {
+            if (QFileInfo(fds + QLatin1Char('/') + fd).symLinkTarget() != device)
+                continue;
+            QFile comm(QStringLiteral("/proc/") + pid + QStringLiteral("/comm"));
+            const QString name = comm.open(QIODevice::ReadOnly)
+                                     ? QString::fromLocal8Bit(comm.readAll().trimmed())
+                                     : QString();
+            return QStringLiteral("%1 (pid %2)").arg(name, pid);
+        }
+    }
+    return QString();
+}
+
 #else
 
 #include <QSerialPortInfo>
@@ -47,6 +74,11 @@ DeviceAccess deviceAccess(const QString &path)
             return {true, true, QString()};
     }
     return {};
+}
+
+QString deviceHolder(const QString &)
+{
+    return QString();
 }
 
 #endif

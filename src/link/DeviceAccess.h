@@ -12,3 +12,7 @@ struct DeviceAccess
 
 // Asks the file system; the platform's only code of the port survey.
 DeviceAccess deviceAccess(const QString &path);
+
+// The program that holds the device open, as "name (pid N)", when the
+// system shows it (Linux: /proc); empty when unknown or none.
+QString deviceHolder(const QString &path);

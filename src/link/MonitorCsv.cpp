@@ -21,12 +21,14 @@ QByteArray headerLine()
     return QByteArrayLiteral("time,engine_rpm,advance_deg,advance_max_deg,supply_v,pickup,"
                              "basic_advance,start_limiter,limiter,shift_light,clutch_master,"
                              "retard,motor_off,kill_switch,input1,input2,polarity_negative,"
-                             "polarity_ok,save_countdown,prog_count,ee_data_error,format_version") +
+                             "polarity_ok,save_countdown,prog_count,ee_data_error,format_version,"
+                             "elapsed_s") +
            kLineEnd;
 }
 
-QByteArray rowLine(const QDateTime &time, const MonitorValues &v)
+QByteArray rowLine(const QDateTime &time, const MonitorValues &v, const QDateTime &start)
 {
+    const qint64 elapsedMs = start.isValid() ? start.msecsTo(time) : 0;
     // An explicit offset, so that a reader never has to guess the time zone.
     const QDateTime withOffset = time.toOffsetFromUtc(time.offsetFromUtc());
     const QList<QByteArray> fields = {
@@ -53,6 +55,7 @@ QByteArray rowLine(const QDateTime &time, const MonitorValues &v)
         QByteArray::number(v.progCount),
         flag(v.eeDataError),
         QByteArray::number(v.formatVersion),
+        QByteArray::number(elapsedMs / 1000.0, 'f', 3),
     };
     return fields.join(',') + kLineEnd;
 }
@@ -65,7 +68,9 @@ bool MonitorCsvFile::append(const QDateTime &time, const MonitorValues &values)
 {
     if (!m_file.isOpen() && !(open() && writeLine(MonitorCsv::headerLine())))
         return false;
-    return writeLine(MonitorCsv::rowLine(time, values));
+    if (!m_start.isValid())
+        m_start = time;
+    return writeLine(MonitorCsv::rowLine(time, values, m_start));
 }
 
 bool MonitorCsvFile::open()

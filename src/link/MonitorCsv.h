@@ -9,12 +9,14 @@
 
 // Live values as CSV (RFC 4180: comma separated, CR LF line ends, a header
 // row), with '.' as the decimal point whatever the locale and the time in
-// ISO 8601 with milliseconds and the offset from UTC. Every tool that records
-// live values writes these columns.
+// ISO 8601 with milliseconds and the offset from UTC; the last column,
+// elapsed_s, counts seconds from the recording's first row for plotting. Every
+// tool that records live values writes these columns, new ones only at the end.
 namespace MonitorCsv {
 
 QByteArray headerLine();
-QByteArray rowLine(const QDateTime &time, const MonitorValues &values);
+// start: the time of the recording's first row (the row's own time for the first).
+QByteArray rowLine(const QDateTime &time, const MonitorValues &values, const QDateTime &start = {});
 
 } // namespace MonitorCsv
 
@@ -40,4 +42,5 @@ private:
 
     QString m_path;
     QFile m_file;
+    QDateTime m_start;
 };

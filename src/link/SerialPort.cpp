@@ -1,5 +1,7 @@
 #include "SerialPort.h"
 
+#include "DeviceAccess.h"
+
 SerialPort::SerialPort()
 {
     QObject::connect(&m_port, &QSerialPort::errorOccurred, &m_port,
@@ -46,11 +48,21 @@ bool SerialPort::open(const QString &devicePath, QString *error)
     m_port.setPortName(devicePath);
     if (!m_port.open(QIODevice::ReadWrite)) {
         *error = m_port.errorString();
+        // The toolkit says "permission" both for a device this user may not
+        // open and for one locked or held by another program.
+        if (m_port.error() == QSerialPort::PermissionError) {
+            if (deviceAccess(devicePath).mayOpen) {
+                const QString holder = deviceHolder(devicePath);
+                *error = QStringLiteral("the device is in use by another program");
+                if (!holder.isEmpty())
+                    *error += QStringLiteral(": ") + holder;
+            } else {
 #ifdef Q_OS_LINUX
-        // Serial devices belong to the dialout group on most distributions.
-        if (m_port.error() == QSerialPort::PermissionError)
-            *error += QStringLiteral(" (the user must be in the 'dialout' group)");
+                // Serial devices belong to the dialout group on most distributions.
+                *error += QStringLiteral(" (the user must be in the 'dialout' group)");
 #endif
+            }
+        }
         return false;
     }
     const bool configured =

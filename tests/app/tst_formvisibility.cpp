@@ -4,8 +4,11 @@
 #include "LanguageTexts.h"
 #include "MessageTable.h"
 
+#include <QApplication>
 #include <QLineEdit>
 #include <QStatusBar>
+#include <QStyle>
+#include <QStyleFactory>
 
 class TestFormVisibility : public QObject
 {
@@ -21,6 +24,8 @@ private slots:
     void curveRows_data();
     void curveRows();
     void printMode();
+    void redWhileTicked_data();
+    void redWhileTicked();
     void designValues();
     void designHints();
     void nothingClippedOrOverlapping_data();
@@ -157,6 +162,70 @@ void TestFormVisibility::printMode()
     QCOMPARE(form.window.palette().color(QPalette::Window), normal);
     QVERIFY(ui.GroupBoxToolBar->isVisible() && ui.StatusBar1->isVisible());
     QVERIFY(tables.RpmAdvUpDowns[0]->isVisible() && ui.UpDownRetard->isVisible());
+}
+
+namespace {
+int redShare(QWidget *widget)
+{
+    const QImage image = widget->grab().toImage();
+    int red = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            red += image.pixelColor(x, y) == QColor(255, 0, 0);
+    return 100 * red / (image.width() * image.height());
+}
+
+QPalette darkPalette()
+{
+    QPalette dark(QColor(53, 53, 53), QColor(40, 40, 40));
+    dark.setColor(QPalette::WindowText, Qt::white);
+    dark.setColor(QPalette::Text, Qt::white);
+    dark.setColor(QPalette::ButtonText, Qt::white);
+    return dark;
+}
+} // namespace
+
+// Ticked, a box that makes every edit write to the unit must be seen: red over
+// the whole control, in any style; unticked, not a red pixel stays.
+void TestFormVisibility::redWhileTicked_data()
+{
+    QTest::addColumn<QString>("style");
+    QTest::addColumn<bool>("dark");
+    QTest::addColumn<QString>("box");
+    for (const QString &style : {QStringLiteral("Fusion"), QStringLiteral("Windows")}) {
+        for (const bool dark : {false, true}) {
+            for (const char *box : {"CheckBoxProgHned", "CheckBoxZakazCteni"})
+                QTest::addRow("%s %s %s", qPrintable(style), dark ? "dark" : "light", box)
+                    << style << dark << QString(box);
+        }
+    }
+}
+
+void TestFormVisibility::redWhileTicked()
+{
+    QFETCH(QString, style);
+    QFETCH(bool, dark);
+    QFETCH(QString, box);
+    const QPalette before = QApplication::palette();
+    QApplication::setStyle(QStyleFactory::create(style));
+    QApplication::setPalette(dark ? darkPalette() : QApplication::style()->standardPalette());
+    {
+        FormFixture form;
+        auto *check = form.window.findChild<QCheckBox *>(box);
+        QVERIFY(check);
+        QCOMPARE(redShare(check), 0);
+        FormFixture::clickIndicator(check);
+        QVERIFY(check->isChecked());
+        QVERIFY2(redShare(check) > 60, qPrintable(QString::number(redShare(check))));
+        QCOMPARE(check->palette().color(QPalette::WindowText), QColor(Qt::black));
+        FormFixture::clickIndicator(check);
+        QVERIFY(!check->isChecked());
+        QCOMPARE(redShare(check), 0);
+        QCOMPARE(check->palette().color(QPalette::WindowText),
+                 QApplication::palette().color(QPalette::WindowText));
+    }
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QApplication::setPalette(before);
 }
 
 void TestFormVisibility::designValues()

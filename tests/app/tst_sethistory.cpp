@@ -2,10 +2,12 @@
 // dialog that lists the kept sets newest first and hands back the chosen one.
 #include "HistoryDialog.h"
 #include "MessageTable.h"
+#include "ProgrammedSetWait.h"
 #include "SetHistory.h"
 #include "TestFiles.h"
 #include "ToolTexts.h"
 
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTreeWidget>
@@ -93,7 +95,7 @@ private slots:
         QVERIFY(
             folder.record(defaults(), QStringLiteral("MID"), HistoryEvent::Read, noon.addDays(1)));
 
-        HistoryDialog dialog(folder.entries(), lang::French);
+        HistoryDialog dialog(folder, lang::French);
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
         auto *list = dialog.findChild<QTreeWidget *>(QStringLiteral("ListHistory"));
@@ -120,9 +122,94 @@ private slots:
         QCOMPARE(dialog.chosenPath(), folder.entries().at(row).path);
     }
 
+    // Two selected compare, older first; a note typed for an entry stays with it.
+    void dialogComparesTwoAndKeepsNotes()
+    {
+        QTemporaryDir dir;
+        HistoryFolder folder(dir.path());
+        const QDateTime noon(QDate(2026, 12, 8), QTime(12, 0), Qt::UTC);
+        ParameterSet other = defaults();
+        other.setBaseAdv(quint8(other.baseAdv() + 1));
+        QVERIFY(folder.record(defaults(), QStringLiteral("OLD"), HistoryEvent::Read, noon));
+        QVERIFY(folder.record(other, QStringLiteral("NEW"), HistoryEvent::Read, noon.addSecs(9)));
+
+        HistoryDialog dialog(folder, lang::Czech);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        auto *list = dialog.findChild<QTreeWidget *>(QStringLiteral("ListHistory"));
+        auto *note = dialog.findChild<QLineEdit *>(QStringLiteral("EditHistoryNote"));
+        auto *compare = dialog.findChild<QPushButton *>(QStringLiteral("ButtonHistoryCompare"));
+        QVERIFY(list && note && compare);
+        QVERIFY(!compare->isEnabled());
+
+        note->setFocus();
+        QTest::keyClicks(note, QStringLiteral("Novak CBR"));
+        list->setCurrentItem(list->topLevelItem(1)); // moving on keeps the note of the first
+        QCOMPARE(folder.entries().at(0).note, QStringLiteral("Novak CBR"));
+        QCOMPARE(list->topLevelItem(0)->text(3), QStringLiteral("Novak CBR"));
+        QVERIFY(note->text().isEmpty());
+
+        list->topLevelItem(0)->setSelected(true);
+        list->topLevelItem(1)->setSelected(true);
+        QVERIFY(compare->isEnabled());
+        compare->click();
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QCOMPARE(dialog.chosen().size(), 2);
+        QCOMPARE(dialog.chosen().at(0).unit, QStringLiteral("OLD"));
+        QCOMPARE(dialog.chosen().at(1).unit, QStringLiteral("NEW"));
+        QVERIFY(dialog.chosenPath().isEmpty());
+    }
+
+    // What comes after a Program that ended well, and what the history then keeps:
+    // "P" programmed, "I" another sequence or a lost link, a digit the unit's
+    // save countdown; "E" an edit of the window's set while the unit stores.
+    void programmedSetWaitsForTheStore_data()
+    {
+        QTest::addColumn<QString>("after");
+        QTest::addColumn<QList<HistoryEvent>>("kept");
+        QTest::addColumn<QList<int>>("baseAdvances");
+        using E = HistoryEvent;
+        QTest::newRow("still storing") << "P5" << QList<E>{} << QList<int>{};
+        QTest::newRow("stored") << "P50" << QList<E>{E::Programmed} << QList<int>{0};
+        QTest::newRow("edited while storing") << "PE0" << QList<E>{E::Programmed} << QList<int>{0};
+        QTest::newRow("link lost while storing")
+            << "P5I0" << QList<E>{E::Unconfirmed} << QList<int>{0};
+        QTest::newRow("programmed again before stored")
+            << "PEP0" << QList<E>{E::Unconfirmed, E::Programmed} << QList<int>{0, 1};
+        QTest::newRow("stored once only") << "P00" << QList<E>{E::Programmed} << QList<int>{0};
+    }
+
+    void programmedSetWaitsForTheStore()
+    {
+        QFETCH(QString, after);
+        ParameterSet set;
+        set.SetDefaults();
+        const int base = set.baseAdv();
+        QList<HistoryEvent> kept;
+        QList<int> baseAdvances;
+        ProgrammedSetWait wait([&](HistoryEvent event, const ParameterSet &stored) {
+            kept << event;
+            baseAdvances << stored.baseAdv() - base;
+        });
+        for (const QChar step : after) {
+            if (step == QLatin1Char('P'))
+                wait.programmed(set);
+            else if (step == QLatin1Char('I'))
+                wait.interrupted();
+            else if (step == QLatin1Char('E'))
+                set.setBaseAdv(quint8(set.baseAdv() + 1));
+            else
+                wait.countdownReported(quint16(step.digitValue()));
+        }
+        QTEST(kept, "kept");
+        QTEST(baseAdvances, "baseAdvances");
+    }
+
     void emptyHistoryCannotOpen()
     {
-        HistoryDialog dialog({}, lang::English);
+        QTemporaryDir dir;
+        const HistoryFolder folder(dir.path());
+        HistoryDialog dialog(folder, lang::English);
         QVERIFY(!dialog.findChild<QPushButton *>(QStringLiteral("ButtonHistoryOpen"))->isEnabled());
         dialog.findChild<QPushButton *>(QStringLiteral("ButtonHistoryClose"))->click();
         QCOMPARE(dialog.result(), int(QDialog::Rejected));

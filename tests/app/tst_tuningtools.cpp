@@ -68,6 +68,27 @@ class TestTuningTools : public QObject
 
 private slots:
     // The window's set holds byte a at the position, the other set byte b.
+    void proposedRecordingName_data()
+    {
+        QTest::addColumn<QString>("unit");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("named unit") << "SIL13"
+                                    << "/home/m/Documents/ride-2026-12-08-0705-SIL13.csv";
+        QTest::newRow("unsafe name") << " a/b "
+                                     << "/home/m/Documents/ride-2026-12-08-0705-a-b.csv";
+        QTest::newRow("no unit read") << ""
+                                      << "/home/m/Documents/ride-2026-12-08-0705.csv";
+    }
+
+    void proposedRecordingName()
+    {
+        QFETCH(QString, unit);
+        QFETCH(QString, expected);
+        const QDateTime now(QDate(2026, 12, 8), QTime(7, 5, 59));
+        QCOMPARE(LiveRecording::proposedPath(QStringLiteral("/home/m/Documents"), now, unit),
+                 expected);
+    }
+
     void compareRows_data()
     {
         QTest::addColumn<int>("position");

@@ -142,6 +142,12 @@ private slots:
             << Input::None << Act::None << 3 << Output::Kept << Sets::Defaults << ""
             << "cannot open";
 
+        // {held}: the test holds the device open, as the window would.
+        row("read, port held by another program")
+            << QStringList{} << port + QStringList{"{held}", "read", "{out}"} << QString()
+            << Input::None << Act::None << 3 << Output::Kept << Sets::Defaults << ""
+            << "in use by another program";
+
         row("program") << QStringList{} << port + QStringList{"program", "{in}"} << QString()
                        << Input::Changed << Act::None << 0 << Output::Kept << Sets::Changed << ""
                        << "stored";
@@ -168,7 +174,7 @@ private slots:
 
         row("verify, equal") << QStringList{} << port + QStringList{"verify", "{out}"} << QString()
                              << Input::None << Act::None << 0 << Output::Kept << Sets::Defaults
-                             << ""
+                             << "the unit holds the set of"
                              << "";
         row("verify, different") << QStringList{} << port + QStringList{"verify", "{in}"}
                                  << QString() << Input::Changed << Act::None << 1 << Output::Kept
@@ -288,6 +294,9 @@ private slots:
         for (QString &argument : arguments) {
             argument.replace("{device}", device).replace("{in}", in).replace("{out}", out);
         }
+        QSerialPort holder(device);
+        if (arguments.removeAll(QStringLiteral("{held}")) > 0)
+            QVERIFY2(holder.open(QIODevice::ReadWrite), qPrintable(holder.errorString()));
 
         QProcess cli;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();

@@ -90,6 +90,12 @@ private slots:
         QCOMPARE(text.count("\r\n"), 3);
         QVERIFY(text.startsWith(MonitorCsv::headerLine()));
         QCOMPARE(text.count("time,"), 1);
+        // Seconds from the first row, in the last column, so older readers still read.
+        const QList<QByteArray> rows = text.split('\n');
+        QCOMPARE(field(rows.at(1), "elapsed_s"), QByteArray("0.000"));
+        QCOMPARE(field(rows.at(2), "elapsed_s"), QByteArray("0.330"));
+        QVERIFY(MonitorCsv::headerLine().trimmed().endsWith(",elapsed_s"));
+        QVERIFY(MonitorCsv::headerLine().startsWith("time,engine_rpm,"));
     }
 
     void unwritableFileIsRefused()

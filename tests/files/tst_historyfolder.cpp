@@ -40,6 +40,7 @@ private slots:
 
         QTest::newRow("read") << "SIL13" << HistoryEvent::Read << "SIL13";
         QTest::newRow("programmed") << "SIL13" << HistoryEvent::Programmed << "SIL13";
+        QTest::newRow("not confirmed") << "SIL13" << HistoryEvent::Unconfirmed << "SIL13";
         QTest::newRow("unsafe characters") << "a/b c_d" << HistoryEvent::Read << "a-b-c-d";
         QTest::newRow("no identification") << "  " << HistoryEvent::Programmed << "unknown";
     }
@@ -140,6 +141,96 @@ private slots:
         QCOMPARE(entries.first().unit, QStringLiteral("U%1").arg(recorded - 1));
         QCOMPARE(entries.last().unit, QStringLiteral("U%1").arg(recorded - kept));
         QVERIFY(QFileInfo::exists(dir.path() + QStringLiteral("/mine.ign")));
+    }
+
+    // Each row: reads (or programs, P) of sets by advance and unit, in turn.
+    void readAgainCounts_data()
+    {
+        QTest::addColumn<QStringList>("events"); // "advance unit [P]"
+        QTest::addColumn<int>("entries");
+        QTest::addColumn<int>("newestReadAgain");
+
+        QTest::newRow("one read") << QStringList{"1 A"} << 1 << 0;
+        QTest::newRow("read three times") << QStringList{"1 A", "1 A", "1 A"} << 1 << 2;
+        QTest::newRow("changed set") << QStringList{"1 A", "2 A"} << 2 << 0;
+        QTest::newRow("back to an older set") << QStringList{"1 A", "2 A", "1 A"} << 3 << 0;
+        QTest::newRow("other unit between") << QStringList{"1 A", "1 B", "1 A"} << 2 << 1;
+        QTest::newRow("read after programming it") << QStringList{"1 A P", "1 A"} << 1 << 1;
+        QTest::newRow("programmed twice") << QStringList{"1 A P", "1 A P"} << 2 << 0;
+    }
+
+    void readAgainCounts()
+    {
+        QFETCH(QStringList, events);
+        QFETCH(int, entries);
+        QFETCH(int, newestReadAgain);
+
+        QTemporaryDir dir;
+        HistoryFolder history(dir.path());
+        for (int i = 0; i < events.size(); ++i) {
+            const QStringList parts = events.at(i).split(QLatin1Char(' '));
+            QVERIFY(history.record(setWithAdvance(parts.at(0).toInt()), parts.at(1),
+                                   parts.size() > 2 ? HistoryEvent::Programmed : HistoryEvent::Read,
+                                   kNoon.addSecs(i)));
+        }
+        const QList<HistoryEntry> list = history.entries();
+        QCOMPARE(list.size(), entries);
+        int newest = 0;
+        for (const HistoryEntry &entry : list) {
+            if (entry.unit == QStringLiteral("A")) {
+                newest = entry.readAgain;
+                break;
+            }
+        }
+        QCOMPARE(newest, newestReadAgain);
+    }
+
+    // A note stays beside its entry, is read back with it and goes when it does.
+    void notesStayBesideTheirEntry()
+    {
+        QTemporaryDir dir;
+        HistoryFolder history(dir.path(), 2);
+        QVERIFY(history.record(setWithAdvance(1), QStringLiteral("A"), HistoryEvent::Read, kNoon));
+        QVERIFY(history.setNote(history.entries().first(), QStringLiteral("  Novak,\nCBR 600 ")));
+        QCOMPARE(history.entries().first().note, QStringLiteral("Novak, CBR 600"));
+        QVERIFY(history.record(setWithAdvance(1), QStringLiteral("A"), HistoryEvent::Read,
+                               kNoon.addSecs(1)));
+        QCOMPARE(history.entries().first().note, QStringLiteral("Novak, CBR 600"));
+        QCOMPARE(history.entries().first().readAgain, 1);
+
+        QVERIFY(history.record(setWithAdvance(2), QStringLiteral("B"), HistoryEvent::Read,
+                               kNoon.addSecs(2)));
+        QVERIFY(history.record(setWithAdvance(3), QStringLiteral("C"), HistoryEvent::Read,
+                               kNoon.addSecs(3)));
+        QCOMPARE(history.entries().size(), 2);
+        for (const QString &name : fileNames(dir.path()))
+            QVERIFY2(name.endsWith(QLatin1String(".ign")), qPrintable(name));
+
+        QVERIFY(history.setNote(history.entries().first(), QStringLiteral("plate 1A2 3456")));
+        QVERIFY(history.setNote(history.entries().first(), QString()));
+        QCOMPARE(history.entries().first().note, QString());
+        QCOMPARE(fileNames(dir.path()).size(), 2);
+    }
+
+    void holdsOnlyItsOwnFolder_data()
+    {
+        QTest::addColumn<QString>("relative");
+        QTest::addColumn<bool>("held");
+        QTest::newRow("an entry") << "history/20261208T120000.000Z_A_read.ign" << true;
+        QTest::newRow("a new name in it") << "history/mine.ign" << true;
+        QTest::newRow("through a dot-dot") << "history/../history/x.ign" << true;
+        QTest::newRow("beside it") << "x.ign" << false;
+        QTest::newRow("below it") << "history/sub/x.ign" << false;
+    }
+
+    void holdsOnlyItsOwnFolder()
+    {
+        QFETCH(QString, relative);
+        QFETCH(bool, held);
+        QTemporaryDir dir;
+        QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("history/sub")));
+        const HistoryFolder history(dir.path() + QStringLiteral("/history"));
+        QCOMPARE(history.holds(dir.path() + QLatin1Char('/') + relative), held);
     }
 
     // A file where the folder should be: no permissions needed, so root sees it too.

@@ -46,7 +46,8 @@ private slots:
         QTest::newRow("program item")
             << "MenuProgram"
             << Four{"&Programing", "&Programmieren", "&Programmer", "&Programování"};
-        QTest::newRow("tools") << "MenuTools" << Four{"Tools", "Werkzeuge", "Outillage", "Pomůcky"};
+        QTest::newRow("tools") << "MenuTools"
+                               << Four{"&Tools", "&Werkzeuge", "&Outillage", "P&omůcky"};
         QTest::newRow("advance minus")
             << "MenuAdvanceMinus" << Four{"Advance -", "Vorzündung -", "Avance -", "Předstih -"};
         QTest::newRow("advance plus")
@@ -112,6 +113,30 @@ private slots:
         QFETCH(Four, expected);
         for (quint8 language = 0; language < 4; ++language)
             QCOMPARE(lang::ControlTexts(language).caption(control), expected.at(language));
+    }
+
+    // Alt and a letter opens the Tools menu in every language, and no other
+    // menu of the bar shares its letter.
+    void toolsMenuKeyIsItsOwn_data()
+    {
+        QTest::addColumn<int>("language");
+        for (int language = 0; language < 4; ++language)
+            QTest::addRow("language %d", language) << language;
+    }
+
+    void toolsMenuKeyIsItsOwn()
+    {
+        QFETCH(int, language);
+        const lang::ControlTexts texts{quint8(language)};
+        const auto key = [&texts](const char *menu) {
+            const QString caption = texts.caption(QLatin1String(menu));
+            const qsizetype at = caption.indexOf(QLatin1Char('&'));
+            return at < 0 || at + 1 >= caption.size() ? QChar() : caption.at(at + 1).toLower();
+        };
+        const QChar tools = key("MenuTools");
+        QVERIFY(!tools.isNull());
+        for (const char *menu : {"MenuFile", "MenuCom", "MenuDevice", "MenuLanguage", "MenuHelp"})
+            QVERIFY2(key(menu) != tools, menu);
     }
 
     void hints_data()

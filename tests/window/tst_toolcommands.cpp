@@ -2,11 +2,17 @@
 #include "CurveGraphWindow.h"
 #include "HistoryFolder.h"
 #include "IgnFile.h"
+#include "PathLabel.h"
 #include "PollCycle.h"
+#include "SpinEdit.h"
+#include "TestFiles.h"
+#include "ToolTexts.h"
 #include "WindowFixture.h"
 
 #include <QCheckBox>
+#include <QFileInfo>
 #include <QLabel>
+#include <QLocale>
 #include <QMenu>
 #include <QPushButton>
 #include <QToolButton>
@@ -116,9 +122,79 @@ private slots:
         QVERIFY(shown);
         QCOMPARE(form.parameters().baseAdv(), quint8(17));
         QCOMPARE(form.parameters().advance(0), quint8(33));
-        QCOMPARE(m_fixture->control<QLabel>("LabelFile2")->text(), path);
+        // A record, not a file of the user's: the line says so, and no dialog starts there.
+        QVERIFY(m_fixture->control<QLabel>("LabelFile2")->text() != path);
+        QVERIFY(m_fixture->control<QLabel>("LabelFile2")
+                    ->text()
+                    .contains(QLocale().toString(folder.entries().first().when.toLocalTime().date(),
+                                                 QLocale::ShortFormat)));
         QVERIFY(m_fixture->control<QToolButton>("SpeedButtonZpet")->isEnabled());
         QCOMPARE(form.link().linkState() == PollCycle::LinkState::Programming, programAfterChange);
+    }
+
+    // Save offers the last folder of the user's, never the history's; saving
+    // into the history is refused, and the entry survives Open + Save.
+    void historyEntrySurvivesOpenAndSave()
+    {
+        ParameterSet kept;
+        kept.SetDefaults();
+        kept.setBaseAdv(17);
+        HistoryFolder folder(m_fixture->historyFolder());
+        QVERIFY(folder.record(kept, QStringLiteral("SIL13"), HistoryEvent::Read));
+        const QString entry = folder.entries().first().path;
+        const QByteArray before = testfiles::readFile(entry);
+
+        TFormHlav &form = m_fixture->start();
+        QStringList proposed;
+        QString answer = entry;
+        form.setFileDialog([&](FileDialogKind, const QString &start) {
+            proposed << start;
+            return answer;
+        });
+        m_fixture->control<QAction>("MenuOpen")->trigger(); // the user went there by hand
+        QCOMPARE(form.parameters().baseAdv(), quint8(17));
+        QVERIFY(m_fixture->control<QLabel>("LabelFile2")->text() != entry);
+        m_fixture->control<QAction>("MenuSave")->trigger();
+        QCOMPARE(testboxes::shownMessageTexts(),
+                 QStringList{lang::toolText(lang::Tool::HistorySaveRefused, lang::English)});
+        testboxes::closeMessageBoxes();
+        QCOMPARE(testfiles::readFile(entry), before);
+        QCOMPARE(folder.entries().size(), 1);
+        QCOMPARE(proposed.size(), 2);
+        QVERIFY(!proposed.last().startsWith(m_fixture->historyFolder()));
+
+        answer = m_fixture->historyFolder() + QStringLiteral("/../mine.ign");
+        m_fixture->control<QAction>("MenuSave")->trigger();
+        QVERIFY(QFileInfo::exists(answer));
+        QCOMPARE(m_fixture->control<QLabel>("LabelFile2")->text(), answer);
+        QCOMPARE(testfiles::readFile(entry), before);
+    }
+
+    // "•" after the file name and in the title once the set is edited; gone
+    // again when it is saved.
+    void editedSetIsMarkedUntilSaved()
+    {
+        TFormHlav &form = m_fixture->start();
+        QVERIFY(m_fixture->showActive());
+        const QString path = m_fixture->historyFolder() + QStringLiteral("/../bike.ign");
+        form.setFileDialog([&](FileDialogKind, const QString &) { return path; });
+        m_fixture->control<QAction>("MenuSave")->trigger();
+        auto *fileLine = m_fixture->control<PathLabel>("LabelFile2");
+        const QString title = form.windowTitle();
+        QCOMPARE(fileLine->mark(), QString());
+
+        auto *edit = m_fixture->control<SpinEdit>("EditBaseAdv");
+        edit->setFocus();
+        edit->selectAll();
+        QTest::keyClicks(edit, "17");
+        QTest::keyClick(edit, Qt::Key_Return);
+        QVERIFY(fileLine->mark().contains(QChar(0x2022)));
+        QCOMPARE(form.windowTitle(), title + fileLine->mark());
+        QVERIFY(fileLine->shownText().endsWith(fileLine->mark()));
+
+        m_fixture->control<QAction>("MenuSave")->trigger();
+        QCOMPARE(fileLine->mark(), QString());
+        QCOMPARE(form.windowTitle(), title);
     }
 };
 

@@ -22,7 +22,7 @@ void paintRed(QWidget *widget, bool red)
     if (red)
         setBackground(widget, QColor(255, 0, 0));
     else
-        widget->setAutoFillBackground(false);
+        clearBackground(widget);
 }
 
 void setWindowBackground(QWidget *window, bool white)

@@ -110,14 +110,14 @@ void WindowLinkView::setCurrentPoint(std::optional<int> row)
         return;
     m_binding.setCurrentPoint(row);
     const ControlTables &tables = m_binding.tables();
-    auto paintRow = [&](std::optional<int> r, const QColor &colour) {
-        if (!r)
-            return;
-        setEditBackground(tables.RpmAdvEdits[*r], colour);
-        setEditBackground(tables.AdvanceEdits[*r], colour);
-    };
-    paintRow(marked, editFace());
-    paintRow(row, labelColour(LabelColour::Lime));
+    if (marked) {
+        clearEditBackground(tables.RpmAdvEdits[*marked]);
+        clearEditBackground(tables.AdvanceEdits[*marked]);
+    }
+    if (row) {
+        setEditBackground(tables.RpmAdvEdits[*row], labelColour(LabelColour::Lime));
+        setEditBackground(tables.AdvanceEdits[*row], labelColour(LabelColour::Lime));
+    }
 }
 
 void WindowLinkView::setUnitTexts(const UnitIdentification &texts)

@@ -1,5 +1,6 @@
 #include "FileCommands.h"
 
+#include "ConfigPaths.h"
 #include "FormBinding.h"
 #include "IgnFile.h"
 #include "LanguageCommands.h"
@@ -8,17 +9,25 @@
 #include "MessageTable.h"
 #include "ParameterSet.h"
 #include "SettingsFile.h"
+#include "ToolTexts.h"
 
 #include <QFileInfo>
 #include <QLabel>
+#include <QLocale>
 #include <QMessageBox>
 
 FileCommands::FileCommands(QWidget &window, ParameterSet &parameters, FormBinding &binding,
                            MessageLine &messageLine, const lang::MessageTable &messages,
                            QLabel &fileLabel)
     : m_window(window), m_parameters(parameters), m_binding(binding), m_messageLine(messageLine),
-      m_messages(messages), m_fileLabel(fileLabel)
+      m_messages(messages), m_fileLabel(fileLabel), m_history(ConfigPaths::historyFolder())
 {
+}
+
+void FileCommands::setLastFilePath(const QString &path)
+{
+    if (!m_history.holds(path))
+        m_lastFilePath = path;
 }
 
 // The message line is cleared before the change is committed, so that the
@@ -35,6 +44,8 @@ void FileCommands::newSet()
     m_parameters.SetDefaults();
     m_binding.CommitChange();
     m_fileLabel.setText(QString());
+    if (m_fileMatched)
+        m_fileMatched();
 }
 
 void FileCommands::open()
@@ -63,19 +74,62 @@ void FileCommands::openStartFile(const QStringList &arguments)
 
 void FileCommands::openFile(const QString &path)
 {
-    switch (IgnFile::load(path, m_parameters)) {
+    if (m_history.holds(path))
+        return openHistoryEntry(
+            HistoryFolder::parse(QFileInfo(path).fileName()).value_or(HistoryEntry{}), path);
+    if (!load(path))
+        return;
+    m_fileLabel.setText(path);
+    m_lastFilePath = path;
+    if (m_fileMatched)
+        m_fileMatched();
+}
+
+void FileCommands::openHistoryEntry(const HistoryEntry &entry)
+{
+    openHistoryEntry(entry, entry.path);
+}
+
+void FileCommands::openHistoryEntry(const HistoryEntry &entry, const QString &path)
+{
+    if (!load(path))
+        return;
+    const QLocale locale;
+    const QDateTime local = entry.when.toLocalTime();
+    const QString when = local.isValid() ? locale.toString(local.date(), QLocale::ShortFormat) +
+                                               QLatin1Char(' ') +
+                                               locale.toString(local.time(), QLocale::ShortFormat)
+                                         : QFileInfo(path).fileName();
+    m_fileLabel.setText(
+        lang::toolText(lang::Tool::HistoryFromHistory, m_messages.language()).arg(when));
+    if (m_fileMatched)
+        m_fileMatched();
+}
+
+std::optional<ParameterSet> FileCommands::readSet(const QString &path)
+{
+    ParameterSet set = m_parameters;
+    switch (IgnFile::load(path, set)) {
     case IgnFile::LoadResult::CannotOpen:
         showMessageBox(&m_window, m_messages.text(lang::Msg::FileError));
-        break;
+        return std::nullopt;
     case IgnFile::LoadResult::VersionRefused:
         showMessageBox(&m_window, m_messages.text(lang::Msg::UnmatchedIgnFile));
-        break;
+        return std::nullopt;
     case IgnFile::LoadResult::Loaded:
-        m_binding.CommitChange();
-        m_fileLabel.setText(path);
-        m_lastFilePath = path;
         break;
     }
+    return set;
+}
+
+bool FileCommands::load(const QString &path)
+{
+    const auto set = readSet(path);
+    if (!set)
+        return false;
+    m_parameters = *set;
+    m_binding.CommitChange();
+    return true;
 }
 
 // The file takes the window as it stands. When it cannot be written nothing
@@ -87,6 +141,11 @@ void FileCommands::save()
     const QString path = m_fileDialog(FileDialogKind::Save, m_lastFilePath);
     if (path.isEmpty())
         return;
+    if (m_history.holds(path)) {
+        showMessageBox(&m_window,
+                       lang::toolText(lang::Tool::HistorySaveRefused, m_messages.language()));
+        return;
+    }
     if (!IgnFile::save(path, m_binding.collectedSet())) {
         showMessageBox(&m_window, m_messages.text(lang::Msg::FileError));
         return;
@@ -96,11 +155,13 @@ void FileCommands::save()
     m_binding.ShowParameterSet();
     m_fileLabel.setText(path);
     m_lastFilePath = path;
+    if (m_fileMatched)
+        m_fileMatched();
 }
 
 void FileCommands::restoreFrom(const Settings &settings)
 {
-    m_lastFilePath = settings.iniDir.value_or(QString());
+    setLastFilePath(settings.iniDir.value_or(QString()));
 }
 
 void FileCommands::keepIn(Settings &settings) const

@@ -1,14 +1,18 @@
 #pragma once
 
 #include "FileDialog.h"
+#include "HistoryFolder.h"
+#include "ParameterSet.h"
 #include "SettingsPart.h"
 
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+#include <optional>
+
 class FormBinding;
 class MessageLine;
-class ParameterSet;
 class QLabel;
 class QWidget;
 namespace lang {
@@ -27,7 +31,13 @@ public:
     // Replaces the open and save dialogs, so that the commands can run without a user.
     void setFileDialog(FileDialog dialog) { m_fileDialog = std::move(dialog); }
     const QString &lastFilePath() const { return m_lastFilePath; }
-    void setLastFilePath(const QString &path) { m_lastFilePath = path; }
+    // A path into the history folder is not taken: its entries are records,
+    // and no dialog should start there to overwrite one.
+    void setLastFilePath(const QString &path);
+    // The folder of the history of sets, which no command but the history writes into.
+    void setHistoryFolder(const HistoryFolder &folder) { m_history = folder; }
+    // Told after New, Open and Save: the window's set is the file's now.
+    void setFileMatched(std::function<void()> matched) { m_fileMatched = std::move(matched); }
     void restoreFrom(const Settings &settings) override;
     void keepIn(Settings &settings) const override;
 
@@ -36,9 +46,18 @@ public:
     void save();
     // Open's second half, shared with the command line and the history of sets.
     void openFile(const QString &path);
+    // Opens a set of the history as a record: the file line says where it
+    // came from, and neither the file line nor the dialogs take its path.
+    void openHistoryEntry(const HistoryEntry &entry);
     void openStartFile(const QStringList &arguments);
+    // A file's set over the window's (bytes the file lacks stay alike), or
+    // none once a box has said why it cannot be read.
+    std::optional<ParameterSet> readSet(const QString &path);
 
 private:
+    void openHistoryEntry(const HistoryEntry &entry, const QString &path);
+    bool load(const QString &path);
+
     QWidget &m_window;
     ParameterSet &m_parameters;
     FormBinding &m_binding;
@@ -46,6 +65,8 @@ private:
     const lang::MessageTable &m_messages;
     QLabel &m_fileLabel;
     QString m_lastFilePath;
+    HistoryFolder m_history;
+    std::function<void()> m_fileMatched;
     FileDialog m_fileDialog = [this](FileDialogKind kind, const QString &proposed) {
         return askForParameterFile(&m_window, kind, proposed);
     };

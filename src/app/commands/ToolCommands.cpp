@@ -7,19 +7,24 @@
 #include "FormEvents.h"
 #include "HistoryDialog.h"
 #include "MessageLine.h"
+#include "PathLabel.h"
 #include "PollCycle.h"
 #include "SetHistory.h"
+#include "SetMarks.h"
 #include "SpinEdit.h"
+#include "ToolTexts.h"
 #include "UnitInfo.h"
 #include "WindowState.h"
 
+#include <QLocale>
 #include <QStatusBar>
 
 ToolCommands::ToolCommands(const Parts &parts, ParameterSet &parameters, const WindowState &state,
                            FormBinding &binding, FormEvents &events, PollCycle &link,
                            MessageLine &messageLine, FileCommands &files)
     : m_parts(parts), m_parameters(parameters), m_state(state), m_messageLine(messageLine),
-      m_files(files)
+      m_files(files), m_link(link),
+      m_storing([this](HistoryEvent event, const ParameterSet &set) { recordHistory(event, set); })
 {
     m_curveGraph = new CurveGraphWindow(m_parameters, m_state, link, &m_parts.window);
     const ControlTables &tables = binding.tables();
@@ -33,7 +38,12 @@ ToolCommands::ToolCommands(const Parts &parts, ParameterSet &parameters, const W
     m_history = std::make_unique<SetHistory>(
         HistoryFolder(ConfigPaths::historyFolder()),
         [this](const QString &text) { m_parts.statusBar.showMessage(text); });
+    m_files.setHistoryFolder(m_history->folder());
     link.addListener(*this);
+
+    m_marks = std::make_unique<SetMarks>(m_parts.window, m_parts.fileLine, m_parameters, m_state);
+    m_files.setFileMatched([this] { m_marks->fileMatched(); });
+    connect(&binding, &FormBinding::parameterSetShown, this, [this] { m_marks->refresh(); });
 }
 
 ToolCommands::~ToolCommands() = default;
@@ -45,22 +55,74 @@ void ToolCommands::openCurveGraph()
 
 void ToolCommands::openHistory()
 {
-    HistoryDialog dialog(m_history->folder().entries(), m_state.language(), &m_parts.window);
+    HistoryDialog dialog(m_history->folder(), m_state.language(), &m_parts.window);
     if (dialog.exec() != QDialog::Accepted)
         return;
+    const QList<HistoryEntry> &chosen = dialog.chosen();
+    if (chosen.size() == 2)
+        return compareEntries(chosen.at(0), chosen.at(1));
+    if (chosen.size() != 1)
+        return;
     m_messageLine.hide();
-    m_files.openFile(dialog.chosenPath());
+    m_files.openHistoryEntry(chosen.first());
 }
 
+// Bytes a file lacks are taken from the window's set, as Open does; the
+// columns are headed by date, unit and note.
+void ToolCommands::compareEntries(const HistoryEntry &first, const HistoryEntry &second)
+{
+    if (!m_compareSets)
+        return;
+    const auto name = [](const HistoryEntry &entry) {
+        const QDateTime local = entry.when.toLocalTime();
+        const QLocale locale;
+        QString text = locale.toString(local.date(), QLocale::ShortFormat) + QLatin1Char(' ') +
+                       locale.toString(local.time(), QLocale::ShortFormat) + QLatin1Char(' ') +
+                       entry.unit;
+        if (!entry.note.isEmpty())
+            text += QStringLiteral(" (") + entry.note + QLatin1Char(')');
+        return text;
+    };
+    const auto a = m_files.readSet(first.path);
+    const auto b = a ? m_files.readSet(second.path) : std::nullopt;
+    if (b)
+        m_compareSets(*a, name(first), *b, name(second));
+}
+
+// A programmed set counts as kept only once the unit has stored it; a Read,
+// Program or Verify that ended well means the unit holds the window's set.
 void ToolCommands::sequenceEnded(const SequenceEnd &end)
 {
-    if (const std::optional<HistoryEvent> event = historyEventOf(end))
-        recordHistory(*event);
+    const std::optional<HistoryEvent> event = historyEventOf(end);
+    if (event == HistoryEvent::Programmed) {
+        m_storing.programmed(m_parameters);
+    } else {
+        m_storing.interrupted();
+        if (event)
+            recordHistory(*event, m_parameters);
+    }
+    if (end.outcome == Outcome::Ok && end.sequence != SequenceKind::ReadOnly)
+        m_marks->unitHolds();
 }
 
-// Page 0 of the image is the unit's own after a Read or a Program.
-void ToolCommands::recordHistory(HistoryEvent event)
+void ToolCommands::idleStep()
 {
-    m_history->record(m_parameters, decodeUnitInfo(m_parameters.page(0)).name, event,
-                      m_state.language());
+    m_storing.countdownReported(m_link.saveCountdown());
+}
+
+void ToolCommands::tickEnded()
+{
+    if (m_link.noConnection())
+        m_storing.interrupted();
+}
+
+void ToolCommands::portLost(const QString &)
+{
+    m_storing.interrupted();
+}
+
+// Page 0 of a set read or programmed is the unit's own.
+void ToolCommands::recordHistory(HistoryEvent event, const ParameterSet &set)
+{
+    m_history->record(set, decodeUnitInfo(set.page(0)).name, event, m_state.language());
 }

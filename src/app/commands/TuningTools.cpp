@@ -8,6 +8,7 @@
 #include "MessageTable.h"
 #include "PollCycle.h"
 #include "TuningTexts.h"
+#include "UnitInfo.h"
 #include "WindowState.h"
 
 #include <QAction>
@@ -17,13 +18,14 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMainWindow>
+#include <QStandardPaths>
 #include <QStatusBar>
 
 using lang::TuningText;
 
 namespace {
 
-QString askForCsvFile(QWidget *parent, quint8 language)
+QString askForCsvFile(QWidget *parent, quint8 language, const QString &proposed)
 {
     // The toolkit's save dialog asks before an existing file is chosen.
     QFileDialog dialog(parent);
@@ -31,6 +33,8 @@ QString askForCsvFile(QWidget *parent, quint8 language)
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setNameFilter(lang::tuningText(language, TuningText::CsvFiles));
     dialog.setDefaultSuffix(QStringLiteral("csv"));
+    dialog.setDirectory(QFileInfo(proposed).absolutePath());
+    dialog.selectFile(QFileInfo(proposed).fileName());
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return QString();
     return dialog.selectedFiles().first();
@@ -57,7 +61,14 @@ TuningTools::TuningTools(QMainWindow &window, QAction &recordItem, const QComboB
     m_fileDialog = [this](FileDialogKind kind, const QString &proposed) {
         return askForParameterFile(&m_window, kind, proposed);
     };
-    m_csvDialog = [this] { return askForCsvFile(&m_window, m_state.language()); };
+    // Proposed in the user's documents folder, named by date, time and unit.
+    m_csvDialog = [this] {
+        return askForCsvFile(
+            &m_window, m_state.language(),
+            LiveRecording::proposedPath(
+                QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation),
+                QDateTime::currentDateTime(), decodeUnitInfo(m_image.page(0)).name));
+    };
     connect(&m_state, &WindowState::languageChanged, this, &TuningTools::showTexts);
     link.addListener(*this);
 }
@@ -108,6 +119,13 @@ void TuningTools::compareWithFile()
     m_lastFile = path;
     showCompareWindow();
     m_compare->showSets(m_image, file, path);
+}
+
+void TuningTools::compareSets(const ParameterSet &first, const QString &firstName,
+                              const ParameterSet &second, const QString &secondName)
+{
+    showCompareWindow();
+    m_compare->showNamedSets(first, firstName, second, secondName);
 }
 
 // A Read, Program or Verify under way is never cut short for a comparison.

@@ -44,6 +44,9 @@ public:
 
     bool recording() const { return m_recording != nullptr; }
     CompareWindow *compareWindow() const { return m_compare; }
+    // Two sets that are not the window's, such as two entries of the history.
+    void compareSets(const ParameterSet &first, const QString &firstName,
+                     const ParameterSet &second, const QString &secondName);
 
     void statusTaken(const MonitorValues &values) override;
     void sequenceEnded(const SequenceEnd &end) override;

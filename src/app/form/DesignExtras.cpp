@@ -1,5 +1,6 @@
 #include "DesignExtras.h"
 
+#include "Background.h"
 #include "LanguageTexts.h"
 #include "TextFit.h"
 #include "UpDown.h"
@@ -39,8 +40,20 @@ void applyDesignHints(QWidget *window)
 }
 } // namespace
 
+namespace {
+// The logo's lettering is dark, drawn for a light window: on a dark desktop
+// it keeps a white ground of its own.
+void keepLogoReadable(QWidget *window)
+{
+    auto *logo = window->findChild<QWidget *>(QStringLiteral("ImageLogo"));
+    if (logo && window->palette().color(QPalette::Window).lightnessF() < 0.5)
+        setBackground(logo, QColor(255, 255, 255));
+}
+} // namespace
+
 void applyDesignExtras(QWidget *window)
 {
+    keepLogoReadable(window);
     applyPixelFonts(window);
     applyDesignHints(window);
     UpDown::pairWithEdits(window);

@@ -1,5 +1,6 @@
 #include "CompareWindow.h"
 
+#include "Background.h"
 #include "CompareRows.h"
 #include "TuningTexts.h"
 
@@ -63,8 +64,19 @@ void CompareWindow::showSets(const ParameterSet &window, const ParameterSet &oth
     m_window = window;
     m_other = other;
     m_otherFile = file;
+    m_firstName.clear();
+    m_secondName.clear();
     m_shown = true;
     m_message->hide();
+    fillTable();
+}
+
+void CompareWindow::showNamedSets(const ParameterSet &first, const QString &firstName,
+                                  const ParameterSet &second, const QString &secondName)
+{
+    showSets(first, second, QString());
+    m_firstName = firstName;
+    m_secondName = secondName;
     fillTable();
 }
 
@@ -84,11 +96,14 @@ void CompareWindow::setLanguage(quint8 language)
 
 void CompareWindow::fillTable()
 {
-    m_table->setHorizontalHeaderLabels({lang::tuningText(m_language, TuningText::ColumnParameter),
-                                        lang::tuningText(m_language, TuningText::ColumnWindow),
-                                        m_otherFile.isEmpty()
-                                            ? lang::tuningText(m_language, TuningText::ColumnUnit)
-                                            : QFileInfo(m_otherFile).fileName()});
+    const bool named = !m_firstName.isEmpty();
+    const QString otherName = m_otherFile.isEmpty()
+                                  ? lang::tuningText(m_language, TuningText::ColumnUnit)
+                                  : QFileInfo(m_otherFile).fileName();
+    m_table->setHorizontalHeaderLabels(
+        {lang::tuningText(m_language, TuningText::ColumnParameter),
+         named ? m_firstName : lang::tuningText(m_language, TuningText::ColumnWindow),
+         named ? m_secondName : otherName});
     const QList<CompareRow> rows =
         m_shown ? compareRows(m_window, m_other, m_language, m_bikeNames) : QList<CompareRow>();
     m_differences->setText(
@@ -103,6 +118,7 @@ void CompareWindow::fillTable()
                 item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
             if (row.differs) {
                 item->setBackground(kDifferenceColour);
+                item->setForeground(readableTextOn(kDifferenceColour));
                 QFont bold = item->font();
                 bold.setBold(true);
                 item->setFont(bold);

@@ -23,6 +23,10 @@ public:
     // The other set's column is headed by the file's name, or by the unit's
     // word when file is empty.
     void showSets(const ParameterSet &window, const ParameterSet &other, const QString &file);
+    // Two sets neither of which is the window's, such as two entries of the
+    // history, each column headed by the name given.
+    void showNamedSets(const ParameterSet &first, const QString &firstName,
+                       const ParameterSet &second, const QString &secondName);
     // A line above the table while the unit is read, or why the read failed;
     // the table keeps what it showed.
     void showMessage(const QString &text);
@@ -38,6 +42,8 @@ private:
     ParameterSet m_window;
     ParameterSet m_other;
     QString m_otherFile;
+    QString m_firstName; // with showNamedSets only
+    QString m_secondName;
     bool m_shown = false;
     QLabel *m_differences;
     QLabel *m_message;

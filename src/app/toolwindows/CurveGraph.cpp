@@ -1,5 +1,6 @@
 #include "CurveGraph.h"
 
+#include "Background.h"
 #include "ParameterCodes.h"
 #include "ParameterSet.h"
 
@@ -27,6 +28,27 @@ const QColor kRed(255, 0, 0);
 const QColor kCurve(0, 0, 160);
 const QColor kBase(0, 128, 128);
 const QColor kGrid(225, 225, 225);
+
+// The design's colours on a light background; on a dark one each is lightened
+// until it reads (3:1, as for lines and large text): near-black swallows navy
+// and dark red.
+QColor readableOn(const QColor &colour, const QColor &background)
+{
+    if (background.lightnessF() >= 0.5)
+        return colour;
+    QColor shade = colour;
+    for (int step = 0; step < 10 && contrastRatio(shade, background) < 3.0; ++step)
+        shade = shade.lighter(130);
+    if (contrastRatio(shade, background) < 3.0)
+        shade = readableTextOn(background);
+    return shade;
+}
+
+// Faint lines a step off the background, light or dark.
+QColor gridOn(const QColor &background)
+{
+    return background.lightnessF() < 0.5 ? background.lighter(170) : kGrid;
+}
 
 // The smallest of the steps that keeps grid lines at least minPixels apart.
 int gridStep(double pixelsPerUnit, std::initializer_list<int> steps, double minPixels)
@@ -195,7 +217,7 @@ void CurveGraph::paintGrid(QPainter &painter) const
 
     for (int rpm = 0; rpm <= top; rpm += speedStep) {
         const double x = toWidget(rpm, 0).x();
-        painter.setPen(kGrid);
+        painter.setPen(gridOn(palette().color(QPalette::Base)));
         painter.drawLine(QPointF(x, area.top()), QPointF(x, area.bottom()));
         painter.setPen(palette().color(QPalette::Text));
         const QString label = locale.toString(rpm);
@@ -206,7 +228,7 @@ void CurveGraph::paintGrid(QPainter &painter) const
     for (int advance = m_ranges.advanceMin; advance <= m_ranges.advanceMax;
          advance += advanceStep) {
         const double y = toWidget(0, advance).y();
-        painter.setPen(kGrid);
+        painter.setPen(gridOn(palette().color(QPalette::Base)));
         painter.drawLine(QPointF(area.left(), y), QPointF(area.right(), y));
         painter.setPen(palette().color(QPalette::Text));
         const QString label = locale.toString(advance);
@@ -235,7 +257,7 @@ void CurveGraph::paintMarkers(QPainter &painter) const
     const QFontMetricsF metrics(font());
 
     const double baseY = toWidget(0, m_image.baseAdv()).y();
-    painter.setPen(QPen(kBase, 1.5, Qt::DashLine));
+    painter.setPen(QPen(readableOn(kBase, palette().color(QPalette::Base)), 1.5, Qt::DashLine));
     painter.drawLine(QPointF(area.left(), baseY), QPointF(area.right(), baseY));
     painter.drawText(QPointF(area.left() + 4, baseY - 3), m_baseAdvance);
 
@@ -250,8 +272,9 @@ void CurveGraph::paintMarkers(QPainter &painter) const
         painter.drawText(QPointF(textX, area.top() + metrics.ascent() + 2 + row * metrics.height()),
                          name);
     };
-    speedLine(m_image.limiter(0), kFuchsia, m_startLimiter, 0);
-    speedLine(m_image.limiter(1), kRed, m_limiter, 1);
+    speedLine(m_image.limiter(0), readableOn(kFuchsia, palette().color(QPalette::Base)),
+              m_startLimiter, 0);
+    speedLine(m_image.limiter(1), readableOn(kRed, palette().color(QPalette::Base)), m_limiter, 1);
 }
 
 void CurveGraph::paintCurve(QPainter &painter) const
@@ -269,9 +292,10 @@ void CurveGraph::paintCurve(QPainter &painter) const
         stretch.moveTo(c > 0 ? (pointPosition(c - 1) + at) / 2 : at);
         stretch.lineTo(at);
         stretch.lineTo(c + 1 < count ? (pointPosition(c + 1) + at) / 2 : at);
-        painter.setPen(QPen(kLime, 8, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        painter.setPen(QPen(readableOn(kLime, palette().color(QPalette::Base)), 8, Qt::SolidLine,
+                            Qt::RoundCap, Qt::RoundJoin));
         painter.drawPath(stretch);
-        painter.setBrush(kLime);
+        painter.setBrush(readableOn(kLime, palette().color(QPalette::Base)));
         painter.setPen(Qt::NoPen);
         painter.drawEllipse(at, 8, 8);
     }
@@ -281,13 +305,15 @@ void CurveGraph::paintCurve(QPainter &painter) const
     for (int i = 1; i < count; ++i)
         curve.lineTo(pointPosition(i));
     painter.setBrush(Qt::NoBrush);
-    painter.setPen(QPen(kCurve, 2));
+    painter.setPen(QPen(readableOn(kCurve, palette().color(QPalette::Base)), 2));
     painter.drawPath(curve);
 
     for (int i = 0; i < count; ++i) {
         const bool selected = i == m_selected;
-        painter.setPen(QPen(kCurve, selected && hasFocus() ? 2.5 : 1.5));
-        painter.setBrush(selected ? kCurve : palette().color(QPalette::Base));
+        painter.setPen(QPen(readableOn(kCurve, palette().color(QPalette::Base)),
+                            selected && hasFocus() ? 2.5 : 1.5));
+        painter.setBrush(selected ? readableOn(kCurve, palette().color(QPalette::Base))
+                                  : palette().color(QPalette::Base));
         painter.drawEllipse(pointPosition(i), selected ? 5.5 : 4, selected ? 5.5 : 4);
     }
 }
@@ -302,7 +328,7 @@ void CurveGraph::paintOperatingPoint(QPainter &painter) const
     at.setX(std::clamp(at.x(), area.left(), area.right()));
     at.setY(std::clamp(at.y(), area.top(), area.bottom()));
     painter.setBrush(Qt::NoBrush);
-    painter.setPen(QPen(kRed, 2));
+    painter.setPen(QPen(readableOn(kRed, palette().color(QPalette::Base)), 2));
     painter.drawEllipse(at, 7, 7);
     painter.drawLine(at - QPointF(11, 0), at + QPointF(11, 0));
     painter.drawLine(at - QPointF(0, 11), at + QPointF(0, 11));

@@ -73,8 +73,9 @@ void CurveGraphWindow::open()
     activateWindow();
 }
 
-// Right of the main window where the screen has room, else left of it, else
-// over its right edge.
+// Right of the main window where the screen has room, else left of it, below
+// or above it; where none has room, the place on the screen that covers the
+// least of the main window (its frame counted, as the window manager adds one).
 void CurveGraphWindow::placeBesideParent()
 {
     m_placed = true;
@@ -85,15 +86,36 @@ void CurveGraphWindow::placeBesideParent()
     resize(sizeHint().expandedTo(QSize(560, 400)));
     const QRect area = screen->availableGeometry();
     const QRect beside = main->frameGeometry();
+    const QSize frame = beside.size() - main->geometry().size();
+    const QSize outer = size() + frame;
     const int gap = 8;
-    int x = beside.right() + gap;
-    if (x + width() > area.right())
-        x = beside.left() - gap - width();
-    if (x < area.left())
-        x = area.right() - width();
-    const int y =
-        std::clamp(beside.top(), area.top(), std::max(area.top(), area.bottom() - height()));
-    move(x, y);
+    const auto inArea = [&](QPoint at) {
+        return QPoint(std::clamp(at.x(), area.left(),
+                                 std::max(area.left(), area.right() + 1 - outer.width())),
+                      std::clamp(at.y(), area.top(),
+                                 std::max(area.top(), area.bottom() + 1 - outer.height())));
+    };
+    const QPoint candidates[] = {
+        {beside.right() + 1 + gap, beside.top()},
+        {beside.left() - gap - outer.width(), beside.top()},
+        {beside.left(), beside.bottom() + 1 + gap},
+        {beside.left(), beside.top() - gap - outer.height()},
+        {area.right() + 1 - outer.width(), area.bottom() + 1 - outer.height()},
+        {area.left(), area.bottom() + 1 - outer.height()},
+    };
+    QPoint best;
+    qint64 leastCovered = -1;
+    for (const QPoint &candidate : candidates) {
+        const QPoint at = inArea(candidate);
+        const QRect covered = QRect(at, outer).intersected(beside);
+        const qint64 coveredArea =
+            covered.isEmpty() ? 0 : qint64(covered.width()) * covered.height();
+        if (leastCovered < 0 || coveredArea < leastCovered) {
+            leastCovered = coveredArea;
+            best = at;
+        }
+    }
+    move(best);
 }
 
 void CurveGraphWindow::restore(const ToolWindowSettings &settings)

@@ -12,6 +12,11 @@ class LiveRecording
 public:
     explicit LiveRecording(const QString &path) : m_path(path), m_file(path) {}
 
+    // The name the record dialog proposes: in the user's documents folder,
+    // by date, time and unit ("ride-2026-12-08-2315-SIL13.csv").
+    static QString proposedPath(const QString &documents, const QDateTime &now,
+                                const QString &unit);
+
     // False when the row could not be written; the recording is then over.
     bool take(const QDateTime &time, const MonitorValues &values);
 

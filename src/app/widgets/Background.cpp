@@ -4,6 +4,54 @@
 #include <QPalette>
 #include <QWidget>
 
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// Relative luminance as the web's contrast rules define it.
+double luminance(const QColor &colour)
+{
+    const auto channel = [](double c) {
+        return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * channel(colour.redF()) + 0.7152 * channel(colour.greenF()) +
+           0.0722 * channel(colour.blueF());
+}
+
+void setColours(QWidget *widget, std::initializer_list<QPalette::ColorRole> back,
+                std::initializer_list<QPalette::ColorRole> text, const QColor &colour)
+{
+    QPalette palette = widget->palette();
+    for (const auto group : {QPalette::Active, QPalette::Inactive}) {
+        for (const auto role : back)
+            palette.setColor(group, role, colour);
+        for (const auto role : text)
+            palette.setColor(group, role, readableTextOn(colour));
+    }
+    widget->setPalette(palette);
+}
+
+// Keeps every colour set on the widget but those of the roles, so that it
+// follows its parent in them again.
+void inheritColours(QWidget *widget, std::initializer_list<QPalette::ColorRole> roles)
+{
+    const QPalette current = widget->palette();
+    QPalette kept;
+    for (int g = 0; g < QPalette::NColorGroups; ++g) {
+        for (int r = 0; r < QPalette::NColorRoles; ++r) {
+            const auto group = QPalette::ColorGroup(g);
+            const auto role = QPalette::ColorRole(r);
+            if (current.isBrushSet(group, role) &&
+                std::find(roles.begin(), roles.end(), role) == roles.end())
+                kept.setBrush(group, role, current.brush(group, role));
+        }
+    }
+    widget->setPalette(kept);
+}
+
+} // namespace
+
 QColor buttonFace()
 {
     return QApplication::palette().color(QPalette::Button);
@@ -14,17 +62,42 @@ QColor editFace()
     return QApplication::palette().color(QPalette::Base);
 }
 
+double contrastRatio(const QColor &a, const QColor &b)
+{
+    const double la = luminance(a);
+    const double lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+QColor readableTextOn(const QColor &background)
+{
+    const QColor black(0, 0, 0);
+    const QColor white(255, 255, 255);
+    return contrastRatio(background, black) >= contrastRatio(background, white) ? black : white;
+}
+
+// A label fills with Window, a check box with Button; styles draw the texts
+// of both with WindowText.
 void setBackground(QWidget *widget, const QColor &colour)
 {
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, colour);
-    widget->setPalette(palette);
+    setColours(widget, {QPalette::Window, QPalette::Button},
+               {QPalette::WindowText, QPalette::ButtonText}, colour);
     widget->setAutoFillBackground(true);
+}
+
+void clearBackground(QWidget *widget)
+{
+    widget->setAutoFillBackground(false);
+    inheritColours(
+        widget, {QPalette::Window, QPalette::Button, QPalette::WindowText, QPalette::ButtonText});
 }
 
 void setEditBackground(QWidget *edit, const QColor &colour)
 {
-    QPalette palette = edit->palette();
-    palette.setColor(QPalette::Base, colour);
-    edit->setPalette(palette);
+    setColours(edit, {QPalette::Base}, {QPalette::Text}, colour);
+}
+
+void clearEditBackground(QWidget *edit)
+{
+    inheritColours(edit, {QPalette::Base, QPalette::Text});
 }

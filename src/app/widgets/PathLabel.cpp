@@ -5,9 +5,20 @@
 #include <QStyle>
 #include <QToolTip>
 
+#include <algorithm>
+
 QString PathLabel::shownText() const
 {
-    return fontMetrics().elidedText(text(), Qt::ElideMiddle, contentsRect().width());
+    const int room = contentsRect().width() - fontMetrics().horizontalAdvance(m_mark);
+    return fontMetrics().elidedText(text(), Qt::ElideMiddle, std::max(0, room)) + m_mark;
+}
+
+void PathLabel::setMark(const QString &mark)
+{
+    if (mark == m_mark)
+        return;
+    m_mark = mark;
+    update();
 }
 
 void PathLabel::paintEvent(QPaintEvent *)

@@ -12,10 +12,16 @@ class PathLabel : public QLabel
 public:
     using QLabel::QLabel;
 
-    // What the label shows of text() in its present width.
+    // What the label shows of text() in its present width, the mark included.
     QString shownText() const;
+    // A short mark shown after the path, never shortened ("•" for an edited set).
+    void setMark(const QString &mark);
+    const QString &mark() const { return m_mark; }
 
 protected:
     void paintEvent(QPaintEvent *event) override;
     bool event(QEvent *event) override;
+
+private:
+    QString m_mark;
 };
