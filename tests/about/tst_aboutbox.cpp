@@ -210,5 +210,7 @@ void TestAboutBox::logoIsDrawn()
     QVERIFY2(centre.alpha() == 255, "logo not rendered");
 }
 
-QTEST_MAIN(TestAboutBox)
+#include "TestMain.h"
+
+ZEVRAS_TEST_MAIN(TestAboutBox)
 #include "tst_aboutbox.moc"

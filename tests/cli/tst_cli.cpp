@@ -514,5 +514,7 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestCli)
+#include "TestMain.h"
+
+ZEVRAS_TEST_GUILESS_MAIN(TestCli)
 #include "tst_cli.moc"

@@ -107,5 +107,7 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestMonitorCsv)
+#include "TestMain.h"
+
+ZEVRAS_TEST_GUILESS_MAIN(TestMonitorCsv)
 #include "tst_monitorcsv.moc"

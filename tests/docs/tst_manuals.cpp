@@ -122,5 +122,7 @@ void TestManuals::quotesMessagesLetterForLetter()
     QVERIFY2(manual.contains(quote), qPrintable(QStringLiteral("missing: \"%1\"").arg(quote)));
 }
 
-QTEST_MAIN(TestManuals)
+#include "TestMain.h"
+
+ZEVRAS_TEST_MAIN(TestManuals)
 #include "tst_manuals.moc"

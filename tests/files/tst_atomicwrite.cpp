@@ -162,5 +162,7 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestAtomicWrite)
+#include "TestMain.h"
+
+ZEVRAS_TEST_GUILESS_MAIN(TestAtomicWrite)
 #include "tst_atomicwrite.moc"

@@ -55,5 +55,7 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestFileAccess)
+#include "TestMain.h"
+
+ZEVRAS_TEST_GUILESS_MAIN(TestFileAccess)
 #include "tst_fileaccess.moc"

@@ -248,5 +248,7 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestHistoryFolder)
+#include "TestMain.h"
+
+ZEVRAS_TEST_GUILESS_MAIN(TestHistoryFolder)
 #include "tst_historyfolder.moc"

@@ -400,5 +400,7 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestIgnFile)
+#include "TestMain.h"
+
+ZEVRAS_TEST_GUILESS_MAIN(TestIgnFile)
 #include "tst_ignfile.moc"

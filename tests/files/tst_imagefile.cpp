@@ -105,5 +105,7 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestImageFile)
+#include "TestMain.h"
+
+ZEVRAS_TEST_GUILESS_MAIN(TestImageFile)
 #include "tst_imagefile.moc"

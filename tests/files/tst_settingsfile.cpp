@@ -330,5 +330,7 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestSettingsFile)
+#include "TestMain.h"
+
+ZEVRAS_TEST_GUILESS_MAIN(TestSettingsFile)
 #include "tst_settingsfile.moc"

@@ -78,5 +78,7 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestTestSwitch)
+#include "TestMain.h"
+
+ZEVRAS_TEST_GUILESS_MAIN(TestTestSwitch)
 #include "tst_testswitch.moc"

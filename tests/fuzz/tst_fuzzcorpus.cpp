@@ -41,5 +41,7 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestFuzzCorpus)
+#include "TestMain.h"
+
+ZEVRAS_TEST_GUILESS_MAIN(TestFuzzCorpus)
 #include "tst_fuzzcorpus.moc"

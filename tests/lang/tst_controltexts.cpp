@@ -398,5 +398,7 @@ private slots:
     }
 };
 
-QTEST_APPLESS_MAIN(TestControlTexts)
+#include "TestMain.h"
+
+ZEVRAS_TEST_APPLESS_MAIN(TestControlTexts)
 #include "tst_controltexts.moc"

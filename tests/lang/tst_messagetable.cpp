@@ -313,5 +313,7 @@ private slots:
     }
 };
 
-QTEST_APPLESS_MAIN(TestMessageTable)
+#include "TestMain.h"
+
+ZEVRAS_TEST_APPLESS_MAIN(TestMessageTable)
 #include "tst_messagetable.moc"

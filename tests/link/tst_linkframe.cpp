@@ -188,5 +188,7 @@ private slots:
     }
 };
 
-QTEST_APPLESS_MAIN(TestLinkFrame)
+#include "TestMain.h"
+
+ZEVRAS_TEST_APPLESS_MAIN(TestLinkFrame)
 #include "tst_linkframe.moc"

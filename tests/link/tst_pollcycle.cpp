@@ -447,5 +447,7 @@ private slots:
     }
 };
 
-QTEST_APPLESS_MAIN(TestPollCycle)
+#include "TestMain.h"
+
+ZEVRAS_TEST_APPLESS_MAIN(TestPollCycle)
 #include "tst_pollcycle.moc"

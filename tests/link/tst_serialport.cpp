@@ -153,5 +153,7 @@ private:
     PseudoTerminal m_pty;
 };
 
-QTEST_GUILESS_MAIN(TestSerialPort)
+#include "TestMain.h"
+
+ZEVRAS_TEST_GUILESS_MAIN(TestSerialPort)
 #include "tst_serialport.moc"

@@ -341,5 +341,7 @@ private slots:
     }
 };
 
-QTEST_APPLESS_MAIN(TestTransactions)
+#include "TestMain.h"
+
+ZEVRAS_TEST_APPLESS_MAIN(TestTransactions)
 #include "tst_transactions.moc"

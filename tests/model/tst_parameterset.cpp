@@ -208,5 +208,7 @@ private slots:
     }
 };
 
-QTEST_APPLESS_MAIN(TestParameterSet)
+#include "TestMain.h"
+
+ZEVRAS_TEST_APPLESS_MAIN(TestParameterSet)
 #include "tst_parameterset.moc"

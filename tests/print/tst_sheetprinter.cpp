@@ -191,5 +191,7 @@ void TestSheetPrinter::destinationFromEnvironment()
         QCOMPARE(destination.printer.printerName(), QPrinterInfo::defaultPrinter().printerName());
 }
 
-QTEST_MAIN(TestSheetPrinter)
+#include "TestMain.h"
+
+ZEVRAS_TEST_MAIN(TestSheetPrinter)
 #include "tst_sheetprinter.moc"

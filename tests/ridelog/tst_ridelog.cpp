@@ -251,5 +251,7 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestRideLog)
+#include "TestMain.h"
+
+ZEVRAS_TEST_GUILESS_MAIN(TestRideLog)
 #include "tst_ridelog.moc"

@@ -59,5 +59,7 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestCloseWarning)
+#include "TestMain.h"
+
+ZEVRAS_TEST_MAIN(TestCloseWarning)
 #include "tst_closewarning.moc"

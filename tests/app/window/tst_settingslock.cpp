@@ -74,5 +74,7 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestSettingsLock)
+#include "TestMain.h"
+
+ZEVRAS_TEST_MAIN(TestSettingsLock)
 #include "tst_settingslock.moc"
