@@ -139,10 +139,61 @@ const Entry kEntries[] = {
     // Which set is in the unit
     {Tool::NotInUnit,
      {"not in the unit", "nicht in der Zündung", "pas dans l'allumage", "není v zapalování"}},
+    // Comparing sets and recording live values
+    {Tool::StopRecording,
+     {"Stop &recording", "&Aufzeichnung beenden", "Arrêter l'&enregistrement", "Ukončit zá&znam"}},
+    {Tool::CompareTitle,
+     {"Compare parameters", "Kenndaten vergleichen", "Comparer les paramètres",
+      "Porovnání parametrů"}},
+    {Tool::ColumnParameter, {"Parameter", "Kenndaten", "Paramètre", "Parametr"}},
+    {Tool::ColumnWindow, {"Set", "Eingestellt", "Réglé", "Nastaveno"}},
+    {Tool::ColumnUnit, {"Ignition", "Zündung", "Allumage", "Zapalování"}},
+    {Tool::OnlyDifferences,
+     {"Only differences", "Nur Unterschiede", "Seulement les différences", "Jen rozdíly"}},
+    {Tool::DifferenceCount,
+     {"Differences: %1", "Unterschiede: %1", "Différences : %1", "Rozdíly: %1"}},
+    {Tool::ReadingUnit,
+     {"Reading the ignition...", "Zündung wird gelesen...", "Lecture de l'allumage...",
+      "Čtení zapalování..."}},
+    {Tool::UnitBusy,
+     {"The ignition is busy: compare when it is done",
+      "Die Zündung ist beschäftigt: bitte danach vergleichen",
+      "L'allumage est occupé : comparez ensuite", "Zapalování je zaneprázdněno: porovnejte potom"}},
+    {Tool::CsvFiles,
+     {"CSV files (*.csv)", "CSV-Dateien (*.csv)", "Fichiers CSV (*.csv)", "Soubory CSV (*.csv)"}},
+    {Tool::Recording,
+     {"Recording to %1: %2", "Aufzeichnung in %1: %2", "Enregistrement dans %1 : %2",
+      "Záznam do %1: %2"}},
+    {Tool::RecordingStopped,
+     {"Recording stopped, %1: %2", "Aufzeichnung beendet, %1: %2", "Enregistrement arrêté, %1 : %2",
+      "Záznam ukončen, %1: %2"}},
+    {Tool::RecordWriteError,
+     {"Recording stopped, cannot write %1: %2",
+      "Aufzeichnung beendet, %1 kann nicht geschrieben werden: %2",
+      "Enregistrement arrêté, impossible d'écrire %1 : %2", "Záznam ukončen, nelze zapsat %1: %2"}},
+    {Tool::CannotRecordTo,
+     {"Cannot write %1", "%1 kann nicht geschrieben werden", "Impossible d'écrire %1",
+      "Nelze zapsat %1"}},
+    {Tool::Motorcycle, {"Motorcycle", "Motorrad", "Moto", "Motocykl"}},
+    {Tool::IgnitionsPerRevolution,
+     {"Ignitions per revolution", "Zündungen pro Umdrehung", "Allumages par tour",
+      "Zápaly za otáčku"}},
+    {Tool::CurvePointSpeed,
+     {"Point %1 RPM", "Punkt %1 Drehzahl", "Point %1 régime", "Bod %1 otáčky"}},
+    {Tool::CurvePointAdvance,
+     {"Point %1 advance", "Punkt %1 Vorzündung", "Point %1 avance", "Bod %1 předstih"}},
 };
 
 static_assert(sizeof(kEntries) / sizeof(kEntries[0]) == int(Tool::Count),
               "every tool text has an entry");
+
+// Recorded rows: one, two to four (Czech alone tells them apart), five and more.
+const char *const kRows[kLanguageCount][3] = {
+    {"%1 row", "%1 rows", "%1 rows"},
+    {"%1 Zeile", "%1 Zeilen", "%1 Zeilen"},
+    {"%1 ligne", "%1 lignes", "%1 lignes"},
+    {"%1 řádek", "%1 řádky", "%1 řádků"},
+};
 
 } // namespace
 
@@ -154,6 +205,16 @@ QString toolText(Tool text, quint8 language)
             return QString::fromUtf8(entry.text[index]);
     }
     return QString();
+}
+
+QString rowCount(quint8 language, int rows)
+{
+    const quint8 index = language < kLanguageCount ? language : English;
+    // French counts nought as one; Czech has a form of its own for two to four.
+    const int form = rows == 1 || (rows == 0 && index == French) ? 0
+                     : rows >= 2 && rows <= 4                    ? 1
+                                                                 : 2;
+    return QString::fromUtf8(kRows[index][form]).arg(rows);
 }
 
 } // namespace lang

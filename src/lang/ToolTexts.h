@@ -2,8 +2,9 @@
 
 #include <QString>
 
-// Texts of the tool windows (the advance curve graph and the history of
-// sets) in the four languages, looked up by the language index.
+// Texts of the tool windows (the advance curve graph, the history of sets,
+// the ride log, comparing sets and recording live values) in the four
+// languages, looked up by the language index.
 namespace lang {
 
 enum class Tool : int
@@ -66,10 +67,32 @@ enum class Tool : int
     HistorySaveRefused,
     // Which set is in the unit
     NotInUnit,
+    // Comparing sets and recording live values
+    StopRecording, // the record item's caption while a recording runs
+    CompareTitle,
+    ColumnParameter,
+    ColumnWindow,
+    ColumnUnit, // the other set when it came from the unit
+    OnlyDifferences,
+    DifferenceCount, // "%1": the number of rows that differ
+    ReadingUnit,
+    UnitBusy,
+    CsvFiles,
+    Recording,        // "%1" file, "%2" rows
+    RecordingStopped, // "%1" file, "%2" rows
+    RecordWriteError, // "%1" file, "%2" the system's reason
+    CannotRecordTo,   // "%1" file
+    Motorcycle,       // parameters without a caption of their own in the window
+    IgnitionsPerRevolution,
+    CurvePointSpeed,   // "%1": point number
+    CurvePointAdvance, // "%1": point number
     Count
 };
 
 // An index above 3 counts as English.
 QString toolText(Tool text, quint8 language);
+
+// "1 row", "3 rows", in the language's plural forms.
+QString rowCount(quint8 language, int rows);
 
 } // namespace lang

@@ -6,7 +6,7 @@
 #include "MonitorCsv.h"
 #include "ParameterComparison.h"
 #include "PortTexts.h"
-#include "TuningTexts.h"
+#include "ToolTexts.h"
 #include "TuningTools.h"
 
 #include <QAbstractSpinBox>
@@ -458,24 +458,24 @@ private slots:
         QVERIFY(tools.recording());
         QStatusBar *status = rig.form->statusBar();
         const QString shownPath = QDir::toNativeSeparators(path);
-        const auto statusText = [&](lang::TuningText text, qsizetype count) {
-            return lang::tuningText(lang::English, text).arg(shownPath).arg(count);
+        const auto statusText = [&](lang::Tool text, qsizetype count) {
+            return lang::toolText(text, lang::English).arg(shownPath).arg(count);
         };
-        QCOMPARE(status->currentMessage(), statusText(lang::TuningText::Recording, 0));
+        QCOMPARE(status->currentMessage(), statusText(lang::Tool::Recording, 0));
         const auto rows = [&] {
             QFile file(path);
             return file.open(QIODevice::ReadOnly) ? file.readAll().count('\n') - 1 : -1;
         };
         QVERIFY(rig.runUntil([&] { return rows() >= 2; },
                              win::kFirstStatusTicks + 2 * PollCycle::kStatusPollTicks));
-        QCOMPARE(status->currentMessage(), statusText(lang::TuningText::Recording, rows()));
+        QCOMPARE(status->currentMessage(), statusText(lang::Tool::Recording, rows()));
 
         QTest::keyClick(rig.form.get(), Qt::Key_L, Qt::ControlModifier);
         QVERIFY(!tools.recording());
         const int written = int(rows());
         QVERIFY(rig.runTicks(2 * PollCycle::kStatusPollTicks));
         QCOMPARE(rows(), written);
-        QCOMPARE(status->currentMessage(), statusText(lang::TuningText::RecordingStopped, written));
+        QCOMPARE(status->currentMessage(), statusText(lang::Tool::RecordingStopped, written));
 
         QFile file(path);
         QVERIFY(file.open(QIODevice::ReadOnly));

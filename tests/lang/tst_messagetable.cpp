@@ -1,7 +1,7 @@
 #include "MessageTable.h"
 #include "MonitorPlaceholders.h"
 #include "PortTexts.h"
-#include "TuningTexts.h"
+#include "ToolTexts.h"
 
 #include <QtTest>
 

@@ -7,7 +7,7 @@
 #include "MessageBox.h"
 #include "MessageTable.h"
 #include "PollCycle.h"
-#include "TuningTexts.h"
+#include "ToolTexts.h"
 #include "UnitInfo.h"
 #include "WindowState.h"
 
@@ -21,7 +21,7 @@
 #include <QStandardPaths>
 #include <QStatusBar>
 
-using lang::TuningText;
+using lang::Tool;
 
 namespace {
 
@@ -31,7 +31,7 @@ QString askForCsvFile(QWidget *parent, quint8 language, const QString &proposed)
     QFileDialog dialog(parent);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setNameFilter(lang::tuningText(language, TuningText::CsvFiles));
+    dialog.setNameFilter(lang::toolText(Tool::CsvFiles, language));
     dialog.setDefaultSuffix(QStringLiteral("csv"));
     dialog.setDirectory(QFileInfo(proposed).absolutePath());
     dialog.selectFile(QFileInfo(proposed).fileName());
@@ -81,7 +81,7 @@ void TuningTools::showTexts()
     if (m_compare)
         m_compare->setLanguage(m_state.language());
     if (recording()) {
-        m_record.setText(lang::tuningText(m_state.language(), TuningText::StopRecording));
+        m_record.setText(lang::toolText(Tool::StopRecording, m_state.language()));
         showRecordingState();
     }
 }
@@ -133,10 +133,10 @@ void TuningTools::compareWithUnit()
 {
     showCompareWindow();
     if (m_presenter.transferRuns()) {
-        m_compare->showMessage(lang::tuningText(m_state.language(), TuningText::UnitBusy));
+        m_compare->showMessage(lang::toolText(Tool::UnitBusy, m_state.language()));
         return;
     }
-    m_compare->showMessage(lang::tuningText(m_state.language(), TuningText::ReadingUnit));
+    m_compare->showMessage(lang::toolText(Tool::ReadingUnit, m_state.language()));
     m_presenter.startReadOnly(m_unitSet);
 }
 
@@ -169,14 +169,14 @@ void TuningTools::toggleRecording()
 void TuningTools::startRecording(const QString &path)
 {
     if (unwritable(path)) {
-        const QString text = lang::tuningText(m_state.language(), TuningText::CannotRecordTo)
+        const QString text = lang::toolText(Tool::CannotRecordTo, m_state.language())
                                  .arg(QDir::toNativeSeparators(path));
         showStatus(text);
         showMessageBox(&m_window, text);
         return;
     }
     m_recording = std::make_unique<LiveRecording>(path);
-    m_record.setText(lang::tuningText(m_state.language(), TuningText::StopRecording));
+    m_record.setText(lang::toolText(Tool::StopRecording, m_state.language()));
     showRecordingState();
 }
 
@@ -187,7 +187,7 @@ void TuningTools::stopRecording()
     const std::unique_ptr<LiveRecording> ended = std::move(m_recording);
     m_record.setText(lang::ControlTexts(m_state.language()).caption(m_record.objectName()));
     // Filled at once, so that a "%2" in the path stays as it is.
-    showStatus(lang::tuningText(m_state.language(), TuningText::RecordingStopped)
+    showStatus(lang::toolText(Tool::RecordingStopped, m_state.language())
                    .arg(QDir::toNativeSeparators(ended->path()),
                         lang::rowCount(m_state.language(), ended->rows())));
 }
@@ -201,7 +201,7 @@ void TuningTools::statusTaken(const MonitorValues &values)
         return;
     }
     const QString text =
-        lang::tuningText(m_state.language(), TuningText::RecordWriteError)
+        lang::toolText(Tool::RecordWriteError, m_state.language())
             .arg(QDir::toNativeSeparators(m_recording->path()), m_recording->errorString());
     m_recording.reset();
     m_record.setText(lang::ControlTexts(m_state.language()).caption(m_record.objectName()));
@@ -211,7 +211,7 @@ void TuningTools::statusTaken(const MonitorValues &values)
 
 void TuningTools::showRecordingState()
 {
-    showStatus(lang::tuningText(m_state.language(), TuningText::Recording)
+    showStatus(lang::toolText(Tool::Recording, m_state.language())
                    .arg(QDir::toNativeSeparators(m_recording->path()),
                         lang::rowCount(m_state.language(), m_recording->rows())));
 }

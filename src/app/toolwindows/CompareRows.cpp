@@ -4,7 +4,7 @@
 #include "ParameterCodes.h"
 #include "ParameterComparison.h"
 #include "ParameterSet.h"
-#include "TuningTexts.h"
+#include "ParameterNames.h"
 
 #include <QSet>
 

@@ -2,7 +2,7 @@
 
 #include "Background.h"
 #include "CompareRows.h"
-#include "TuningTexts.h"
+#include "ToolTexts.h"
 
 #include <QCheckBox>
 #include <QFileInfo>
@@ -12,7 +12,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-using lang::TuningText;
+using lang::Tool;
 
 namespace {
 
@@ -89,25 +89,24 @@ void CompareWindow::showMessage(const QString &text)
 void CompareWindow::setLanguage(quint8 language)
 {
     m_language = language;
-    setWindowTitle(lang::tuningText(language, TuningText::CompareTitle));
-    m_onlyDifferences->setText(lang::tuningText(language, TuningText::OnlyDifferences));
+    setWindowTitle(lang::toolText(Tool::CompareTitle, language));
+    m_onlyDifferences->setText(lang::toolText(Tool::OnlyDifferences, language));
     fillTable();
 }
 
 void CompareWindow::fillTable()
 {
     const bool named = !m_firstName.isEmpty();
-    const QString otherName = m_otherFile.isEmpty()
-                                  ? lang::tuningText(m_language, TuningText::ColumnUnit)
-                                  : QFileInfo(m_otherFile).fileName();
+    const QString otherName = m_otherFile.isEmpty() ? lang::toolText(Tool::ColumnUnit, m_language)
+                                                    : QFileInfo(m_otherFile).fileName();
     m_table->setHorizontalHeaderLabels(
-        {lang::tuningText(m_language, TuningText::ColumnParameter),
-         named ? m_firstName : lang::tuningText(m_language, TuningText::ColumnWindow),
+        {lang::toolText(Tool::ColumnParameter, m_language),
+         named ? m_firstName : lang::toolText(Tool::ColumnWindow, m_language),
          named ? m_secondName : otherName});
     const QList<CompareRow> rows =
         m_shown ? compareRows(m_window, m_other, m_language, m_bikeNames) : QList<CompareRow>();
     m_differences->setText(
-        lang::tuningText(m_language, TuningText::DifferenceCount).arg(differenceCount(rows)));
+        lang::toolText(Tool::DifferenceCount, m_language).arg(differenceCount(rows)));
     m_table->setRowCount(int(rows.size()));
     for (int r = 0; r < rows.size(); ++r) {
         const CompareRow &row = rows.at(r);
