@@ -60,6 +60,7 @@ TFormHlav::TFormHlav(const QStringList &arguments, QWidget *parent)
     m_toolCommands = std::make_unique<ToolCommands>(ToolCommands::Parts{*this, *statusBar()},
                                                     m_parameters, m_state, *m_binding, *m_events,
                                                     *m_link, m_presenter->messageLine(), *m_files);
+    m_toolCommands->readUnitWith(*m_tools);
     m_windowSettings = std::make_unique<WindowSettings>(
         *this,
         WindowSettings::Parts{

@@ -8,6 +8,7 @@
 #include <memory>
 
 class CurveGraphWindow;
+class CurveRangeEdit;
 class FileCommands;
 class FormBinding;
 class FormEvents;
@@ -17,6 +18,7 @@ class PollCycle;
 class QStatusBar;
 class QWidget;
 class SetHistory;
+class TuningTools;
 class WindowState;
 
 // The Tools menu's own windows: the advance curve graph and the history of
@@ -41,12 +43,16 @@ public:
     CurveGraphWindow &curveGraph() const { return *m_curveGraph; }
 
     void openCurveGraph();
+    // The graph's second curve of the unit comes through the tools' read-only read.
+    void readUnitWith(TuningTools &tools);
     // Opens the set chosen in the history as Open opens a file.
     void openHistory();
 
     void sequenceEnded(const SequenceEnd &end) override;
 
 private:
+    // Without tools the second curve has no unit to read.
+    void setSecondCurveSources(TuningTools *tools);
     // Keeps the image as the unit now holds it in the history of sets.
     void recordHistory(HistoryEvent event);
 
@@ -56,5 +62,7 @@ private:
     MessageLine &m_messageLine;
     FileCommands &m_files;
     CurveGraphWindow *m_curveGraph; // a child of the window, hidden until shown
+    CurveRangeEdit *m_rangeEdit;
+    QString m_lastSecondCurveFile;
     std::unique_ptr<SetHistory> m_history;
 };
