@@ -4,7 +4,6 @@
 #include "ParameterSet.h"
 #include "ToolTexts.h"
 
-#include <QHBoxLayout>
 #include <QSpinBox>
 #include <QToolButton>
 
@@ -12,10 +11,9 @@ namespace {
 constexpr int kPercentMin = 10, kPercentMax = 300, kPercentStart = 110;
 }
 
-CurveEditBar::CurveEditBar(CurveGraph &graph, QWidget *parent) : QWidget(parent), m_graph(graph)
+CurveEditBar::CurveEditBar(CurveGraph &graph, QWidget *parent) : QToolBar(parent), m_graph(graph)
 {
-    auto *layout = new QHBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
+    setObjectName(QStringLiteral("ToolBarCurveEdit"));
     m_minus = addButton("ButtonCurveMinus");
     m_plus = addButton("ButtonCurvePlus");
     m_minus->setText(QStringLiteral("−1°"));
@@ -25,12 +23,11 @@ CurveEditBar::CurveEditBar(CurveGraph &graph, QWidget *parent) : QWidget(parent)
     m_percent->setRange(kPercentMin, kPercentMax);
     m_percent->setValue(kPercentStart);
     m_percent->setSuffix(QStringLiteral(" %"));
-    layout->addWidget(m_percent);
+    addWidget(m_percent);
     m_scale = addButton("ButtonCurveScale");
     m_smooth = addButton("ButtonCurveSmooth");
     m_insert = addButton("ButtonCurveInsert");
     m_delete = addButton("ButtonCurveDelete");
-    layout->addStretch(1);
 
     const auto range = [this] { return std::pair{m_graph.rangeFirst(), m_graph.rangeLast()}; };
     connect(m_minus, &QToolButton::clicked, this,
@@ -52,7 +49,7 @@ QToolButton *CurveEditBar::addButton(const char *objectName)
 {
     auto *button = new QToolButton(this);
     button->setObjectName(QLatin1String(objectName));
-    layout()->addWidget(button);
+    addWidget(button);
     return button;
 }
 

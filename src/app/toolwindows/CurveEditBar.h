@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QWidget>
+#include <QToolBar>
 
 class CurveGraph;
 class QSpinBox;
@@ -8,8 +8,9 @@ class QToolButton;
 
 // The graph's range edits as a row of buttons: one degree less or more, a
 // percentage, smoothing, inserting and deleting a point. Each asks for its
-// edit on the graph's range; the window's edit path carries it out.
-class CurveEditBar : public QWidget
+// edit on the graph's range; the window's edit path carries it out. A tool
+// bar, so that a narrow window keeps the buttons that do not fit in its menu.
+class CurveEditBar : public QToolBar
 {
     Q_OBJECT
 

@@ -44,6 +44,8 @@ SecondCurveChooser::SecondCurveChooser(CurveGraph &graph, const ParameterSet &im
     caption->setBuddy(m_list);
     m_says = new QLabel(this);
     m_says->setObjectName(QStringLiteral("LabelSecondCurveShown"));
+    m_says->setSizePolicy(QSizePolicy::Ignored,
+                          QSizePolicy::Preferred); // long names never widen the window
     layout->addWidget(caption);
     layout->addWidget(m_list);
     layout->addWidget(m_says, 1);
