@@ -19,8 +19,10 @@ struct OperatingPoint
 // points in use joined as the unit interpolates them, the base advance, the
 // start limiter and limiter speeds, and the live operating point. A point is
 // edited by dragging it (whole degrees, 100 rpm steps) or with the arrow keys;
-// each release or key press is one edit, reported by pointEdited. The graph
-// only reads the image: the edit goes through the window's own edit path.
+// each release or key press is one edit, reported by pointEdited. A drag
+// from between the points, or Shift with Left and Right, selects a range for
+// the range edits. The graph only reads the image: every edit goes through
+// the window's own edit path. A second curve may be drawn dashed beside it.
 class CurveGraph : public QWidget
 {
     Q_OBJECT
