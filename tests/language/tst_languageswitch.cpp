@@ -351,7 +351,7 @@ private slots:
         QVERIFY(control<QWidget>("SpeedButtonZpet")->isEnabled());
         QCOMPARE(int(form.language()), to);
         // The tuning tools' items follow the switch too.
-        const lang::ControlTexts texts(quint8(to));
+        const lang::ControlTexts texts{quint8(to)};
         QCOMPARE(control<QAction>("MenuCompareUnit")->text(), texts.caption("MenuCompareUnit"));
         QCOMPARE(control<QAction>("MenuRecord")->text(), texts.caption("MenuRecord"));
     }
