@@ -14,6 +14,7 @@
 #include "ToolTexts.h"
 
 #include <QComboBox>
+#include <QLabel>
 #include <QSpinBox>
 #include <QTemporaryDir>
 #include <QToolButton>
@@ -412,6 +413,11 @@ private slots:
         chooser.choose(SecondCurveChooser::Item(item));
         QCOMPARE(rig.graph().secondCurve(), shown ? curveOf(other) : QList<QPoint>{});
         QCOMPARE(rig.window.findChild<QComboBox *>("ComboBoxSecondCurve")->currentIndex(), item);
+        if (item == SecondCurveChooser::File && shown) {
+            rig.form.state.setLanguage(lang::Czech); // the line beside the list follows
+            QCOMPARE(rig.window.findChild<QLabel *>("LabelSecondCurveShown")->text(),
+                     lang::toolText(lang::Tool::SecondCurveOfFile, lang::Czech).arg("other.ign"));
+        }
         chooser.choose(SecondCurveChooser::None);
         QVERIFY(rig.graph().secondCurve().isEmpty());
         QCOMPARE(rig.form.image, before);

@@ -63,13 +63,19 @@ void SecondCurveChooser::setLanguage(quint8 language)
                           Tool::SecondCurveUnit};
     for (int i = 0; i < 4; ++i)
         m_list->setItemText(i, lang::toolText(items[i], language));
+    showSays();
+}
+
+void SecondCurveChooser::showSays()
+{
+    m_says->setText(m_saysText ? m_saysText(m_language) : QString());
 }
 
 void SecondCurveChooser::choose(Item item)
 {
     switch (item) {
     case None:
-        showNothing(QString());
+        showNothing({});
         break;
     case File:
     case HistoryEntry: {
@@ -87,17 +93,21 @@ void SecondCurveChooser::choose(Item item)
             return;
         m_list->setCurrentIndex(Unit);
         m_shown = Unit;
-        showNothing(lang::tuningText(m_language, lang::TuningText::ReadingUnit));
+        showNothing([](quint8 language) {
+            return lang::tuningText(language, lang::TuningText::ReadingUnit);
+        });
         const QPointer<SecondCurveChooser> alive(this);
         m_sources.unit([this, alive](const ParameterSet *set, const QString &failure) {
             if (!alive || m_list->currentIndex() != Unit)
                 return;
-            if (set)
-                showSet(*set,
-                        lang::toolText(lang::Tool::SecondCurveOfUnit, m_language)
-                            .arg(QLocale().toString(QTime::currentTime(), QLocale::ShortFormat)));
-            else
-                showNothing(failure);
+            if (!set) {
+                showNothing([failure](quint8) { return failure; }); // the link's words
+                return;
+            }
+            const QString when = QLocale().toString(QTime::currentTime(), QLocale::ShortFormat);
+            showSet(*set, [when](quint8 language) {
+                return lang::toolText(lang::Tool::SecondCurveOfUnit, language).arg(when);
+            });
         });
         break;
     }
@@ -112,25 +122,30 @@ void SecondCurveChooser::showFile(const QString &path)
     const QString name = QDir::toNativeSeparators(path);
     ParameterSet file = m_image;
     if (IgnFile::load(path, file) != IgnFile::LoadResult::Loaded) {
-        showNothing(lang::toolText(lang::Tool::SecondCurveBadFile, m_language).arg(name));
+        showNothing([name](quint8 language) {
+            return lang::toolText(lang::Tool::SecondCurveBadFile, language).arg(name);
+        });
         return;
     }
-    showSet(
-        file,
-        lang::toolText(lang::Tool::SecondCurveOfFile, m_language).arg(QFileInfo(path).fileName()));
+    const QString fileName = QFileInfo(path).fileName();
+    showSet(file, [fileName](quint8 language) {
+        return lang::toolText(lang::Tool::SecondCurveOfFile, language).arg(fileName);
+    });
     m_says->setToolTip(name);
 }
 
-void SecondCurveChooser::showSet(const ParameterSet &set, const QString &says)
+void SecondCurveChooser::showSet(const ParameterSet &set, Says says)
 {
     m_graph.setSecondCurve(curveOf(set));
-    m_says->setText(says);
+    m_saysText = std::move(says);
+    showSays();
     m_says->setToolTip(QString());
 }
 
-void SecondCurveChooser::showNothing(const QString &says)
+void SecondCurveChooser::showNothing(Says says)
 {
     m_graph.setSecondCurve({});
-    m_says->setText(says);
+    m_saysText = std::move(says);
+    showSays();
     m_says->setToolTip(QString());
 }

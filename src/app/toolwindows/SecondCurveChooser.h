@@ -47,9 +47,12 @@ public:
     void choose(Item item);
 
 private:
+    // What the line beside the list says, in a language.
+    using Says = std::function<QString(quint8 language)>;
     void showFile(const QString &path);
-    void showSet(const ParameterSet &set, const QString &says);
-    void showNothing(const QString &says);
+    void showSet(const ParameterSet &set, Says says);
+    void showNothing(Says says);
+    void showSays();
 
     CurveGraph &m_graph;
     const ParameterSet &m_image;
@@ -58,4 +61,5 @@ private:
     QComboBox *m_list = nullptr;
     QLabel *m_says = nullptr;
     Item m_shown = None;
+    Says m_saysText; // kept, so that a language change says it again
 };
