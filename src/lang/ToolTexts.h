@@ -66,6 +66,27 @@ enum class Tool : int
     HistorySaveRefused,
     // Which set is in the unit
     NotInUnit,
+    // The curve graph's range edits and its second curve.
+    CurveRangeHint,
+    CurveMinusTip,
+    CurvePlusTip,
+    CurveScale,
+    CurveScaleTip,
+    CurveSmooth,
+    CurveSmoothTip,
+    CurveInsert,
+    CurveInsertTip,
+    CurveDelete,
+    CurveDeleteTip,
+    SecondCurve,
+    SecondCurveNone,
+    SecondCurveFile,
+    SecondCurveHistory,
+    SecondCurveUnit,
+    SecondCurveOfFile,  // %1 the file
+    SecondCurveOfUnit,  // %1 the time of the read
+    SecondCurveBadFile, // %1 the file
+    SecondCurveBusy,
     Count
 };
 
