@@ -2,6 +2,7 @@
 #include "PollCycle.h"
 #include "QtTranslations.h"
 #include "TFormHlav.h"
+#include "WidgetOverlap.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -186,17 +187,6 @@ QString describe(const QWidget *widget)
 
 // Clipped texts, controls reaching out of their container, and overlapping
 // neighbours among the window's visible controls.
-// Two group boxes stacked in the form may share the one-pixel line of their
-// frames, as the tachometer and input boxes do; anything more is an overlap.
-bool overlap(const QWidget *a, const QWidget *b)
-{
-    const QRect common = a->geometry().intersected(b->geometry());
-    if (common.isEmpty())
-        return false;
-    const bool frames = qobject_cast<const QGroupBox *>(a) && qobject_cast<const QGroupBox *>(b);
-    return !(frames && (common.height() == 1 || common.width() == 1));
-}
-
 QStringList layoutFaults(const QWidget &window)
 {
     QStringList faults;
@@ -219,7 +209,7 @@ QStringList layoutFaults(const QWidget &window)
             if (!container->rect().contains(child->geometry()))
                 faults << "outside " + container->objectName() + ": " + describe(child);
             for (int j = i + 1; j < children.size(); ++j) {
-                if (overlap(child, children.at(j)))
+                if (testlayout::overlap(child, children.at(j)))
                     faults << "overlap: " + describe(child) + " " + describe(children.at(j));
             }
         }

@@ -459,7 +459,8 @@ private slots:
         QStatusBar *status = rig.form->statusBar();
         const QString shownPath = QDir::toNativeSeparators(path);
         const auto statusText = [&](lang::TuningText text, qsizetype count) {
-            return lang::tuningText(lang::English, text).arg(shownPath).arg(count);
+            return lang::tuningText(lang::English, text)
+                .arg(shownPath, lang::rowCount(lang::English, int(count)));
         };
         QCOMPARE(status->currentMessage(), statusText(lang::TuningText::Recording, 0));
         const auto rows = [&] {
