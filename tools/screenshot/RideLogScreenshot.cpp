@@ -8,6 +8,7 @@
 #include "ParameterSet.h"
 #include "RideLogWindow.h"
 #include "RideTimeLine.h"
+#include "WindowState.h"
 
 #include <QApplication>
 #include <QFile>
@@ -64,8 +65,9 @@ int main(int argc, char *argv[])
     ParameterSet image;
     image.SetDefaults();
     setFifteenPointCurve(image);
-    const quint8 language = quint8(args.at(2).toInt());
-    RideLogWindow window(image, language, nullptr);
+    WindowState state;
+    state.setLanguage(quint8(args.at(2).toInt()));
+    RideLogWindow window(image, state, nullptr);
     window.resize(1100, 760);
     window.show();
     if (!window.openFile(path))

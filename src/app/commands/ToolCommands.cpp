@@ -79,7 +79,7 @@ void ToolCommands::setSecondCurveSources(TuningTools *tools)
         return path;
     };
     sources.historyEntry = [this] {
-        HistoryDialog dialog(m_history->folder().entries(), m_state.language(), m_curveGraph);
+        HistoryDialog dialog(m_history->folder(), m_state.language(), m_curveGraph);
         return dialog.exec() == QDialog::Accepted ? dialog.chosenPath() : QString();
     };
     if (tools) {
