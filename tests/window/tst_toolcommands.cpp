@@ -176,6 +176,7 @@ private slots:
     {
         TFormHlav &form = m_fixture->start();
         QVERIFY(m_fixture->showActive());
+        QVERIFY(QDir().mkpath(m_fixture->historyFolder()));
         const QString path = m_fixture->historyFolder() + QStringLiteral("/../bike.ign");
         form.setFileDialog([&](FileDialogKind, const QString &) { return path; });
         m_fixture->control<QAction>("MenuSave")->trigger();
