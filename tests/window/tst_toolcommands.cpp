@@ -10,6 +10,7 @@
 #include "WindowFixture.h"
 
 #include <QCheckBox>
+#include <QDir>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLocale>
