@@ -70,7 +70,8 @@ std::optional<CurvePoints> withPointInserted(CurvePoints curve, int after)
 {
     if (curve.count >= ParameterSet::kCurvePoints || after < 0 || after + 1 >= curve.count)
         return std::nullopt;
-    const auto a = size_t(after), b = size_t(after + 1);
+    const auto a = size_t(after);
+    const size_t b = a + 1;
     if (curve.rpm[b] - curve.rpm[a] < kMinGap)
         return std::nullopt;
     const int rpm = (curve.rpm[a] + curve.rpm[b]) / 2 / codes::kRpmScale * codes::kRpmScale;

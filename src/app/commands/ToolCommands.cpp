@@ -72,7 +72,7 @@ void ToolCommands::setSecondCurveSources(TuningTools *tools)
 {
     SecondCurveChooser::Sources sources;
     sources.file = [this] {
-        const QString path =
+        QString path =
             askForParameterFile(m_curveGraph, FileDialogKind::Open, m_lastSecondCurveFile);
         if (!path.isEmpty())
             m_lastSecondCurveFile = path;

@@ -88,32 +88,34 @@ void SecondCurveChooser::choose(Item item)
         showFile(path);
         break;
     }
-    case Unit: {
-        if (!m_sources.unit)
-            return;
-        m_list->setCurrentIndex(Unit);
-        m_shown = Unit;
-        showNothing([](quint8 language) {
-            return lang::tuningText(language, lang::TuningText::ReadingUnit);
-        });
-        const QPointer<SecondCurveChooser> alive(this);
-        m_sources.unit([this, alive](const ParameterSet *set, const QString &failure) {
-            if (!alive || m_list->currentIndex() != Unit)
-                return;
-            if (!set) {
-                showNothing([failure](quint8) { return failure; }); // the link's words
-                return;
-            }
-            const QString when = QLocale().toString(QTime::currentTime(), QLocale::ShortFormat);
-            showSet(*set, [when](quint8 language) {
-                return lang::toolText(lang::Tool::SecondCurveOfUnit, language).arg(when);
-            });
-        });
-        break;
-    }
+    case Unit:
+        if (m_sources.unit)
+            readUnit();
+        return;
     }
     m_list->setCurrentIndex(item);
     m_shown = item;
+}
+
+void SecondCurveChooser::readUnit()
+{
+    m_list->setCurrentIndex(Unit);
+    m_shown = Unit;
+    showNothing(
+        [](quint8 language) { return lang::tuningText(language, lang::TuningText::ReadingUnit); });
+    const QPointer<SecondCurveChooser> alive(this);
+    m_sources.unit([this, alive](const ParameterSet *set, const QString &failure) {
+        if (!alive || m_list->currentIndex() != Unit)
+            return;
+        if (!set) {
+            showNothing([failure](quint8) { return failure; }); // the link's words
+            return;
+        }
+        const QString when = QLocale().toString(QTime::currentTime(), QLocale::ShortFormat);
+        showSet(*set, [when](quint8 language) {
+            return lang::toolText(lang::Tool::SecondCurveOfUnit, language).arg(when);
+        });
+    });
 }
 
 // Starts from the window's set, as Open does: bytes the file lacks are alike.

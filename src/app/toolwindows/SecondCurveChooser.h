@@ -49,6 +49,8 @@ public:
 private:
     // What the line beside the list says, in a language.
     using Says = std::function<QString(quint8 language)>;
+    // The unit's set through the read-only read; a Read, Program or Verify keeps it waiting.
+    void readUnit();
     void showFile(const QString &path);
     void showSet(const ParameterSet &set, Says says);
     void showNothing(Says says);
