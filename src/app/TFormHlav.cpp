@@ -75,6 +75,7 @@ TFormHlav::TFormHlav(const QStringList &arguments, QWidget *parent)
                                           const ParameterSet &second, const QString &secondName) {
         m_tools->compareSets(first, firstName, second, secondName);
     });
+    m_toolCommands->readUnitWith(*m_tools);
     m_rideLog = new RideLogCommand(*this, m_parameters, m_state, *m_binding,
                                    m_toolCommands->curveGraph(), *m_files);
     m_windowSettings = std::make_unique<WindowSettings>(

@@ -86,6 +86,27 @@ enum class Tool : int
     IgnitionsPerRevolution,
     CurvePointSpeed,   // "%1": point number
     CurvePointAdvance, // "%1": point number
+    // The curve graph's range edits and its second curve.
+    CurveRangeHint,
+    CurveMinusTip,
+    CurvePlusTip,
+    CurveScale,
+    CurveScaleTip,
+    CurveSmooth,
+    CurveSmoothTip,
+    CurveInsert,
+    CurveInsertTip,
+    CurveDelete,
+    CurveDeleteTip,
+    SecondCurve,
+    SecondCurveNone,
+    SecondCurveFile,
+    SecondCurveHistory,
+    SecondCurveUnit,
+    SecondCurveOfFile,  // %1 the file
+    SecondCurveOfUnit,  // %1 the time of the read
+    SecondCurveBadFile, // %1 the file
+    SecondCurveBusy,
     Count
 };
 

@@ -459,7 +459,8 @@ private slots:
         QStatusBar *status = rig.form->statusBar();
         const QString shownPath = QDir::toNativeSeparators(path);
         const auto statusText = [&](lang::Tool text, qsizetype count) {
-            return lang::toolText(text, lang::English).arg(shownPath).arg(count);
+            return lang::toolText(text, lang::English)
+                .arg(shownPath, lang::rowCount(lang::English, int(count)));
         };
         QCOMPARE(status->currentMessage(), statusText(lang::Tool::Recording, 0));
         const auto rows = [&] {

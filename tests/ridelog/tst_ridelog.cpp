@@ -25,11 +25,16 @@ struct Row
 
 // Rows as the program's recorder writes them, with the elapsed seconds at the
 // end of each line when asked.
+// As the recorders write it; without elapsed, as files written before the
+// elapsed_s column came (it is the last column).
 QByteArray recording(const QList<Row> &rows, bool elapsed = false)
 {
-    QByteArray text = MonitorCsv::headerLine();
-    if (elapsed)
-        text.insert(text.size() - 2, ",elapsed_s");
+    const auto written = [elapsed](QByteArray line) {
+        if (!elapsed)
+            line.remove(line.lastIndexOf(','), line.size() - 2 - line.lastIndexOf(','));
+        return line;
+    };
+    QByteArray text = written(MonitorCsv::headerLine());
     for (const Row &row : rows) {
         MonitorValues values;
         values.engineSpeed = row.rpm;
@@ -37,10 +42,7 @@ QByteArray recording(const QList<Row> &rows, bool elapsed = false)
         values.supplyMv = row.supplyMv;
         values.shiftLight = row.shiftLight;
         values.limiter = row.limiter;
-        QByteArray line = MonitorCsv::rowLine(kStart.addMSecs(row.ms), values);
-        if (elapsed)
-            line.insert(line.size() - 2, "," + QByteArray::number(row.ms / 1000.0, 'f', 3));
-        text += line;
+        text += written(MonitorCsv::rowLine(kStart.addMSecs(row.ms), values, kStart));
     }
     return text;
 }

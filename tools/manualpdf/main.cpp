@@ -47,8 +47,8 @@ int main(int argc, char *argv[])
         fail(QStringLiteral("usage: manualpdf <manual.html> <style.css> <output.pdf>"));
         return 2;
     }
-    const QString source = args.at(1);
-    const QString output = args.at(3);
+    const QString &source = args.at(1);
+    const QString &output = args.at(3);
 
     QString html;
     QString style;

@@ -1,5 +1,6 @@
 #include "FormEvents.h"
 
+#include "CurveRangeEdit.h"
 #include "FormBinding.h"
 #include "ui_TFormHlav.h"
 
@@ -108,6 +109,21 @@ void FormEvents::CurvePointEdit(int index, int rpm, int advance)
                                       std::pair{tables.AdvanceEdits[index], advance}}) {
         const QSignalBlocker blocker(edit);
         edit->setValue(value);
+    }
+    EditExit();
+}
+
+void FormEvents::CurveEdit(const CurvePoints &curve)
+{
+    const ControlTables &tables = m_binding.tables();
+    const auto put = [](SpinEdit *edit, int value) {
+        const QSignalBlocker blocker(edit);
+        edit->setValue(value);
+    };
+    put(m_ui.EditPocetBodu, curve.count);
+    for (int i = 0; i < ParameterSet::kCurvePoints; ++i) {
+        put(tables.RpmAdvEdits[i], curve.rpm[size_t(i)]);
+        put(tables.AdvanceEdits[i], curve.advance[size_t(i)]);
     }
     EditExit();
 }

@@ -3,6 +3,7 @@
 #include <QObject>
 
 class FormBinding;
+struct CurvePoints;
 class SpinEdit;
 namespace Ui {
 class TFormHlav;
@@ -32,6 +33,9 @@ public:
     // A curve point edited elsewhere (the graph), in display units: put into
     // the point's two fields as if typed there, then taken like leaving a field.
     void CurvePointEdit(int index, int rpm, int advance);
+    // The whole curve reshaped elsewhere (the graph's range edits): all its
+    // fields and the points in use put in, then taken as one edit.
+    void CurveEdit(const CurvePoints &curve);
 
 private:
     void connectControls();

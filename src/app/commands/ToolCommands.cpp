@@ -1,18 +1,23 @@
 #include "ToolCommands.h"
 
 #include "ConfigPaths.h"
+#include "CurveEditBar.h"
 #include "CurveGraphWindow.h"
+#include "CurveRangeEdit.h"
 #include "FileCommands.h"
+#include "FileDialog.h"
 #include "FormBinding.h"
 #include "FormEvents.h"
 #include "HistoryDialog.h"
 #include "MessageLine.h"
 #include "PathLabel.h"
 #include "PollCycle.h"
+#include "SecondCurveChooser.h"
 #include "SetHistory.h"
 #include "SetMarks.h"
 #include "SpinEdit.h"
 #include "ToolTexts.h"
+#include "TuningTools.h"
 #include "UnitInfo.h"
 #include "WindowState.h"
 
@@ -34,12 +39,21 @@ ToolCommands::ToolCommands(const Parts &parts, ParameterSet &parameters, const W
     // A point dragged or moved by key is an edit of its two fields.
     connect(m_curveGraph, &CurveGraphWindow::pointEdited, &events, &FormEvents::CurvePointEdit);
     connect(&binding, &FormBinding::parameterSetShown, m_curveGraph, &CurveGraphWindow::refresh);
+    // So is each of its range edits.
+    m_rangeEdit = new CurveRangeEdit(binding, events, this);
+    const CurveEditBar *bar = &m_curveGraph->editBar();
+    connect(bar, &CurveEditBar::shiftAsked, m_rangeEdit, &CurveRangeEdit::shiftRange);
+    connect(bar, &CurveEditBar::scaleAsked, m_rangeEdit, &CurveRangeEdit::scaleRange);
+    connect(bar, &CurveEditBar::smoothAsked, m_rangeEdit, &CurveRangeEdit::smoothRange);
+    connect(bar, &CurveEditBar::insertAsked, m_rangeEdit, &CurveRangeEdit::insertPoint);
+    connect(bar, &CurveEditBar::deleteAsked, m_rangeEdit, &CurveRangeEdit::deletePoint);
 
     m_history = std::make_unique<SetHistory>(
         HistoryFolder(ConfigPaths::historyFolder()),
         [this](const QString &text) { m_parts.statusBar.showMessage(text); });
     m_files.setHistoryFolder(m_history->folder());
     link.addListener(*this);
+    setSecondCurveSources(nullptr);
 
     m_marks = std::make_unique<SetMarks>(m_parts.window, m_parts.fileLine, m_parameters, m_state);
     m_files.setFileMatched([this] { m_marks->fileMatched(); });
@@ -47,6 +61,35 @@ ToolCommands::ToolCommands(const Parts &parts, ParameterSet &parameters, const W
 }
 
 ToolCommands::~ToolCommands() = default;
+
+void ToolCommands::readUnitWith(TuningTools &tools)
+{
+    setSecondCurveSources(&tools);
+}
+
+// The second curve's file and history entry are chosen as Open and History choose them.
+void ToolCommands::setSecondCurveSources(TuningTools *tools)
+{
+    SecondCurveChooser::Sources sources;
+    sources.file = [this] {
+        QString path =
+            askForParameterFile(m_curveGraph, FileDialogKind::Open, m_lastSecondCurveFile);
+        if (!path.isEmpty())
+            m_lastSecondCurveFile = path;
+        return path;
+    };
+    sources.historyEntry = [this] {
+        HistoryDialog dialog(m_history->folder(), m_state.language(), m_curveGraph);
+        return dialog.exec() == QDialog::Accepted ? dialog.chosenPath() : QString();
+    };
+    if (tools) {
+        sources.unit = [this, tools](const SecondCurveChooser::UnitSetTaken &taken) {
+            tools->readUnitSet(taken,
+                               lang::toolText(lang::Tool::SecondCurveBusy, m_state.language()));
+        };
+    }
+    m_curveGraph->secondCurve().setSources(std::move(sources));
+}
 
 void ToolCommands::openCurveGraph()
 {

@@ -11,6 +11,7 @@
 #include <memory>
 
 class CurveGraphWindow;
+class CurveRangeEdit;
 class FileCommands;
 class FormBinding;
 class FormEvents;
@@ -22,6 +23,7 @@ class QWidget;
 class SetHistory;
 class PathLabel;
 class SetMarks;
+class TuningTools;
 class WindowState;
 
 // The Tools menu's own windows: the advance curve graph and the history of
@@ -55,6 +57,8 @@ public:
     void setCompareSets(CompareSets compare) { m_compareSets = std::move(compare); }
 
     void openCurveGraph();
+    // The graph's second curve of the unit comes through the tools' read-only read.
+    void readUnitWith(TuningTools &tools);
     // Opens the set chosen in the history as Open opens a file.
     void openHistory();
 
@@ -64,6 +68,8 @@ public:
     void portLost(const QString &devicePath) override;
 
 private:
+    // Without tools the second curve has no unit to read.
+    void setSecondCurveSources(TuningTools *tools);
     // Keeps the image as the unit now holds it in the history of sets.
     void recordHistory(HistoryEvent event, const ParameterSet &set);
     void compareEntries(const HistoryEntry &first, const HistoryEntry &second);
@@ -74,6 +80,8 @@ private:
     MessageLine &m_messageLine;
     FileCommands &m_files;
     CurveGraphWindow *m_curveGraph; // a child of the window, hidden until shown
+    CurveRangeEdit *m_rangeEdit;
+    QString m_lastSecondCurveFile;
     std::unique_ptr<SetHistory> m_history;
     std::unique_ptr<SetMarks> m_marks;
     CompareSets m_compareSets;

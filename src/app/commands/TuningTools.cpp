@@ -132,25 +132,40 @@ void TuningTools::compareSets(const ParameterSet &first, const QString &firstNam
 void TuningTools::compareWithUnit()
 {
     showCompareWindow();
+    m_compare->showMessage(lang::toolText(Tool::ReadingUnit, m_state.language()));
+    readUnitSet(
+        [this](const ParameterSet *set, const QString &failure) {
+            if (set)
+                m_compare->showSets(m_image, *set, QString());
+            else
+                m_compare->showMessage(failure);
+        },
+        lang::toolText(Tool::UnitBusy, m_state.language()));
+}
+
+// Each ask starts the read again; one replaced never ends, so the read that
+// does end answers everyone waiting.
+void TuningTools::readUnitSet(const UnitSetTaken &taken, const QString &busyText)
+{
     if (m_presenter.transferRuns()) {
-        m_compare->showMessage(lang::toolText(Tool::UnitBusy, m_state.language()));
+        taken(nullptr, busyText);
         return;
     }
-    m_compare->showMessage(lang::toolText(Tool::ReadingUnit, m_state.language()));
+    m_unitSetWaiting.push_back(taken);
     m_presenter.startReadOnly(m_unitSet);
 }
 
-// Only the comparison starts read-only reads; one that a Read, Program or
-// Verify replaced never ends.
+// Only the tools start read-only reads.
 void TuningTools::sequenceEnded(const SequenceEnd &end)
 {
-    if (end.sequence != SequenceKind::ReadOnly)
+    if (end.sequence != SequenceKind::ReadOnly || m_unitSetWaiting.empty())
         return;
-    if (end.outcome != Outcome::Ok) {
-        m_compare->showMessage(m_presenter.failureText(end));
-        return;
-    }
-    m_compare->showSets(m_image, m_unitSet, QString());
+    const std::vector<UnitSetTaken> waiting = std::move(m_unitSetWaiting);
+    m_unitSetWaiting.clear();
+    const bool ok = end.outcome == Outcome::Ok;
+    const QString failure = ok ? QString() : m_presenter.failureText(end);
+    for (const UnitSetTaken &taken : waiting)
+        taken(ok ? &m_unitSet : nullptr, failure);
 }
 
 void TuningTools::toggleRecording()

@@ -9,6 +9,7 @@
 
 #include <functional>
 #include <memory>
+#include <vector>
 
 class CompareWindow;
 class LinkPresenter;
@@ -53,6 +54,14 @@ public:
 
     void compareWithFile();
     void compareWithUnit();
+
+    // The unit's set, or none with the reason why not.
+    using UnitSetTaken = std::function<void(const ParameterSet *set, const QString &failure)>;
+    // Reads the unit's set with the read-only read for whoever asks (the
+    // comparison, the curve graph): all waiting hear the read that ends. A
+    // Read, Program or Verify under way is never cut short: taken hears at
+    // once that the unit is busy (busyText).
+    void readUnitSet(const UnitSetTaken &taken, const QString &busyText);
     void toggleRecording();
 
 private:
@@ -70,6 +79,7 @@ private:
     QAction &m_record;
     CompareWindow *m_compare = nullptr;
     ParameterSet m_unitSet; // the read-only read's target
+    std::vector<UnitSetTaken> m_unitSetWaiting;
     std::unique_ptr<LiveRecording> m_recording;
     QString m_lastFile;
     FileDialog m_fileDialog;

@@ -28,6 +28,8 @@ const QColor kRed(255, 0, 0);
 const QColor kCurve(0, 0, 160);
 const QColor kBase(0, 128, 128);
 const QColor kGrid(225, 225, 225);
+const QColor kSecondCurve(200, 110, 0);
+const QColor kRange(0, 0, 160, 40);
 
 // The design's colours on a light background; on a dark one each is lightened
 // until it reads (3:1, as for lines and large text): near-black swallows navy
@@ -112,7 +114,30 @@ void CurveGraph::setCurrentPoint(std::optional<int> point)
 
 void CurveGraph::selectPoint(int index)
 {
-    m_selected = std::clamp(index, 0, ParameterSet::kCurvePoints - 1);
+    selectRange(index, index);
+}
+
+void CurveGraph::selectRange(int anchor, int selected)
+{
+    m_anchor = std::clamp(anchor, 0, ParameterSet::kCurvePoints - 1);
+    m_selected = std::clamp(selected, 0, ParameterSet::kCurvePoints - 1);
+    update();
+    emit selectionChanged();
+}
+
+int CurveGraph::rangeFirst() const
+{
+    return std::clamp(std::min(m_anchor, m_selected), 0, std::max(0, pointCount() - 1));
+}
+
+int CurveGraph::rangeLast() const
+{
+    return std::clamp(std::max(m_anchor, m_selected), 0, std::max(0, pointCount() - 1));
+}
+
+void CurveGraph::setSecondCurve(const QList<QPoint> &points)
+{
+    m_secondCurve = points;
     update();
 }
 
@@ -144,6 +169,8 @@ int CurveGraph::speedMax() const
                            codes::toDisplay(m_image.limiter(1), codes::kRpmScale));
     for (int i = 0; i < pointCount(); ++i)
         highest = std::max(highest, point(i).rpm);
+    for (const QPoint &p : m_secondCurve)
+        highest = std::max(highest, p.x());
     const int withMargin = (highest + kSpeedMargin + 999) / 1000 * 1000;
     return std::max(withMargin, kSpeedAxisMin);
 }
@@ -200,6 +227,8 @@ void CurveGraph::paintEvent(QPaintEvent *)
     paintGrid(painter);
     painter.setClipRect(plotArea().adjusted(-8, -8, 8, 8));
     paintMarkers(painter);
+    paintRange(painter);
+    paintSecondCurve(painter);
     paintCurve(painter);
     paintOperatingPoint(painter);
 }
@@ -310,12 +339,44 @@ void CurveGraph::paintCurve(QPainter &painter) const
 
     for (int i = 0; i < count; ++i) {
         const bool selected = i == m_selected;
-        painter.setPen(QPen(readableOn(kCurve, palette().color(QPalette::Base)),
-                            selected && hasFocus() ? 2.5 : 1.5));
-        painter.setBrush(selected ? readableOn(kCurve, palette().color(QPalette::Base))
-                                  : palette().color(QPalette::Base));
+        const bool inRange = i >= rangeFirst() && i <= rangeLast();
+        const QColor curve = readableOn(kCurve, palette().color(QPalette::Base));
+        painter.setPen(QPen(curve, selected && hasFocus() ? 2.5 : 1.5));
+        painter.setBrush(inRange ? curve : palette().color(QPalette::Base));
         painter.drawEllipse(pointPosition(i), selected ? 5.5 : 4, selected ? 5.5 : 4);
     }
+}
+
+// Drawn under the window's curve, so that where both agree the window's shows.
+void CurveGraph::paintSecondCurve(QPainter &painter) const
+{
+    if (m_secondCurve.isEmpty())
+        return;
+    QPainterPath curve;
+    curve.moveTo(toWidget(m_secondCurve.first().x(), m_secondCurve.first().y()));
+    for (const QPoint &p : m_secondCurve)
+        curve.lineTo(toWidget(p.x(), p.y()));
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(
+        QPen(readableOn(kSecondCurve, palette().color(QPalette::Base)), 2, Qt::DashLine));
+    painter.drawPath(curve);
+    for (const QPoint &p : m_secondCurve)
+        painter.drawEllipse(toWidget(p.x(), p.y()), 3, 3);
+}
+
+// The speeds of a range of more than one point, and a drag across points as it goes.
+void CurveGraph::paintRange(QPainter &painter) const
+{
+    const QRectF area = plotArea();
+    const auto band = [&](double from, double to) {
+        painter.fillRect(QRectF(QPointF(std::min(from, to), area.top()),
+                                QPointF(std::max(from, to), area.bottom())),
+                         kRange);
+    };
+    if (m_bandFrom)
+        band(*m_bandFrom, m_bandTo);
+    else if (rangeLast() > rangeFirst() && rangeLast() < pointCount())
+        band(pointPosition(rangeFirst()).x() - 6, pointPosition(rangeLast()).x() + 6);
 }
 
 void CurveGraph::paintOperatingPoint(QPainter &painter) const
@@ -339,17 +400,28 @@ void CurveGraph::mousePressEvent(QMouseEvent *event)
     if (event->button() != Qt::LeftButton)
         return;
     const auto grabbed = pointNear(event->position());
-    if (!grabbed)
+    if (!grabbed) {
+        m_bandFrom = event->position().x();
+        m_bandTo = *m_bandFrom;
         return;
+    }
+    if (event->modifiers() & Qt::ShiftModifier) {
+        selectRange(m_anchor, *grabbed);
+        return;
+    }
     m_frozenSpeedMax = speedMax();
     m_dragValue = point(*grabbed);
     m_dragged = grabbed;
-    m_selected = *grabbed;
-    update();
+    selectPoint(*grabbed);
 }
 
 void CurveGraph::mouseMoveEvent(QMouseEvent *event)
 {
+    if (m_bandFrom) {
+        m_bandTo = event->position().x();
+        update();
+        return;
+    }
     if (!m_dragged)
         return;
     m_dragValue = snapped(event->position());
@@ -359,7 +431,27 @@ void CurveGraph::mouseMoveEvent(QMouseEvent *event)
 // A click without a move only selects the point.
 void CurveGraph::mouseReleaseEvent(QMouseEvent *event)
 {
-    if (!m_dragged || event->button() != Qt::LeftButton)
+    if (event->button() != Qt::LeftButton)
+        return;
+    if (m_bandFrom) {
+        // The points dragged across become the range; none leaves it as it was.
+        const double low = std::min(*m_bandFrom, event->position().x());
+        const double high = std::max(*m_bandFrom, event->position().x());
+        m_bandFrom.reset();
+        std::optional<int> first, last;
+        for (int i = 0; i < pointCount(); ++i) {
+            const double x = pointPosition(i).x();
+            if (x >= low && x <= high) {
+                first = first.value_or(i);
+                last = i;
+            }
+        }
+        if (first)
+            selectRange(*first, *last);
+        update();
+        return;
+    }
+    if (!m_dragged)
         return;
     const int index = *m_dragged;
     const Point dropped = m_dragValue;
@@ -380,6 +472,8 @@ void CurveGraph::keyPressEvent(QKeyEvent *event)
         return;
     }
     m_selected = std::min(m_selected, count - 1);
+    if (extendRange(event))
+        return;
     Point p = point(m_selected);
     switch (event->key()) {
     case Qt::Key_Left:
@@ -407,4 +501,17 @@ void CurveGraph::keyPressEvent(QKeyEvent *event)
     p.rpm = std::clamp(p.rpm, m_ranges.rpmMin, m_ranges.rpmMax);
     p.advance = std::clamp(p.advance, m_ranges.advanceMin, m_ranges.advanceMax);
     emit pointEdited(m_selected, p.rpm, p.advance);
+}
+
+// Shift with Left or Right moves the selected end of the range, the other end staying.
+bool CurveGraph::extendRange(QKeyEvent *event)
+{
+    if (!(event->modifiers() & Qt::ShiftModifier))
+        return false;
+    const int step = event->key() == Qt::Key_Left ? -1 : event->key() == Qt::Key_Right ? 1 : 0;
+    if (step == 0)
+        return false;
+    selectRange(std::min(m_anchor, pointCount() - 1),
+                std::clamp(m_selected + step, 0, pointCount() - 1));
+    return true;
 }

@@ -19,8 +19,10 @@ struct OperatingPoint
 // points in use joined as the unit interpolates them, the base advance, the
 // start limiter and limiter speeds, and the live operating point. A point is
 // edited by dragging it (whole degrees, 100 rpm steps) or with the arrow keys;
-// each release or key press is one edit, reported by pointEdited. The graph
-// only reads the image: the edit goes through the window's own edit path.
+// each release or key press is one edit, reported by pointEdited. A drag
+// from between the points, or Shift with Left and Right, selects a range for
+// the range edits. The graph only reads the image: every edit goes through
+// the window's own edit path. A second curve may be drawn dashed beside it.
 class CurveGraph : public QWidget
 {
     Q_OBJECT
@@ -57,6 +59,16 @@ public:
 
     int selectedPoint() const { return m_selected; }
     void selectPoint(int index);
+    // The range of points selected, from the first point chosen (dragged
+    // across, or extended with Shift and the arrows) to the selected point;
+    // lowest first, within the points in use.
+    void selectRange(int anchor, int selected);
+    int rangeFirst() const;
+    int rangeLast() const;
+
+    // Another curve drawn dashed beside the image's: (rpm, advance) points; empty draws none.
+    void setSecondCurve(const QList<QPoint> &points);
+    const QList<QPoint> &secondCurve() const { return m_secondCurve; }
 
     // Points drawn: POCET_BODU, within 0..15.
     int pointCount() const;
@@ -70,6 +82,7 @@ public:
 signals:
     // One edit of a point, in display units (rpm, degrees).
     void pointEdited(int index, int rpm, int advance);
+    void selectionChanged();
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -95,6 +108,9 @@ private:
     void paintMarkers(QPainter &painter) const;
     void paintCurve(QPainter &painter) const;
     void paintOperatingPoint(QPainter &painter) const;
+    void paintSecondCurve(QPainter &painter) const;
+    void paintRange(QPainter &painter) const;
+    bool extendRange(QKeyEvent *event);
 
     const ParameterSet &m_image;
     Ranges m_ranges;
@@ -104,6 +120,10 @@ private:
     std::optional<OperatingPoint> m_recorded;
     std::optional<int> m_recordedCurrent;
     int m_selected = 0;
+    int m_anchor = 0;                 // where the range began
+    std::optional<double> m_bandFrom; // x where a drag across points began
+    double m_bandTo = 0;
+    QList<QPoint> m_secondCurve;
     std::optional<int> m_dragged;
     Point m_dragValue{};
     int m_frozenSpeedMax = 0; // the axis stays put while a point is dragged

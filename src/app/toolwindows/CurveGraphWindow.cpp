@@ -1,9 +1,11 @@
 #include "CurveGraphWindow.h"
 
+#include "CurveEditBar.h"
 #include "CurvePoint.h"
 #include "MonitorValues.h"
 #include "ParameterSet.h"
 #include "PollCycle.h"
+#include "SecondCurveChooser.h"
 #include "SettingsFile.h"
 #include "ToolTexts.h"
 #include "WindowState.h"
@@ -44,8 +46,12 @@ CurveGraphWindow::CurveGraphWindow(const ParameterSet &image, const WindowState 
     m_hint = new QLabel(this);
     m_hint->setObjectName(QStringLiteral("LabelCurveGraphHint"));
     m_hint->setWordWrap(true);
+    m_editBar = new CurveEditBar(*m_graph, this);
+    m_secondCurve = new SecondCurveChooser(*m_graph, image, this);
     auto *layout = new QVBoxLayout(this);
+    layout->addWidget(m_editBar);
     layout->addWidget(m_graph, 1);
+    layout->addWidget(m_secondCurve);
     layout->addWidget(m_hint);
     connect(m_graph, &CurveGraph::pointEdited, this, &CurveGraphWindow::pointEdited);
     connect(&m_state, &WindowState::languageChanged, this, &CurveGraphWindow::refresh);
@@ -58,7 +64,10 @@ void CurveGraphWindow::refresh()
     using lang::Tool;
     const auto text = [this](Tool tool) { return lang::toolText(tool, m_state.language()); };
     setWindowTitle(text(Tool::CurveGraphTitle));
-    m_hint->setText(text(Tool::CurveGraphHint));
+    m_hint->setText(text(Tool::CurveGraphHint) + QLatin1Char('\n') + text(Tool::CurveRangeHint));
+    m_editBar->setLanguage(m_state.language());
+    m_editBar->refresh();
+    m_secondCurve->setLanguage(m_state.language());
     m_graph->setTexts(text(Tool::EngineSpeedAxis), text(Tool::AdvanceAxis), text(Tool::BaseAdvance),
                       text(Tool::StartLimiter), text(Tool::Limiter));
     m_graph->update();

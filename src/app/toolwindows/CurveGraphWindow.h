@@ -8,8 +8,10 @@
 
 #include <optional>
 
+class CurveEditBar;
 class ParameterSet;
 class PollCycle;
+class SecondCurveChooser;
 class QLabel;
 class WindowState;
 struct ToolWindowSettings;
@@ -34,6 +36,8 @@ public:
                      QWidget *parent);
 
     CurveGraph &graph() { return *m_graph; }
+    CurveEditBar &editBar() { return *m_editBar; }
+    SecondCurveChooser &secondCurve() { return *m_secondCurve; }
 
     // Shows the image again in the present language; call after every show of the image.
     void refresh();
@@ -64,6 +68,8 @@ private:
     const WindowState &m_state;
     const PollCycle &m_link;
     CurveGraph *m_graph = nullptr;
+    CurveEditBar *m_editBar = nullptr;
+    SecondCurveChooser *m_secondCurve = nullptr;
     QLabel *m_hint = nullptr;
     bool m_placed = false;
 };

@@ -10,6 +10,7 @@
 #include "WindowFixture.h"
 
 #include <QCheckBox>
+#include <QDir>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLocale>
@@ -176,6 +177,7 @@ private slots:
     {
         TFormHlav &form = m_fixture->start();
         QVERIFY(m_fixture->showActive());
+        QVERIFY(QDir().mkpath(m_fixture->historyFolder()));
         const QString path = m_fixture->historyFolder() + QStringLiteral("/../bike.ign");
         form.setFileDialog([&](FileDialogKind, const QString &) { return path; });
         m_fixture->control<QAction>("MenuSave")->trigger();

@@ -2,6 +2,7 @@
 #include "PollCycle.h"
 #include "QtTranslations.h"
 #include "TFormHlav.h"
+#include "WidgetOverlap.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -208,7 +209,7 @@ QStringList layoutFaults(const QWidget &window)
             if (!container->rect().contains(child->geometry()))
                 faults << "outside " + container->objectName() + ": " + describe(child);
             for (int j = i + 1; j < children.size(); ++j) {
-                if (child->geometry().intersects(children.at(j)->geometry()))
+                if (testlayout::overlap(child, children.at(j)))
                     faults << "overlap: " + describe(child) + " " + describe(children.at(j));
             }
         }

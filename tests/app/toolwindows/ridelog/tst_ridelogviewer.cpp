@@ -30,7 +30,7 @@ class TestRideLogViewer : public QObject
             values.advanceNow = 10 + i % 20;
             values.supplyMv = 13500;
             values.shiftLight = i % 7 == 0;
-            text += MonitorCsv::rowLine(start.addMSecs(330 * i), values);
+            text += MonitorCsv::rowLine(start.addMSecs(330 * i), values, start);
         }
         const QString path = QDir(m_fixture->workFolder()).filePath(name);
         testfiles::writeFile(path, text + tail);
