@@ -7,6 +7,7 @@
 #include "CurveGraphWindow.h"
 #include "DesignExtras.h"
 #include "FileCommands.h"
+#include "FindUnitCommand.h"
 #include "FormBinding.h"
 #include "FormEvents.h"
 #include "HelpCommands.h"
@@ -49,8 +50,7 @@ TFormHlav::TFormHlav(const QStringList &arguments, QWidget *parent)
     m_comPorts = new ComPortCommands(
         {*ui->MenuCom,
          {ui->MenuCom1, ui->MenuCom2, ui->MenuCom3, ui->MenuCom4, ui->MenuCom5, ui->MenuCom6,
-          ui->MenuCom7, ui->MenuCom8, ui->MenuCom9, ui->MenuCom10},
-         *ui->MenuChooseDevice},
+          ui->MenuCom7, ui->MenuCom8, ui->MenuCom9, ui->MenuCom10}},
         *this, *statusBar(), m_settings, m_state, *m_link, *m_presenter);
     m_languages =
         new LanguageCommands({ui->MenuEnglish, ui->MenuGerman, ui->MenuFrench, ui->MenuCzech},
@@ -175,6 +175,7 @@ void TFormHlav::connectCommands()
     // Com
     connect(&m_comPorts->group(), &QActionGroup::triggered, this, &TFormHlav::MenuCom1Click);
     connect(ui->MenuChooseDevice, &QAction::triggered, this, &TFormHlav::MenuChooseDeviceClick);
+    connect(ui->MenuFindUnit, &QAction::triggered, this, &TFormHlav::MenuFindUnitClick);
 
     // Device
     connect(ui->MenuRead, &QAction::triggered, this, &TFormHlav::MenuReadClick);
@@ -336,6 +337,11 @@ void TFormHlav::MenuCom1Click(QAction *item)
 void TFormHlav::MenuChooseDeviceClick()
 {
     m_comPorts->chooseDevice();
+}
+
+void TFormHlav::MenuFindUnitClick()
+{
+    m_comPorts->findUnit().find();
 }
 
 void TFormHlav::setViewerCheck(ViewerCheck check)

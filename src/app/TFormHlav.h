@@ -75,6 +75,7 @@ private slots:
     void Timer1Timer();
     void MenuCom1Click(QAction *item);
     void MenuChooseDeviceClick();
+    void MenuFindUnitClick();
     void MenuReadClick();
     void MenuVerifyClick();
     void MenuProgramClick();

@@ -13,13 +13,6 @@ struct Entry
 };
 
 const Entry kEntries[] = {
-    {PortText::MenuCaption,
-     {"Choose &device...", "&Gerät wählen...", "Choisir l'&appareil...", "Vybrat &zařízení..."}},
-    {PortText::MenuHint,
-     {"Choose device|Choose the serial device for the checked com",
-      "Gerät wählen|Serielles Gerät für den gewählten COM-Anschluss wählen",
-      "Choisir l'appareil|Choisir l'appareil série du com coché",
-      "Vybrat zařízení|Výběr sériového zařízení pro zaškrtnutý port Com"}},
     {PortText::Title, {"Serial devices", "Serielle Geräte", "Appareils série", "Sériová zařízení"}},
     {PortText::Device, {"Device", "Gerät", "Appareil", "Zařízení"}},
     {PortText::Description, {"Description", "Beschreibung", "Description", "Popis"}},
@@ -48,13 +41,6 @@ const Entry kEntries[] = {
     {PortText::UseForCom,
      {"Use for Com %1", "Für COM %1 verwenden", "Utiliser pour com %1", "Použít pro Com %1"}},
     // Find unit
-    {PortText::FindCaption,
-     {"Find &unit", "Zündung &suchen", "&Rechercher l'allumage", "&Najít zapalování"}},
-    {PortText::FindHint,
-     {"Find unit|Ask every serial device whether the unit answers on it",
-      "Zündung suchen|Jedes serielle Gerät fragen, ob die Zündung daran antwortet",
-      "Rechercher l'allumage|Demander à chaque appareil série si l'allumage y répond",
-      "Najít zapalování|Zeptat se každého sériového zařízení, zda na něm zapalování odpovídá"}},
     {PortText::Searching,
      {"Searching for the unit...", "Zündung wird gesucht...", "Recherche de l'allumage...",
       "Hledá se zapalování..."}},

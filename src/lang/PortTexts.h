@@ -7,10 +7,8 @@ namespace lang {
 
 enum class PortText : int
 {
-    MenuCaption, // the Com menu item that opens the chooser
-    MenuHint,    // its "short|long" hint
-    Title,       // the chooser's window title
-    Device,      // column headings from here to Access
+    Title,  // the chooser's window title
+    Device, // column headings from here to Access
     Description,
     Manufacturer,
     SerialNumber,
@@ -23,8 +21,6 @@ enum class PortText : int
     PermissionFix, // %1 device, %2 group, %3 the command that adds the user
     UseForCom,     // button; %1 the checked Com item's number
     // Find unit
-    FindCaption,  // the Com menu item
-    FindHint,     // its "short|long" hint
     Searching,    // status line while the devices are asked
     Found,        // status line; %1 the unit's program, %2 device, %3 Com item number
     NoneAnswered, // status line; %1 the number of devices asked

@@ -8,6 +8,7 @@
 #include "PollCycle.h"
 #include "SimProcess.h"
 #include "TFormHlav.h"
+#include "TestPaths.h"
 
 #include <QDir>
 #include <QFile>
@@ -135,7 +136,7 @@ public:
 
     QByteArray unitPage1() { return sim.storedPage1(e2e::kProcessMs); }
 
-    SimProcess sim{QStringLiteral(ZEVRAS_SIM_PATH)};
+    SimProcess sim{testpaths::simulator()};
     std::unique_ptr<TFormHlav> form;
     // Lines for [PORTS] after COM1's, set before start().
     QByteArray morePorts;

@@ -1,6 +1,7 @@
 #include "CurveGraph.h"
 #include "HistoryFolder.h"
 #include "IgnFile.h"
+#include "TestPaths.h"
 #include "WindowRig.h"
 
 #include "MonitorCsv.h"
@@ -95,7 +96,7 @@ int programWithCli(const QString &device, const QString &path, QString &errors)
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("XDG_CONFIG_HOME"), config.path());
     cli.setProcessEnvironment(environment);
-    cli.start(QStringLiteral(ZEVRAS_CLI_PATH), {"--port", device, "program", path});
+    cli.start(testpaths::cli(), {"--port", device, "program", path});
     const bool finished = cli.waitForFinished(e2e::kProcessMs * 4);
     if (!finished)
         cli.kill();
@@ -525,7 +526,7 @@ private slots:
         QCOMPARE(fromWindow.size(), int(ParameterSet::kPageSize));
         QVERIFY(fromWindow != pageOf(opened, 1));
 
-        SimProcess unit{QStringLiteral(ZEVRAS_SIM_PATH)};
+        SimProcess unit{testpaths::simulator()};
         const QString device = unit.start({}, e2e::kProcessMs);
         QVERIFY(!device.isEmpty());
         QString errors;
@@ -543,7 +544,7 @@ private slots:
     // answers on, mapped to Com 3, and the status poll goes on there.
     void findUnitMapsTheAnsweringDevice()
     {
-        SimProcess unit{QStringLiteral(ZEVRAS_SIM_PATH)};
+        SimProcess unit{testpaths::simulator()};
         const QString device = unit.start({"--rpm", "3000"}, e2e::kProcessMs);
         QVERIFY(!device.isEmpty());
         WindowRig rig;

@@ -2,6 +2,7 @@
 #include "ParameterSet.h"
 #include "SimProcess.h"
 #include "TestFiles.h"
+#include "TestPaths.h"
 
 #include <QProcess>
 #include <QSerialPort>
@@ -19,7 +20,7 @@ namespace {
 constexpr int kStartMs = 10000;
 constexpr int kCommandMs = 40000;
 
-const QString kCli = QStringLiteral(ZEVRAS_CLI_PATH);
+const QString kCli = testpaths::cli();
 const QString kKeepMe = QStringLiteral("keep me\n");
 
 enum class Sets
@@ -268,7 +269,7 @@ private slots:
 
         QTemporaryDir dir;
         QVERIFY(dir.isValid());
-        SimProcess sim(QStringLiteral(ZEVRAS_SIM_PATH));
+        SimProcess sim(testpaths::simulator());
         const QString device = sim.start(simOptions, kStartMs);
         QVERIFY2(!device.isEmpty(), "the simulator offers no device");
 
@@ -438,8 +439,8 @@ private slots:
 
         QTemporaryDir dir;
         QVERIFY(dir.isValid());
-        SimProcess silent(QStringLiteral(ZEVRAS_SIM_PATH));
-        SimProcess unit(QStringLiteral(ZEVRAS_SIM_PATH));
+        SimProcess silent(testpaths::simulator());
+        SimProcess unit(testpaths::simulator());
         const QString silentDevice = silent.start({"--silent"}, kStartMs);
         const QString unitDevice = unit.start(unitOptions, kStartMs);
         QVERIFY(!silentDevice.isEmpty() && !unitDevice.isEmpty());
@@ -491,7 +492,7 @@ private slots:
         held.setRpmAdv(1, held.rpmAdv(0)); // not rising
         held.setLimiter(2, 200);           // beyond the retard's range
         QTemporaryDir dir;
-        SimProcess sim(QStringLiteral(ZEVRAS_SIM_PATH));
+        SimProcess sim(testpaths::simulator());
         const QString device =
             sim.start({"--page1-hex", QString::fromLatin1(page1(held).toHex())}, kStartMs);
         QVERIFY(!device.isEmpty());

@@ -1,4 +1,5 @@
 #include "MessageTable.h"
+#include "TestPaths.h"
 
 #include <QFile>
 #include <QTest>
@@ -56,7 +57,7 @@ constexpr qint64 kMinimumBytes = 20 * 1024;
 
 QString manualText(const char *code)
 {
-    QFile file(QStringLiteral(ZEVRAS_MANUAL_SOURCE_DIR "/%1.html").arg(QLatin1String(code)));
+    QFile file((testpaths::manualSources() + QStringLiteral("/%1.html")).arg(QLatin1String(code)));
     if (!file.open(QIODevice::ReadOnly))
         return QString();
     QTextDocument document;
@@ -80,7 +81,7 @@ void TestManuals::pdfIsBuilt()
 {
     QFETCH(QString, fileName);
 
-    QFile pdf(QStringLiteral(ZEVRAS_MANUAL_DIR "/") + fileName);
+    QFile pdf(testpaths::builtManuals() + QLatin1Char('/') + fileName);
     QVERIFY2(pdf.open(QIODevice::ReadOnly), qPrintable(pdf.fileName()));
     const QByteArray content = pdf.readAll();
     QVERIFY(content.startsWith("%PDF-"));

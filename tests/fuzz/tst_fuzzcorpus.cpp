@@ -2,6 +2,7 @@
 // without libFuzzer: every kept input must still pass.
 
 #include "FuzzEntries.h"
+#include "TestPaths.h"
 
 #include <QDir>
 #include <QFile>
@@ -16,7 +17,7 @@ private slots:
     {
         QTest::addColumn<QString>("target");
         QTest::addColumn<QString>("path");
-        const QDir corpus(QStringLiteral(ZEVRAS_FUZZ_CORPUS_DIR));
+        const QDir corpus(testpaths::fuzzCorpus());
         for (const fuzz::Target &target : fuzz::kTargets) {
             const QString name = QString::fromLatin1(target.name);
             const QDir folder(corpus.filePath(name));

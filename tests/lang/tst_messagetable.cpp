@@ -289,7 +289,7 @@ private slots:
     {
         QTest::addColumn<int>("text");
         QTest::addColumn<int>("placeholders");
-        QTest::newRow("menu caption") << int(lang::PortText::MenuCaption) << 0;
+        QTest::newRow("title") << int(lang::PortText::Title) << 0;
         QTest::newRow("missing") << int(lang::PortText::Missing) << 0;
         QTest::newRow("permission fix") << int(lang::PortText::PermissionFix) << 3;
         QTest::newRow("use for com") << int(lang::PortText::UseForCom) << 1;

@@ -29,13 +29,7 @@ ComPortCommands::ComPortCommands(const Items &items, QWidget &window, QStatusBar
         item->setData(i + 1);
         m_group->addAction(item);
     }
-    // "Find unit" follows "Choose device...".
-    auto *findItem = new QAction(&m_items.comMenu);
-    findItem->setObjectName(QStringLiteral("MenuFindUnit"));
-    const QList<QAction *> menuItems = m_items.comMenu.actions();
-    const qsizetype chooser = menuItems.indexOf(&m_items.chooseDevice);
-    m_items.comMenu.insertAction(menuItems.value(chooser + 1), findItem);
-    m_findUnit = new FindUnitCommand(*findItem, window, statusBar, *this, link, state);
+    m_findUnit = new FindUnitCommand(window, statusBar, *this, link, state);
     connect(&m_items.comMenu, &QMenu::aboutToShow, this, &ComPortCommands::updateComMenuTips);
     connect(&m_state, &WindowState::languageChanged, this, &ComPortCommands::updateComMenuTips);
 }
@@ -131,7 +125,4 @@ void ComPortCommands::updateComMenuTips()
             device += QStringLiteral(": ") + lang::portText(lang::PortText::Missing, language);
         item->setStatusTip(status + QStringLiteral(" (") + device + QLatin1Char(')'));
     }
-    m_items.chooseDevice.setText(lang::portText(lang::PortText::MenuCaption, language));
-    lang::setHint(&m_items.chooseDevice, lang::portText(lang::PortText::MenuHint, language));
-    m_findUnit->updateTexts();
 }

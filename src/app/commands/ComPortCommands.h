@@ -29,7 +29,6 @@ public:
     {
         QMenu &comMenu;
         QList<QAction *> numbered; // Com 1 .. Com 10, in order
-        QAction &chooseDevice;
     };
 
     // settings keeps the [PORTS] mapping; the state's Com port is the one chosen.

@@ -8,32 +8,23 @@
 #include "SettingsFile.h"
 #include "WindowState.h"
 
-#include <QAction>
 #include <QHash>
 #include <QStatusBar>
 
 using lang::PortText;
 
-FindUnitCommand::FindUnitCommand(QAction &item, QWidget &window, QStatusBar &statusBar,
-                                 ComPortCommands &ports, PollCycle &link, const WindowState &state)
-    : QObject(&window), m_item(item), m_window(window), m_statusBar(statusBar), m_ports(ports),
-      m_link(link), m_state(state)
+FindUnitCommand::FindUnitCommand(QWidget &window, QStatusBar &statusBar, ComPortCommands &ports,
+                                 PollCycle &link, const WindowState &state)
+    : QObject(&window), m_window(window), m_statusBar(statusBar), m_ports(ports), m_link(link),
+      m_state(state)
 {
-    connect(&m_item, &QAction::triggered, this, &FindUnitCommand::find);
     connect(&m_probe, &UnitProbe::finished, this, &FindUnitCommand::searched);
-    updateTexts();
 }
 
 void FindUnitCommand::setPortAccessCheck(PortSurvey::AccessCheck check)
 {
     m_check = check;
     m_probe.setAccessCheck(std::move(check));
-}
-
-void FindUnitCommand::updateTexts()
-{
-    m_item.setText(lang::portText(PortText::FindCaption, m_state.language()));
-    lang::setHint(&m_item, lang::portText(PortText::FindHint, m_state.language()));
 }
 
 // The window's own port is closed first: the unit may be on it, and a device

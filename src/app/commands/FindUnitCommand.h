@@ -6,7 +6,6 @@
 
 class ComPortCommands;
 class PollCycle;
-class QAction;
 class QStatusBar;
 class QWidget;
 class WindowState;
@@ -20,12 +19,10 @@ class FindUnitCommand : public QObject
     Q_OBJECT
 
 public:
-    FindUnitCommand(QAction &item, QWidget &window, QStatusBar &statusBar, ComPortCommands &ports,
-                    PollCycle &link, const WindowState &state);
+    FindUnitCommand(QWidget &window, QStatusBar &statusBar, ComPortCommands &ports, PollCycle &link,
+                    const WindowState &state);
 
     void setPortAccessCheck(PortSurvey::AccessCheck check);
-    // The item's texts in the current language.
-    void updateTexts();
     void find();
     bool searching() const { return m_probe.running(); }
 
@@ -37,7 +34,6 @@ private:
     void searched();
     QString answerText(const ProbeResult &result) const;
 
-    QAction &m_item;
     QWidget &m_window;
     QStatusBar &m_statusBar;
     ComPortCommands &m_ports;

@@ -100,8 +100,7 @@ void SecondCurveChooser::readUnit()
 {
     m_list->setCurrentIndex(Unit);
     m_shown = Unit;
-    showNothing(
-        [](quint8 language) { return lang::toolText(lang::Tool::ReadingUnit, language); });
+    showNothing([](quint8 language) { return lang::toolText(lang::Tool::ReadingUnit, language); });
     const QPointer<SecondCurveChooser> alive(this);
     m_sources.unit([this, alive](const ParameterSet *set, const QString &failure) {
         if (!alive || m_list->currentIndex() != Unit)

@@ -1,5 +1,6 @@
 #include "PortTexts.h"
 #include "SimProcess.h"
+#include "TestPaths.h"
 #include "WindowFixture.h"
 
 #include <QLabel>
@@ -60,7 +61,7 @@ private slots:
         QFETCH(bool, choose);
 
         WindowFixture fixture;
-        SimProcess sim(QStringLiteral(ZEVRAS_SIM_PATH));
+        SimProcess sim(testpaths::simulator());
         QString path;
         switch (device) {
         case Device::SimulatorPty:
@@ -152,9 +153,9 @@ private slots:
     void findUnitWithSeveralUnitsLetsTheUserChoose()
     {
         WindowFixture fixture;
-        SimProcess first(QStringLiteral(ZEVRAS_SIM_PATH));
-        SimProcess second(QStringLiteral(ZEVRAS_SIM_PATH));
-        SimProcess silent(QStringLiteral(ZEVRAS_SIM_PATH));
+        SimProcess first(testpaths::simulator());
+        SimProcess second(testpaths::simulator());
+        SimProcess silent(testpaths::simulator());
         const QString firstPath = first.start({}, kSimStartMs);
         const QString secondPath = second.start({"--rpm", "3000"}, kSimStartMs);
         const QString silentPath = silent.start({"--silent"}, kSimStartMs);
@@ -169,7 +170,8 @@ private slots:
         const bool shown = testmodal::withModal(
             [&] {
                 fixture.control<QAction>("MenuFindUnit")->trigger();
-                QTest::qWaitFor([&] { return answered; }, kConnectMs);
+                // Whether the dialog came is withModal's answer, checked below.
+                static_cast<void>(QTest::qWaitFor([&] { return answered; }, kConnectMs));
             },
             [&](QWidget *modal) {
                 auto *list = modal->findChild<QTreeWidget *>(QStringLiteral("PortList"));

@@ -3,6 +3,7 @@
 #include "PollCycle.h"
 #include "TFormHlav.h"
 #include "TestFiles.h"
+#include "TestPaths.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -181,7 +182,7 @@ private slots:
             env.remove(name);
         env.insert("XDG_CONFIG_HOME", m_home.path());
         zevras.setProcessEnvironment(env);
-        zevras.start(ZEVRAS_BINARY, {option});
+        zevras.start(testpaths::window(), {option});
         QVERIFY(zevras.waitForFinished(10000));
         QCOMPARE(zevras.exitCode(), 0);
         QVERIFY(QString::fromLocal8Bit(zevras.readAllStandardOutput()).contains(answer));
@@ -197,7 +198,7 @@ private slots:
         env.insert("QT_QPA_PLATFORM", "offscreen");
         env.insert("ZEVRAS_EXIT_AFTER_SHOW", "1");
         zevras.setProcessEnvironment(env);
-        zevras.start(ZEVRAS_BINARY, {"--no-such-option", "DEUTSCH"});
+        zevras.start(testpaths::window(), {"--no-such-option", "DEUTSCH"});
         QVERIFY(zevras.waitForFinished(30000));
         QCOMPARE(zevras.exitCode(), 0);
         QVERIFY(zevras.readAllStandardOutput().startsWith("shown "));
@@ -375,7 +376,7 @@ private slots:
             sigaddset(&set, SIGTERM);
             sigprocmask(SIG_BLOCK, &set, nullptr);
         });
-        zevras.start(ZEVRAS_BINARY, {});
+        zevras.start(testpaths::window(), {});
         QVERIFY(zevras.waitForStarted());
         ::kill(pid_t(zevras.processId()), SIGTERM);
         QVERIFY(zevras.waitForFinished(10000));

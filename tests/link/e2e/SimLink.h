@@ -10,6 +10,7 @@
 #include "SerialPort.h"
 #include "SimProcess.h"
 #include "TappedPort.h"
+#include "TestPaths.h"
 
 #include <QtTest>
 
@@ -20,7 +21,7 @@
 // defaults.
 struct SimLink
 {
-    SimProcess sim{QStringLiteral(ZEVRAS_SIM_PATH)};
+    SimProcess sim{testpaths::simulator()};
     ParameterSet image;
     lang::MessageTable messages;
     SerialPort serial;

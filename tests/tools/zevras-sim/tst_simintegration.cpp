@@ -1,4 +1,5 @@
 #include "SimFrame.h"
+#include "TestPaths.h"
 
 #include <QFileInfo>
 #include <QProcess>
@@ -45,7 +46,7 @@ public:
             while (m_process.canReadLine())
                 m_lines << QString::fromUtf8(m_process.readLine()).trimmed();
         });
-        m_process.start(QStringLiteral(ZEVRAS_SIM_PATH), arguments);
+        m_process.start(testpaths::simulator(), arguments);
     }
 
     ~SimRun()
