@@ -2,15 +2,16 @@
 
 #include "Console.h"
 #include "ExitStatus.h"
+#include "SetFiles.h"
 
 #include <QCommandLineParser>
 
+#include <algorithm>
 #include <cstdio>
 
 namespace {
 
 const QString kUnitWord = QStringLiteral("unit");
-const QString kStandardStream = QStringLiteral("-");
 
 const QString kCommands = QStringLiteral(
     "Reads, programs, verifies and watches a ZEVRA-S2 ignition unit.\n"
@@ -146,7 +147,8 @@ std::variant<Invocation, EarlyExit> parseCommandLine(const QStringList &argument
     invocation.csv = parser.value(csvOption);
     if (parser.isSet(csvOption) && invocation.csv.isEmpty())
         return usageError(QStringLiteral("--csv needs a file name, or \"-\""));
-    if (invocation.files.count(kStandardStream) > 1)
+    if (std::count_if(invocation.files.cbegin(), invocation.files.cend(),
+                      setfiles::isStandardStream) > 1)
         return usageError(QStringLiteral("only one file can be \"-\", standard input"));
     if (word->command == Invocation::Command::Diff && invocation.files.first() == kUnitWord)
         return usageError(QStringLiteral("only the second file of diff may be \"unit\""));
