@@ -2,9 +2,11 @@
 
 #include "Console.h"
 #include "ExitStatus.h"
+#include "SetFiles.h"
 
 #include <QCommandLineParser>
 
+#include <algorithm>
 #include <cstdio>
 
 namespace {
@@ -15,7 +17,8 @@ const QString kCommands = QStringLiteral(
     "Reads, programs, verifies and watches a ZEVRA-S2 ignition unit.\n"
     "\n"
     "Commands:\n"
-    "  read FILE.ign        read the unit's set and write it as a parameter file\n"
+    "  read FILE.ign        read the unit's set, write it as a parameter file and\n"
+    "                       list it\n"
     "  program FILE.ign     program the file's set, verify it, wait until the unit\n"
     "                       reports it stored\n"
     "  verify FILE.ign      compare the unit's set with the file's\n"
@@ -23,6 +26,12 @@ const QString kCommands = QStringLiteral(
     "  monitor              live values, one line per status answer\n"
     "  ports                each COM item, its device, and whether it can be opened;\n"
     "                       with --probe, whether the unit answers on each device\n"
+    "\n"
+    "Sets are listed by the names the window gives the parameters, with units;\n"
+    "verify and diff head their columns with the sides they compare. --keys lists\n"
+    "them by the parameter file's keys instead, without a header, for scripts.\n"
+    "A file named \"-\" is standard input where a file is read (program, verify,\n"
+    "diff) and standard output where one is written (read, monitor --csv).\n"
     "\n"
     "Exit status: 0 done and equal, 1 a difference or a failed verify, 2 bad usage\n"
     "or a file that cannot be read or written, 3 the link to the unit failed.");
@@ -70,7 +79,12 @@ std::variant<Invocation, EarlyExit> parseCommandLine(const QStringList &argument
     const QCommandLineOption probeOption(
         QStringLiteral("probe"),
         QStringLiteral("ports: ask every serial device for the unit (one status request each)."));
-    parser.addOptions({portOption, countOption, csvOption, probeOption});
+    const QCommandLineOption keysOption(
+        QStringLiteral("keys"),
+        QStringLiteral("read, verify, diff: list the parameters by the parameter file's keys "
+                       "(LIMITER[3], RPM_ADV[1]), values and units in fixed columns, without a "
+                       "header: the output scripts take."));
+    parser.addOptions({portOption, countOption, csvOption, probeOption, keysOption});
     parser.addPositionalArgument(QStringLiteral("command"),
                                  QStringLiteral("read, program, verify, diff, monitor or ports."),
                                  QStringLiteral("COMMAND [ARGS]"));
@@ -124,9 +138,18 @@ std::variant<Invocation, EarlyExit> parseCommandLine(const QStringList &argument
     invocation.probe = parser.isSet(probeOption);
     if (invocation.probe && word->command != Invocation::Command::Ports)
         return usageError(QStringLiteral("--probe belongs to ports"));
+    invocation.keys = parser.isSet(keysOption);
+    const bool lists = word->command == Invocation::Command::Read ||
+                       word->command == Invocation::Command::Verify ||
+                       word->command == Invocation::Command::Diff;
+    if (invocation.keys && !lists)
+        return usageError(QStringLiteral("--keys belongs to read, verify and diff"));
     invocation.csv = parser.value(csvOption);
     if (parser.isSet(csvOption) && invocation.csv.isEmpty())
         return usageError(QStringLiteral("--csv needs a file name, or \"-\""));
+    if (std::count_if(invocation.files.cbegin(), invocation.files.cend(),
+                      setfiles::isStandardStream) > 1)
+        return usageError(QStringLiteral("only one file can be \"-\", standard input"));
     if (word->command == Invocation::Command::Diff && invocation.files.first() == kUnitWord)
         return usageError(QStringLiteral("only the second file of diff may be \"unit\""));
     if (word->command == Invocation::Command::Diff && invocation.files.last() == kUnitWord) {

@@ -26,6 +26,7 @@ struct Invocation
     std::optional<int> count; // monitor --count
     QString csv;              // monitor --csv: a file, or "-" for standard output
     bool probe = false;       // ports --probe: ask every device for the unit
+    bool keys = false;        // read, verify, diff --keys: the file's keys, no header
 };
 
 // The command line is done with and the program ends with this status:

@@ -31,14 +31,20 @@ void lose(int error)
 
 } // namespace
 
-bool outText(const QString &text)
+bool outBytes(const QByteArray &bytes)
 {
     if (g_outputLost)
         return false;
     errno = 0;
-    if (std::fputs(text.toLocal8Bit().constData(), stdout) < 0 || std::fflush(stdout) != 0)
+    const size_t size = size_t(bytes.size());
+    if (std::fwrite(bytes.constData(), 1, size, stdout) != size || std::fflush(stdout) != 0)
         lose(errno);
     return !g_outputLost;
+}
+
+bool outText(const QString &text)
+{
+    return outBytes(text.toLocal8Bit());
 }
 
 bool out(const QString &line)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
 // Standard output carries only results, so that scripts can take them;
@@ -12,6 +13,8 @@ namespace console {
 bool out(const QString &line);
 // Text as it stands, its line ends included.
 bool outText(const QString &text);
+// Bytes as they stand: a file written to standard output.
+bool outBytes(const QByteArray &bytes);
 void error(const QString &line); // prefixed with the program's name
 void progress(const QString &line);
 

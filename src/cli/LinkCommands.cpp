@@ -5,6 +5,7 @@
 #include "ExitStatus.h"
 #include "LinkSession.h"
 #include "ParameterComparison.h"
+#include "ParameterTable.h"
 #include "PortChoice.h"
 #include "SetFiles.h"
 #include "UnitSearch.h"
@@ -15,6 +16,9 @@ namespace {
 
 // Each storing step of the unit takes about one tick; far more means it hangs.
 constexpr int kStoreStatusLimit = 4 * wire::status::kSaveFullCount;
+
+// The header of the unit's column, the word diff takes for it.
+const QString kUnitColumn = QStringLiteral("unit");
 
 // Where a Program stopped after page 1, what the unit may now hold.
 QString cutShortNote(const LinkSession &session)
@@ -135,6 +139,17 @@ bool keepsRangeRule(const ParameterSet &held)
     return false;
 }
 
+void printListing(const ParameterSet &image, Naming naming)
+{
+    if (naming == Naming::Shown) {
+        for (const QString &line : parametertable::listing(image))
+            console::out(line);
+        return;
+    }
+    for (const auto &parameter : ParameterComparison::namedParameters())
+        console::out(ParameterComparison::valueLine(image, parameter));
+}
+
 } // namespace
 
 int openSession(std::optional<LinkSession> &session, const QString &portOption)
@@ -148,9 +163,10 @@ int openSession(std::optional<LinkSession> &session, const QString &portOption)
     return session->open() ? kDone : kLinkFailed;
 }
 
-int read(const QString &path, const QString &portOption)
+int read(const QString &path, const QString &portOption, Naming naming)
 {
-    if (!setfiles::checkWritable(path))
+    const bool toStandardOutput = setfiles::isStandardStream(path);
+    if (!toStandardOutput && !setfiles::checkWritable(path))
         return kBadUsage;
     std::optional<LinkSession> session;
     if (const int status = openSession(session, portOption))
@@ -164,8 +180,9 @@ int read(const QString &path, const QString &portOption)
     setfiles::noteChanges(QStringLiteral("unit"), held, image);
     if (!setfiles::save(path, image))
         return kBadUsage;
-    for (const auto &parameter : ParameterComparison::namedParameters())
-        console::out(ParameterComparison::valueLine(image, parameter));
+    // Standard output carries the file itself then.
+    if (!toStandardOutput)
+        printListing(image, naming);
     return keepsRangeRule(held) ? kDone : kDifferent;
 }
 
@@ -198,7 +215,7 @@ int program(const QString &path, const QString &portOption)
     return waitStored(*session);
 }
 
-int verify(const QString &path, const QString &portOption)
+int verify(const QString &path, const QString &portOption, Naming naming)
 {
     std::optional<ParameterSet> image;
     std::optional<LinkSession> session;
@@ -208,7 +225,7 @@ int verify(const QString &path, const QString &portOption)
     if (!end)
         return interruptedStatus(*session);
     if (end->outcome == Outcome::Ok) {
-        console::out(QStringLiteral("the unit holds the set of %1").arg(path));
+        console::out(QStringLiteral("the unit holds the set of %1").arg(setfiles::shownPath(path)));
         return kDone;
     }
     // The unit answered, but with another set: name what differs when the
@@ -220,7 +237,8 @@ int verify(const QString &path, const QString &portOption)
     const std::optional<SequenceEnd> readEnd = session->runSequence(SequenceKind::ReadOnly, unit);
     if (!readEnd)
         return interruptedStatus(*session);
-    if (readEnd->outcome == Outcome::Ok && printDifferences(*image, unit) == kDone)
+    if (readEnd->outcome == Outcome::Ok &&
+        printDifferences(*image, unit, naming, columnName(path), kUnitColumn) == kDone)
         console::progress(QStringLiteral("They differ only in spare bytes, which a parameter file "
                                          "does not hold."));
     else if (readEnd->outcome == Outcome::ReadProtected)
@@ -229,7 +247,7 @@ int verify(const QString &path, const QString &portOption)
     return reportFailure(*end, *session);
 }
 
-int diffUnit(const QString &path, const QString &portOption)
+int diffUnit(const QString &path, const QString &portOption, Naming naming)
 {
     const std::optional<ParameterSet> file = setfiles::load(path);
     if (!file)
@@ -240,7 +258,8 @@ int diffUnit(const QString &path, const QString &portOption)
     const auto unit = readUnit(*session);
     if (const int *status = std::get_if<int>(&unit))
         return *status;
-    return printDifferences(*file, std::get<ParameterSet>(unit));
+    return printDifferences(*file, std::get<ParameterSet>(unit), naming, columnName(path),
+                            kUnitColumn);
 }
 
 } // namespace commands

@@ -2,11 +2,17 @@
 
 #include "Console.h"
 #include "ControlRanges.h"
+#include "FileAccess.h"
 #include "IgnFile.h"
+#include "MonitorCsv.h"
 #include "ParameterCodes.h"
 #include "ParameterComparison.h"
 
+#include <QBuffer>
+#include <QFile>
 #include <QFileInfo>
+
+#include <cstdio>
 
 namespace setfiles {
 
@@ -39,23 +45,68 @@ std::optional<QString> unwritableReason(const QString &path)
     return std::nullopt;
 }
 
+// Standard input to its end, as far as a file of ours may go; none, reported,
+// when it holds nothing but blanks.
+std::optional<QByteArray> readStandardInput()
+{
+    QFile input;
+    if (!input.open(stdin, QIODevice::ReadOnly)) {
+        console::error(QStringLiteral("cannot read standard input: ") + input.errorString());
+        return std::nullopt;
+    }
+    const QByteArray text = fileaccess::readCapped(input);
+    if (text.trimmed().isEmpty()) {
+        console::error(QStringLiteral("standard input is empty; "
+                                      "a parameter file was expected"));
+        return std::nullopt;
+    }
+    return text;
+}
+
+IgnFile::LoadResult loadStandardInput(ParameterSet &image)
+{
+    std::optional<QByteArray> text = readStandardInput();
+    if (!text)
+        return IgnFile::LoadResult::CannotOpen;
+    QBuffer buffer(&*text);
+    buffer.open(QIODevice::ReadOnly);
+    return IgnFile::LoadParameterFile(buffer, image) ? IgnFile::LoadResult::Loaded
+                                                     : IgnFile::LoadResult::VersionRefused;
+}
+
 } // namespace
+
+bool isStandardStream(const QString &path)
+{
+    return path == MonitorCsvFile::kStandardOutput;
+}
+
+QString shownPath(const QString &path)
+{
+    return isStandardStream(path) ? QStringLiteral("standard input") : path;
+}
 
 std::optional<ParameterSet> load(const QString &path)
 {
     ParameterSet image;
     image.SetDefaults();
-    switch (IgnFile::load(path, image)) {
+    const bool standardInput = isStandardStream(path);
+    const IgnFile::LoadResult result =
+        standardInput ? loadStandardInput(image) : IgnFile::load(path, image);
+    switch (result) {
     case IgnFile::LoadResult::Loaded:
         return image;
     case IgnFile::LoadResult::CannotOpen:
-        console::error(
-            QStringLiteral("cannot read %1: %2").arg(path, unreadableReason(QFileInfo(path))));
+        // Standard input has told its reason already.
+        if (!standardInput) {
+            console::error(
+                QStringLiteral("cannot read %1: %2").arg(path, unreadableReason(QFileInfo(path))));
+        }
         break;
     case IgnFile::LoadResult::VersionRefused:
         console::error(QStringLiteral("%1 is not a parameter file of data version 46 "
                                       "(no \"KORVALEN_KEY 46\" in it)")
-                           .arg(path));
+                           .arg(shownPath(path)));
         break;
     }
     return std::nullopt;
@@ -70,12 +121,12 @@ std::optional<ParameterSet> loadForUnit(const QString &path)
     if (!codes::listIndexFromBike(loaded->bike())) {
         console::error(QStringLiteral("%1: BIKE %2 is no kind the window lists; "
                                       "choose one of 0, 1, 2, 4 and 5")
-                           .arg(path)
+                           .arg(shownPath(path))
                            .arg(loaded->bike()));
         return std::nullopt;
     }
     const ParameterSet image = controlranges::setToSend(*loaded);
-    noteChanges(path, *loaded, image);
+    noteChanges(shownPath(path), *loaded, image);
     return image;
 }
 
@@ -99,6 +150,10 @@ bool checkWritable(const QString &path)
 
 bool save(const QString &path, const ParameterSet &image)
 {
+    if (isStandardStream(path)) {
+        console::outBytes(IgnFile::parameterFileText(image));
+        return true;
+    }
     if (IgnFile::save(path, image))
         return true;
     console::error(QStringLiteral("cannot write %1: %2")

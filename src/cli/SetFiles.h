@@ -10,8 +10,16 @@
 // standard error with the file and the reason.
 namespace setfiles {
 
+// The file name that means standard input (where a file is read) or
+// standard output (where one is written), as for monitor --csv.
+bool isStandardStream(const QString &path);
+
+// The file as messages and column headers name it.
+QString shownPath(const QString &path);
+
 // The file's set over the New defaults, exactly as the file holds it; none
 // when the file cannot be read or is not a parameter file of our version.
+// "-" reads standard input to its end, through the same parser.
 std::optional<ParameterSet> load(const QString &path);
 
 // The set to send to the unit for this file, the one the window sends after
@@ -28,6 +36,7 @@ void noteChanges(const QString &source, const ParameterSet &before, const Parame
 bool checkWritable(const QString &path);
 
 // Writes the file atomically; false (reported) leaves an earlier file whole.
+// "-" writes it to standard output, where a loss is the console's to report.
 bool save(const QString &path, const ParameterSet &image);
 
 } // namespace setfiles

@@ -14,17 +14,19 @@ int run(const QStringList &arguments)
         return early->status;
     const Invocation &invocation = std::get<Invocation>(parsed);
     const QStringList &files = invocation.files;
+    const commands::Naming naming =
+        invocation.keys ? commands::Naming::Keys : commands::Naming::Shown;
     switch (invocation.command) {
     case Invocation::Command::Read:
-        return commands::read(files[0], invocation.port);
+        return commands::read(files[0], invocation.port, naming);
     case Invocation::Command::Program:
         return commands::program(files[0], invocation.port);
     case Invocation::Command::Verify:
-        return commands::verify(files[0], invocation.port);
+        return commands::verify(files[0], invocation.port, naming);
     case Invocation::Command::Diff:
-        return commands::diffFiles(files[0], files[1]);
+        return commands::diffFiles(files[0], files[1], naming);
     case Invocation::Command::DiffUnit:
-        return commands::diffUnit(files[0], invocation.port);
+        return commands::diffUnit(files[0], invocation.port, naming);
     case Invocation::Command::Monitor:
         return commands::monitor(invocation.count, invocation.csv, invocation.port);
     case Invocation::Command::Ports:

@@ -1,10 +1,14 @@
 #include "IgnFile.h"
 #include "ParameterSet.h"
+#include "ShownParameters.h"
 #include "SimProcess.h"
 #include "TestFiles.h"
 #include "TestPaths.h"
+#include "ToolTexts.h"
 
+#include <QBuffer>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QSerialPort>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -55,16 +59,20 @@ enum class Input
 {
     None,
     Changed,
+    ChangedWithBom, // as a Windows editor saves it
     WrongVersion,
+    Empty,
+    Garbage,
 };
 
 // What a row expects at the output path, which holds kKeepMe before the run.
 enum class Output
 {
-    Kept,     // still kKeepMe: a failed command never cuts an existing file
-    UnitsSet, // the parameter file of the set the unit holds
-    CsvRows,  // a header and --count rows
-    CsvLines, // a header and at least one row, every line complete
+    Kept,           // still kKeepMe: a failed command never cuts an existing file
+    UnitsSet,       // the parameter file of the set the unit holds
+    CsvRows,        // a header and --count rows
+    CsvLines,       // a header and at least one row, every line complete
+    StdoutUnitsSet, // kept; standard output is the parameter file of the unit's set
 };
 
 // What the test does while the command runs.
@@ -82,6 +90,34 @@ enum class Act
 int csvLines(const QString &path)
 {
     return int(testfiles::readFile(path).count('\n'));
+}
+
+// The window's texts in what a row expects, in English: "{name KEY N}" is its
+// name for parameter N of the key, "{parameter}" the header of the names.
+QString withShownTexts(QString text)
+{
+    static const QRegularExpression named(QStringLiteral("\\{name (\\w+) (\\d+)\\}"));
+    for (QRegularExpressionMatch match = named.match(text); match.hasMatch();
+         match = named.match(text)) {
+        QString name;
+        for (const IgnFile::Key &key : IgnFile::keys()) {
+            if (match.captured(1) == QLatin1String(key.name))
+                name = lang::shownName(0, key, match.captured(2).toInt());
+        }
+        text.replace(match.capturedStart(), match.capturedLength(), name);
+    }
+    return text.replace(QStringLiteral("{parameter}"),
+                        lang::toolText(lang::Tool::ColumnParameter, 0));
+}
+
+// Whether the output holds what a row expects, blanks simplified; a leading
+// "^" asks for it at the start.
+bool outputHas(const QString &output, const QString &expected)
+{
+    const QString simplified = output.simplified();
+    if (expected.startsWith(QLatin1Char('^')))
+        return simplified.startsWith(withShownTexts(expected.mid(1)).simplified());
+    return simplified.contains(withShownTexts(expected).simplified());
 }
 
 } // namespace
@@ -116,8 +152,22 @@ private slots:
 
         row("read") << QStringList{} << port + QStringList{"read", "{out}"} << QString()
                     << Input::None << Act::None << 0 << Output::UnitsSet << Sets::Defaults
-                    << "LIMITER[1]"
+                    << "{name LIMITER 2} 15000 rpm {name LIMITER 3} 6 °"
                     << "";
+        // Scripts take these lines: the file's keys in fixed columns, no header.
+        row("read, the file's keys")
+            << QStringList{} << port + QStringList{"read", "--keys", "{out}"} << QString()
+            << Input::None << Act::None << 0 << Output::UnitsSet << Sets::Defaults
+            << "^BIKE 0 RPM_ADV[1] 1000 rpm"
+            << "";
+        row("read to standard output")
+            << QStringList{} << port + QStringList{"read", "-"} << QString() << Input::None
+            << Act::None << 0 << Output::StdoutUnitsSet << Sets::Defaults << ""
+            << "";
+        row("read to a full standard output")
+            << QStringList{} << port + QStringList{"read", "-"} << QString() << Input::None
+            << Act::StdoutFull << 2 << Output::Kept << Sets::Defaults << ""
+            << "cannot write the standard output";
         row("read through the settings' Com port")
             << QStringList{} << QStringList{"read", "{out}"} << comThree << Input::None << Act::None
             << 0 << Output::UnitsSet << Sets::Defaults << ""
@@ -168,6 +218,15 @@ private slots:
             << noisy << port + QStringList{"program", "{in}"} << QString() << Input::Changed
             << Act::None << 0 << Output::Kept << Sets::Changed << ""
             << "";
+        // {stdin<in}: the command's standard input is the input file.
+        row("program from standard input")
+            << QStringList{} << port + QStringList{"program", "-", "{stdin<in}"} << QString()
+            << Input::ChangedWithBom << Act::None << 0 << Output::Kept << Sets::Changed << ""
+            << "stored";
+        row("program, empty standard input")
+            << QStringList{} << port + QStringList{"program", "-", "{stdin<in}"} << QString()
+            << Input::Empty << Act::None << 2 << Output::Kept << Sets::Defaults << ""
+            << "standard input is empty";
         row("program, file of another version")
             << QStringList{} << port + QStringList{"program", "{in}"} << QString()
             << Input::WrongVersion << Act::None << 2 << Output::Kept << Sets::Defaults << ""
@@ -179,8 +238,19 @@ private slots:
                              << "";
         row("verify, different") << QStringList{} << port + QStringList{"verify", "{in}"}
                                  << QString() << Input::Changed << Act::None << 1 << Output::Kept
-                                 << Sets::Defaults << ""
+                                 << Sets::Defaults
+                                 << "^{parameter} in.ign unit {name RPM_ADV 2} 2300 rpm 2000 rpm"
                                  << "differs";
+        row("verify, different, the file's keys")
+            << QStringList{} << port + QStringList{"verify", "--keys", "{in}"} << QString()
+            << Input::Changed << Act::None << 1 << Output::Kept << Sets::Defaults
+            << "^RPM_ADV[2] 2300 2000 rpm"
+            << "differs";
+        row("verify of standard input")
+            << QStringList{} << port + QStringList{"verify", "-", "{stdin<in}"} << QString()
+            << Input::Changed << Act::None << 1 << Output::Kept << Sets::Defaults
+            << "^{parameter} stdin unit"
+            << "differs";
         row("verify, a spare byte differs")
             << QStringList{"--page1-hex", QString::fromLatin1(page1(setOf(Sets::Spare)).toHex())}
             << port + QStringList{"verify", "{out}"} << QString() << Input::None << Act::None << 1
@@ -190,14 +260,34 @@ private slots:
             << QStringList{"--silent"} << port + QStringList{"verify", "{in}"} << QString()
             << Input::Changed << Act::None << 3 << Output::Kept << Sets::Defaults << ""
             << "no answer";
-        row("diff of two files") << QStringList{} << QStringList{"diff", "{out}", "{in}"}
-                                 << QString() << Input::Changed << Act::None << 1 << Output::Kept
-                                 << Sets::Defaults << "ADVANCE[1] 10 25 deg"
-                                 << "";
+        row("diff of two files")
+            << QStringList{} << QStringList{"diff", "{out}", "{in}"} << QString() << Input::Changed
+            << Act::None << 1 << Output::Kept << Sets::Defaults
+            << "^{parameter} out.ign in.ign {name RPM_ADV 2} 2000 rpm 2300 rpm "
+               "{name ADVANCE 1} 10 ° 25 °"
+            << "";
+        row("diff of two files, the file's keys")
+            << QStringList{} << QStringList{"diff", "--keys", "{out}", "{in}"} << QString()
+            << Input::Changed << Act::None << 1 << Output::Kept << Sets::Defaults
+            << "^RPM_ADV[2] 2000 2300 rpm ADVANCE[1] 10 25 deg"
+            << "";
         row("diff with the unit") << QStringList{} << port + QStringList{"diff", "{in}", "unit"}
                                   << QString() << Input::Changed << Act::None << 1 << Output::Kept
-                                  << Sets::Defaults << "BASE_ADV"
+                                  << Sets::Defaults << "^{parameter} in.ign unit {name RPM_ADV 2}"
                                   << "";
+        row("diff of standard input and a file")
+            << QStringList{} << QStringList{"diff", "-", "{out}", "{stdin<in}"} << QString()
+            << Input::Changed << Act::None << 1 << Output::Kept << Sets::Defaults
+            << "^{parameter} stdin out.ign {name RPM_ADV 2} 2300 rpm 2000 rpm"
+            << "";
+        row("diff, garbage on standard input")
+            << QStringList{} << QStringList{"diff", "{out}", "-", "{stdin<in}"} << QString()
+            << Input::Garbage << Act::None << 2 << Output::Kept << Sets::Defaults << ""
+            << "standard input is not a parameter file";
+        row("diff, standard input twice")
+            << QStringList{} << QStringList{"diff", "-", "-", "{stdin<in}"} << QString()
+            << Input::Changed << Act::None << 2 << Output::Kept << Sets::Defaults << ""
+            << "only one file";
 
         row("monitor to CSV") << QStringList{"--rpm", "3000"}
                               << port + QStringList{"monitor", "--count", "3", "--csv", "{out}"}
@@ -277,10 +367,17 @@ private slots:
         const QString out = dir.filePath(QStringLiteral("out.ign"));
         if (input == Input::Changed)
             QVERIFY(IgnFile::save(in, setOf(Sets::Changed)));
+        if (input == Input::ChangedWithBom)
+            testfiles::writeFile(in,
+                                 "\xEF\xBB\xBF" + IgnFile::parameterFileText(setOf(Sets::Changed)));
         if (input == Input::WrongVersion) {
             testfiles::writeFile(
                 in, IgnFile::parameterFileText(setOf(Sets::Changed)).replace("46", "45"));
         }
+        if (input == Input::Empty)
+            testfiles::writeFile(in, "\r\n");
+        if (input == Input::Garbage)
+            testfiles::writeFile(in, "not a parameter file\n");
         testfiles::writeFile(out, kKeepMe.toUtf8());
         // Where verify or diff read {out}, it holds the New defaults.
         if ((arguments.contains(QStringLiteral("verify")) ||
@@ -305,6 +402,9 @@ private slots:
         cli.setProcessEnvironment(environment);
         if (act == Act::StdoutFull)
             cli.setStandardOutputFile(QStringLiteral("/dev/full"));
+        // Without a file, standard input is a pipe that ends at once.
+        const bool feedsInput = arguments.removeAll(QStringLiteral("{stdin<in}")) > 0;
+        cli.setStandardInputFile(feedsInput ? in : QProcess::nullDevice());
         cli.start(kCli, arguments);
         QVERIFY2(cli.waitForStarted(kStartMs), qPrintable(cli.errorString()));
         QByteArray stderrBytes;
@@ -353,7 +453,8 @@ private slots:
             cli.state() == QProcess::NotRunning || cli.waitForFinished(kCommandMs);
         if (!finished)
             cli.kill();
-        const QString stdoutText = QString::fromLocal8Bit(cli.readAllStandardOutput());
+        const QByteArray stdoutBytes = cli.readAllStandardOutput();
+        const QString stdoutText = QString::fromLocal8Bit(stdoutBytes);
         const QString stderrText = QString::fromLocal8Bit(stderrBytes + cli.readAllStandardError());
         QVERIFY2(finished, qPrintable(QStringLiteral("still running; stderr: ") + stderrText));
         QCOMPARE(cli.exitStatus(), QProcess::NormalExit);
@@ -361,8 +462,7 @@ private slots:
             cli.exitCode() == exitStatus,
             qPrintable(QStringLiteral("exit %1; stderr: %2").arg(cli.exitCode()).arg(stderrText)));
         // Columns are padded: compare with single blanks.
-        QVERIFY2(stdoutText.simplified().contains(
-                     QString(stdoutHas).replace("{device}", device).simplified()),
+        QVERIFY2(outputHas(stdoutText, QString(stdoutHas).replace("{device}", device)),
                  qPrintable(stdoutText));
         QVERIFY2(stderrText.contains(stderrHas, Qt::CaseInsensitive), qPrintable(stderrText));
         // Every error is one line.
@@ -378,6 +478,19 @@ private slots:
         case Output::Kept:
             QCOMPARE(written, before);
             break;
+        case Output::StdoutUnitsSet: {
+            QCOMPARE(written, before);
+            QBuffer file;
+            file.setData(stdoutBytes);
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            ParameterSet image;
+            image.SetDefaults();
+            QVERIFY2(IgnFile::LoadParameterFile(file, image), stdoutBytes.constData());
+            QCOMPARE(page1(image).toHex(), unitPage.toHex());
+            // The file and nothing else.
+            QCOMPARE(stdoutBytes, IgnFile::parameterFileText(image));
+            break;
+        }
         case Output::UnitsSet: {
             ParameterSet image;
             QCOMPARE(IgnFile::load(out, image), IgnFile::LoadResult::Loaded);
@@ -409,7 +522,7 @@ private slots:
         QTest::addColumn<int>("exitStatus");
         QTest::addColumn<QString>("stdoutHas"); // {unit} and {silent}: the two devices
         QTest::addColumn<QString>("stderrHas");
-        const QStringList readAuto{"--port", "auto", "read", "{out}"};
+        const QStringList readAuto{"--port", "auto", "read", "--keys", "{out}"};
         QTest::newRow("read finds the unit")
             << QStringList{} << false << readAuto << 0 << "LIMITER[1]"
             << "found the unit on {unit}";
