@@ -559,8 +559,10 @@ private slots:
         QCOMPARE(int(rig.form->comPort()), 1);
         // The search has just closed the device the window opens again; on a
         // busy machine the first poll after may go unanswered.
-        QVERIFY(rig.runUntil([&] { return rig.label("LabelRpm")->text() == "RPM = 3000 "; },
-                             win::kFirstStatusTicks + PollCycle::kWatchdogTicks));
+        QVERIFY2(rig.runUntil([&] { return rig.label("LabelRpm")->text() == "RPM = 3000 "; },
+                              win::kFirstStatusTicks + PollCycle::kWatchdogTicks),
+                 qPrintable(QStringLiteral("the window shows \"%1\", \"%2\"")
+                                .arg(rig.message(), status->currentMessage())));
         // Nothing was written to either unit.
         ParameterSet defaults;
         defaults.SetDefaults();

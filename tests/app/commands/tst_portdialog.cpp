@@ -5,6 +5,7 @@
 
 #include <QLabel>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QTreeWidget>
 
 using lang::PortText;
@@ -138,8 +139,11 @@ private slots:
             return;
         // Opened at once: the unit's engine speed reaches the window.
         fixture.control<QTimer>("Timer1")->start();
-        QTRY_VERIFY_WITH_TIMEOUT(
+        QTRY_VERIFY2_WITH_TIMEOUT(
             fixture.control<QLabel>("LabelRpm")->text().contains(QLatin1String("3000")),
+            qPrintable(QStringLiteral("the window shows \"%1\", \"%2\"")
+                           .arg(fixture.control<QLabel>("LabelHlaseni")->text(),
+                                window.statusBar()->currentMessage())),
             kConnectMs);
         window.close();
         const Settings saved = SettingsFile::load(fixture.settingsPath());
