@@ -1,7 +1,6 @@
 #include "FindUnitCommand.h"
 
 #include "ComPortCommands.h"
-#include "LanguageTexts.h"
 #include "PollCycle.h"
 #include "PortDialog.h"
 #include "PortTexts.h"
