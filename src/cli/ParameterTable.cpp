@@ -1,11 +1,7 @@
 #include "ParameterTable.h"
 
-#include "IgnFile.h"
-#include "ParameterComparison.h"
-#include "ShownParameters.h"
+#include "CompareRows.h"
 #include "ToolTexts.h"
-
-#include <QSet>
 
 #include <algorithm>
 
@@ -42,42 +38,25 @@ QStringList aligned(const QList<Row> &rows)
     return lines;
 }
 
-// One row per parameter byte the file holds whose position is taken, in file
-// order: its name, then its value in each set.
-QList<Row> rowsOf(const QList<const ParameterSet *> &sets, const QSet<int> *positions)
-{
-    QList<Row> rows;
-    for (const IgnFile::Key &key : IgnFile::keys()) {
-        for (int number = 1; number <= key.count; ++number) {
-            if (positions && !positions->contains(key.position + number - 1))
-                continue;
-            Row row{lang::shownName(kEnglish, key, number)};
-            for (const ParameterSet *set : sets)
-                row.append(lang::shownValue(*set, key, number, kEnglish));
-            rows.append(row);
-        }
-    }
-    return rows;
-}
-
 } // namespace
 
 QStringList listing(const ParameterSet &image)
 {
-    return aligned(rowsOf({&image}, nullptr));
+    QList<Row> rows;
+    for (const CompareRow &row : compareRows(image, image, kEnglish))
+        rows.append({row.name, row.window});
+    return aligned(rows);
 }
 
 QStringList differences(const ParameterSet &a, const ParameterSet &b, const QString &nameA,
                         const QString &nameB)
 {
-    QSet<int> differing;
-    for (const ParameterComparison::Difference &difference : ParameterComparison::compare(a, b))
-        differing.insert(difference.position);
-    if (differing.isEmpty())
-        return {};
     QList<Row> rows{{lang::toolText(lang::Tool::ColumnParameter, kEnglish), nameA, nameB}};
-    rows += rowsOf({&a, &b}, &differing);
-    return aligned(rows);
+    for (const CompareRow &row : compareRows(a, b, kEnglish)) {
+        if (row.differs)
+            rows.append({row.name, row.window, row.other});
+    }
+    return rows.size() > 1 ? aligned(rows) : QStringList();
 }
 
 } // namespace parametertable
