@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLocale>
 #include <QRegularExpression>
 
 #include <algorithm>
@@ -173,6 +174,16 @@ bool HistoryFolder::holds(const QString &path) const
     const QString inside = QFileInfo(file.absolutePath()).canonicalFilePath();
     const QString folder = QFileInfo(m_folder).canonicalFilePath();
     return !folder.isEmpty() && inside == folder;
+}
+
+QString HistoryEntry::shortLocalTime() const
+{
+    const QDateTime local = when.toLocalTime();
+    if (!local.isValid())
+        return QString();
+    const QLocale locale;
+    return locale.toString(local.date(), QLocale::ShortFormat) + QLatin1Char(' ') +
+           locale.toString(local.time(), QLocale::ShortFormat);
 }
 
 QList<HistoryEntry> HistoryFolder::entries() const

@@ -26,6 +26,10 @@ struct HistoryEntry
     HistoryEvent event = HistoryEvent::Read;
     int readAgain = 0; // later reads of the same set from the same unit
     QString note;      // the user's words on it: customer, bike, plate
+
+    // Its local date and time in the user's short formats, as the file line
+    // and the compare window's headers name it; empty when the time is not valid.
+    QString shortLocalTime() const;
 };
 
 // The sets read from or programmed into a unit, one .ign file per event,

@@ -13,7 +13,6 @@
 
 #include <QFileInfo>
 #include <QLabel>
-#include <QLocale>
 #include <QMessageBox>
 
 FileCommands::FileCommands(QWidget &window, ParameterSet &parameters, FormBinding &binding,
@@ -94,12 +93,8 @@ void FileCommands::openHistoryEntry(const HistoryEntry &entry, const QString &pa
 {
     if (!load(path))
         return;
-    const QLocale locale;
-    const QDateTime local = entry.when.toLocalTime();
-    const QString when = local.isValid() ? locale.toString(local.date(), QLocale::ShortFormat) +
-                                               QLatin1Char(' ') +
-                                               locale.toString(local.time(), QLocale::ShortFormat)
-                                         : QFileInfo(path).fileName();
+    const QString time = entry.shortLocalTime();
+    const QString when = time.isEmpty() ? QFileInfo(path).fileName() : time;
     m_fileLabel.setText(
         lang::toolText(lang::Tool::HistoryFromHistory, m_messages.language()).arg(when));
     if (m_fileMatched)

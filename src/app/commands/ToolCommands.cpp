@@ -21,7 +21,6 @@
 #include "UnitInfo.h"
 #include "WindowState.h"
 
-#include <QLocale>
 #include <QStatusBar>
 
 ToolCommands::ToolCommands(const Parts &parts, ParameterSet &parameters, const WindowState &state,
@@ -117,11 +116,7 @@ void ToolCommands::compareEntries(const HistoryEntry &first, const HistoryEntry 
     if (!m_compareSets)
         return;
     const auto name = [](const HistoryEntry &entry) {
-        const QDateTime local = entry.when.toLocalTime();
-        const QLocale locale;
-        QString text = locale.toString(local.date(), QLocale::ShortFormat) + QLatin1Char(' ') +
-                       locale.toString(local.time(), QLocale::ShortFormat) + QLatin1Char(' ') +
-                       entry.unit;
+        QString text = entry.shortLocalTime() + QLatin1Char(' ') + entry.unit;
         if (!entry.note.isEmpty())
             text += QStringLiteral(" (") + entry.note + QLatin1Char(')');
         return text;
