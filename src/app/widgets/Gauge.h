@@ -18,6 +18,9 @@ public:
 
     void setValue(int value) { QProgressBar::setValue(qBound(minimum(), value, maximum())); }
 
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
 private:
     QColor m_barColor;
 };

@@ -9,6 +9,7 @@
 
 #include <QApplication>
 #include <QContextMenuEvent>
+#include <QImage>
 #include <QLineEdit>
 #include <QMenu>
 #include <QSignalSpy>
@@ -41,6 +42,8 @@ private slots:
     void pathLabelShortensInTheMiddle_data();
     void pathLabelShortensInTheMiddle();
     void gaugeClampsValues();
+    void gaugeShowsItsShare_data();
+    void gaugeShowsItsShare();
 };
 
 void TestSpinField::position_data()
@@ -339,6 +342,51 @@ void TestSpinField::gaugeClampsValues()
     gauge.setValue(42);
     QCOMPARE(gauge.value(), 42);
     QVERIFY(!gauge.isTextVisible());
+}
+
+void TestSpinField::gaugeShowsItsShare_data()
+{
+    QTest::addColumn<int>("maximum");
+    QTest::addColumn<int>("value");
+    QTest::addColumn<int>("barColumns"); // of the 239 inside the frame
+
+    QTest::newRow("empty") << 100 << 0 << 0;
+    QTest::newRow("half") << 100 << 50 << 119;
+    QTest::newRow("full") << 100 << 100 << 239;
+    QTest::newRow("one step of three") << 3 << 1 << 79;
+    QTest::newRow("three of three") << 3 << 3 << 239;
+}
+
+void TestSpinField::gaugeShowsItsShare()
+{
+    QFETCH(int, maximum);
+    QFETCH(int, value);
+    QFETCH(int, barColumns);
+
+    const QColor bar(255, 0, 255);
+    Gauge gauge;
+    gauge.resize(241, 16);
+    gauge.setRange(0, maximum);
+    gauge.setBarColor(bar);
+    gauge.setValue(value);
+    const QImage shown = gauge.grab().toImage();
+    const QPalette palette = gauge.palette();
+
+    const int middle = shown.height() / 2;
+    int columns = 0;
+    for (int x = 1; x < shown.width() - 1; ++x) {
+        const QRgb colour = shown.pixel(x, middle);
+        if (colour == bar.rgb())
+            ++columns;
+        else
+            QCOMPARE(colour, palette.color(QPalette::Base).rgb());
+    }
+    QCOMPARE(columns, barColumns);
+    // The frame stays round the bar, whatever it shows.
+    for (const QPoint edge :
+         {QPoint(0, middle), QPoint(shown.width() - 1, middle), QPoint(shown.width() / 2, 0),
+          QPoint(shown.width() / 2, shown.height() - 1)})
+        QCOMPARE(shown.pixel(edge), palette.color(QPalette::Mid).rgb());
 }
 
 #include "TestMain.h"
