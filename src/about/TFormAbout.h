@@ -11,8 +11,8 @@ class TFormAbout;
 
 // The about box: maker's logo and contact lines, the program's build stamp,
 // and a caption in the language that is current whenever the box is shown.
-// Created hidden with the main window, shown modally with exec(); the logo is
-// drawn when the box is first shown.
+// Made when About is first chosen and kept, shown modally with exec(); the
+// logo is drawn when the box is first shown.
 class TFormAbout : public QDialog
 {
     Q_OBJECT

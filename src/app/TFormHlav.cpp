@@ -20,7 +20,6 @@
 #include "ScreenFit.h"
 #include "SerialPort.h"
 #include "SetMarks.h"
-#include "TFormAbout.h"
 #include "TerminationSignals.h"
 #include "TestSwitch.h"
 #include "TextFit.h"
@@ -46,7 +45,6 @@ TFormHlav::TFormHlav(const QStringList &arguments, QWidget *parent)
     m_link = std::make_unique<PollCycle>(*m_port);
     m_presenter =
         std::make_unique<LinkPresenter>(*m_link, m_parameters, m_state.messages(), *m_linkView);
-    m_about = new TFormAbout([this] { return m_state.language(); }, this);
     m_comPorts = new ComPortCommands(
         {*ui->MenuCom,
          {ui->MenuCom1, ui->MenuCom2, ui->MenuCom3, ui->MenuCom4, ui->MenuCom5, ui->MenuCom6,
@@ -64,7 +62,8 @@ TFormHlav::TFormHlav(const QStringList &arguments, QWidget *parent)
                                        m_state.messages(), *ui->LabelFile2);
     m_print = std::make_unique<PrintCommand>(*this, *ui->centralwidget, *ui->RadioGroupInput1,
                                              *m_binding, *m_presenter, m_state.messages());
-    m_help = std::make_unique<HelpCommands>(*this, m_state.messages(), *m_about);
+    m_help = std::make_unique<HelpCommands>(*this, m_state.messages(),
+                                            [this] { return m_state.language(); });
     m_tools = std::make_unique<TuningTools>(*this, *ui->MenuRecord, *ui->ComboBoxBike, m_parameters,
                                             *m_link, *m_presenter, m_state);
     connectCommands();

@@ -30,7 +30,6 @@ class QtTranslations;
 class QAction;
 class QTimer;
 class SerialPort;
-class TFormAbout;
 class ToolCommands;
 class RideLogCommand;
 class WindowLinkView;
@@ -143,7 +142,6 @@ private:
     std::unique_ptr<HelpCommands> m_help;
     std::unique_ptr<WindowSettings> m_windowSettings;
     QTimer *Timer1 = nullptr;
-    TFormAbout *m_about = nullptr; // hidden until About shows it
     std::unique_ptr<ToolCommands> m_toolCommands;
     RideLogCommand *m_rideLog = nullptr; // a child of the window
 };

@@ -5,12 +5,12 @@
 #include "MessageTable.h"
 
 #include <QDesktopServices>
-#include <QDialog>
 #include <QFileInfo>
 #include <QUrl>
 
-HelpCommands::HelpCommands(QWidget &window, const lang::MessageTable &messages, QDialog &about)
-    : m_window(window), m_messages(messages), m_about(about)
+HelpCommands::HelpCommands(QWidget &window, const lang::MessageTable &messages,
+                           TFormAbout::LanguageSource language)
+    : m_window(window), m_messages(messages), m_language(std::move(language))
 {
 }
 
@@ -29,5 +29,7 @@ void HelpCommands::showManual()
 
 void HelpCommands::showAbout()
 {
-    m_about.exec();
+    if (!m_about)
+        m_about = new TFormAbout(m_language, &m_window);
+    m_about->exec();
 }

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "DocumentViewer.h"
+#include "TFormAbout.h"
 
-class QDialog;
 class QWidget;
 namespace lang {
 class MessageTable;
@@ -12,7 +12,9 @@ class MessageTable;
 class HelpCommands
 {
 public:
-    HelpCommands(QWidget &window, const lang::MessageTable &messages, QDialog &about);
+    // The about box is made when first shown, as a child of window, and kept.
+    HelpCommands(QWidget &window, const lang::MessageTable &messages,
+                 TFormAbout::LanguageSource language);
 
     // Opened with the desktop's viewer.
     void showManual();
@@ -23,6 +25,7 @@ public:
 private:
     QWidget &m_window;
     const lang::MessageTable &m_messages;
-    QDialog &m_about;
+    TFormAbout::LanguageSource m_language;
+    TFormAbout *m_about = nullptr;
     ViewerCheck m_hasViewer = desktopHasViewer;
 };
