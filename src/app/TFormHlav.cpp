@@ -35,9 +35,15 @@
 TFormHlav::TFormHlav(const QStringList &arguments, QWidget *parent)
     : QMainWindow(parent), ui(std::make_unique<Ui::TFormHlav>())
 {
-    ui->setupUi(this);
-    applyDesignExtras(this);
-    new ScreenFit(*this, m_placement);
+    {
+        // The texts fit once the form is whole, not after each control made.
+        const TextFitLayout::Batch fitOnce;
+        ui->setupUi(this);
+        // Before the design fonts are set: moving the content into its scroll
+        // area then changes no font, which would lay every text out again.
+        new ScreenFit(*this, m_placement);
+        applyDesignExtras(this);
+    }
     m_binding = std::make_unique<FormBinding>(*ui, m_parameters, m_state);
     m_events = std::make_unique<FormEvents>(*ui, *m_binding);
     m_port = std::make_unique<SerialPort>();
