@@ -32,6 +32,9 @@ QByteArray readCapped(QIODevice &device)
                 data.chop(1);
         }
     }
+    // The pieces leave room for more: what is kept, the settings' text among it, keeps only its own
+    // size.
+    data.squeeze();
     return data;
 }
 
