@@ -83,6 +83,12 @@ const Entry kEntries[] = {
     {Msg::NoDefaultPrinter,
      {"No default printer is set.", "Es ist kein Standarddrucker festgelegt.",
       "Aucune imprimante par défaut n'est définie.", "Není nastavena výchozí tiskárna."}},
+    // Printing: the program's printing module is missing or does not load.
+    {Msg::PrintingNotInstalled,
+     {"Printing is not installed with the program (zevras-print is missing).",
+      "Das Drucken ist nicht mit dem Programm installiert (zevras-print fehlt).",
+      "L'impression n'est pas installée avec le programme (zevras-print est absent).",
+      "Tisk není s programem nainstalován (chybí zevras-print)."}},
     {Msg::NoViewer,
      {"No program to show %1 is installed.",
       "Es ist kein Programm zum Anzeigen von %1 installiert.",

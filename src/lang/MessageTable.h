@@ -57,6 +57,7 @@ enum class Msg : int
     PrinterRefusedJob, // %1 the printer
     NoPrinter,
     NoDefaultPrinter,
+    PrintingNotInstalled,
     NoViewer,  // %1 the manual
     FileError, // composed: the file-error word + "!"
     HelpError, // composed: the file-error word + " " + help file + " !"

@@ -5,7 +5,7 @@
 #include "MessageBox.h"
 #include "MessageTable.h"
 #include "PrintTimeLine.h"
-#include "SheetPrinter.h"
+#include "SheetPrinting.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -30,13 +30,14 @@ void PrintCommand::print()
 
     // The screen is restored whether the page went out or not; only then
     // does a failure show, over the normal window.
-    const print::Destination destination = print::defaultDestination();
-    const print::PrintOutcome outcome = print::printSheet(m_sheet, destination);
+    print::SheetPrinting *printing = print::sheetPrinting();
+    const print::PrintReport report =
+        printing ? printing->printToDefault(m_sheet) : print::PrintReport{};
 
     m_binding.setPrintMode(false);
     m_binding.ApplyVisibilityRules();
     m_presenter.endPrint();
-    switch (outcome) {
+    switch (report.outcome) {
     case print::PrintOutcome::Printed:
         break;
     case print::PrintOutcome::NoPrinter:
@@ -47,12 +48,14 @@ void PrintCommand::print()
         break;
     case print::PrintOutcome::PdfNotWritten:
         showMessageBox(&m_window, m_messages.text(lang::Msg::PdfNotWritten)
-                                      .arg(QDir::toNativeSeparators(destination.pdfFile)));
+                                      .arg(QDir::toNativeSeparators(report.pdfFile)));
         break;
     case print::PrintOutcome::PrinterRefused:
-        showMessageBox(
-            &m_window,
-            m_messages.text(lang::Msg::PrinterRefusedJob).arg(destination.printer.printerName()));
+        showMessageBox(&m_window,
+                       m_messages.text(lang::Msg::PrinterRefusedJob).arg(report.printerName));
+        break;
+    case print::PrintOutcome::NotInstalled:
+        showMessageBox(&m_window, m_messages.text(lang::Msg::PrintingNotInstalled));
         break;
     }
 }

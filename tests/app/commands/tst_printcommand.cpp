@@ -7,7 +7,7 @@
 #include "MessageTable.h"
 #include "PdfFile.h"
 #include "PollCycle.h"
-#include "SheetPrinter.h"
+#include "SheetPrinting.h"
 #include "TFormHlav.h"
 
 #include <QAction>
