@@ -4,14 +4,14 @@ namespace lang {
 
 namespace {
 
-struct Entry
+struct MessageEntry
 {
     Msg msg;
     const char *text[kLanguageCount];
 };
 
 // Texts are shown letter for letter, spelling included.
-const Entry kEntries[] = {
+const MessageEntry kMessages[] = {
     {Msg::HelpFile,
      {"manual_zevras_en.pdf", "manual_zevras_de.pdf", "manual_zevras_fr.pdf",
       "manual_zevras_cz.pdf"}},
@@ -137,7 +137,7 @@ const char *const kAboutCaption[kLanguageCount] = {"About ZEVRA-S2", "Über Prog
 void MessageTable::fill(quint8 language)
 {
     m_language = language < kLanguageCount ? language : English;
-    for (const Entry &entry : kEntries)
+    for (const MessageEntry &entry : kMessages)
         m_texts[int(entry.msg)] = QString::fromUtf8(entry.text[m_language]);
     const QString word = QString::fromUtf8(kFileErrorWord[m_language]);
     m_texts[int(Msg::FileError)] = word + QLatin1String("!");

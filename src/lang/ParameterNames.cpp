@@ -12,13 +12,13 @@ namespace lang {
 namespace {
 
 // Keys whose name is the caption of a control of the window, by number.
-struct CaptionOf
+struct ParameterCaption
 {
     const char *key;
     const char *controls[3];
 };
 
-const CaptionOf kCaptions[] = {
+const ParameterCaption kParameterCaptions[] = {
     {"POCET_BODU", {"LabelPocetBodu"}},
     {"BASE_ADV", {"LabelBaseAdv"}},
     {"LIMITER", {"LabelOmez1", "LabelOmez2", "LabelRetard"}},
@@ -31,13 +31,13 @@ const CaptionOf kCaptions[] = {
 };
 
 // Keys whose values the window shows as entries of a list or radio group.
-const CaptionOf kItems[] = {
+const ParameterCaption kParameterItems[] = {
     {"POLARITA", {"RadioGroupPolarita"}},
     {"GEBER_NR", {"ComboBoxPocPalcu"}},
     {"INPUT", {"RadioGroupInput1", "RadioGroupInput2"}},
 };
 
-const char *controlOf(const CaptionOf *table, int size, const QString &key, int number)
+const char *controlOf(const ParameterCaption *table, int size, const QString &key, int number)
 {
     for (int i = 0; i < size; ++i) {
         if (key == QLatin1String(table[i].key))
@@ -70,7 +70,7 @@ QString parameterName(quint8 language, const QString &key, int number)
         return toolText(Tool::CurvePointAdvance, language).arg(number);
     if (key == QLatin1String("CLUTCH") && number >= 1 && number <= 2)
         return QLatin1String(kClutch[number - 1]);
-    const char *control = controlOf(kCaptions, int(std::size(kCaptions)), key, number);
+    const char *control = controlOf(kParameterCaptions, int(std::size(kParameterCaptions)), key, number);
     if (!control)
         return QString();
     return withoutUnit(ControlTexts(language).caption(QLatin1String(control)));
@@ -78,7 +78,7 @@ QString parameterName(quint8 language, const QString &key, int number)
 
 QString parameterItem(quint8 language, const QString &key, int number, int index)
 {
-    const char *control = controlOf(kItems, int(std::size(kItems)), key, number);
+    const char *control = controlOf(kParameterItems, int(std::size(kParameterItems)), key, number);
     if (!control)
         return QString();
     const QStringList items = ControlTexts(language).items(QLatin1String(control));

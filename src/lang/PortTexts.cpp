@@ -6,13 +6,13 @@ namespace lang {
 
 namespace {
 
-struct Entry
+struct PortEntry
 {
     PortText id;
     const char *text[kLanguageCount];
 };
 
-const Entry kEntries[] = {
+const PortEntry kPortTexts[] = {
     {PortText::Title, {"Serial devices", "Serielle Geräte", "Appareils série", "Sériová zařízení"}},
     {PortText::Device, {"Device", "Gerät", "Appareil", "Zařízení"}},
     {PortText::Description, {"Description", "Beschreibung", "Description", "Popis"}},
@@ -64,7 +64,7 @@ const Entry kEntries[] = {
      {"cannot be opened", "lässt sich nicht öffnen", "ne peut pas être ouvert", "nelze otevřít"}},
 };
 
-static_assert(sizeof(kEntries) / sizeof(kEntries[0]) == int(PortText::Count),
+static_assert(sizeof(kPortTexts) / sizeof(kPortTexts[0]) == int(PortText::Count),
               "every port text has its four languages");
 
 } // namespace
@@ -72,7 +72,7 @@ static_assert(sizeof(kEntries) / sizeof(kEntries[0]) == int(PortText::Count),
 QString portText(PortText text, quint8 language)
 {
     const quint8 index = language < kLanguageCount ? language : English;
-    return QString::fromUtf8(kEntries[int(text)].text[index]);
+    return QString::fromUtf8(kPortTexts[int(text)].text[index]);
 }
 
 } // namespace lang

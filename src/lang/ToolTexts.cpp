@@ -6,13 +6,13 @@ namespace lang {
 
 namespace {
 
-struct Entry
+struct ToolEntry
 {
     Tool tool;
     const char *text[kLanguageCount];
 };
 
-const Entry kEntries[] = {
+const ToolEntry kToolTexts[] = {
     {Tool::CurveGraphTitle, {"Advance curve", "Zündkurve", "Courbe d'avance", "Křivka předstihu"}},
     {Tool::CurveGraphHint,
      {"Drag a point, or select it and move it with the arrow keys",
@@ -238,7 +238,7 @@ const Entry kEntries[] = {
       "Zapalování je zaneprázdněno: vyberte jeho křivku znovu potom"}},
 };
 
-static_assert(sizeof(kEntries) / sizeof(kEntries[0]) == int(Tool::Count),
+static_assert(sizeof(kToolTexts) / sizeof(kToolTexts[0]) == int(Tool::Count),
               "every tool text has an entry");
 
 // Recorded rows: one, two to four (Czech alone tells them apart), five and more.
@@ -254,7 +254,7 @@ const char *const kRows[kLanguageCount][3] = {
 QString toolText(Tool text, quint8 language)
 {
     const int index = language < kLanguageCount ? language : English;
-    for (const Entry &entry : kEntries) {
+    for (const ToolEntry &entry : kToolTexts) {
         if (entry.tool == text)
             return QString::fromUtf8(entry.text[index]);
     }

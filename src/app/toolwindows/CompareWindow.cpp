@@ -16,7 +16,7 @@ using lang::Tool;
 
 namespace {
 
-enum Column
+enum CompareColumn
 {
     kName,
     kWindow,

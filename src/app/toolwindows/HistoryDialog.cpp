@@ -15,7 +15,7 @@
 #include <algorithm>
 
 namespace {
-enum Column
+enum HistoryColumn
 {
     kWhen,
     kUnit,

@@ -13,12 +13,12 @@
 
 namespace {
 
-constexpr double kLeft = 56, kRight = 16, kTop = 22, kBottom = 40;
+constexpr double kMapLeft = 56, kMapRight = 16, kMapTop = 22, kMapBottom = 40;
 constexpr double kBarShare = 0.3; // of the plot's height, for the point with the most time
 const QColor kCurve(0, 0, 160);
 const QColor kBar(0, 150, 0, 110);
-const QColor kCursor(255, 0, 255);
-const QColor kGrid(225, 225, 225);
+const QColor kMapCursor(255, 0, 255);
+const QColor kMapGrid(225, 225, 225);
 
 int pointRpm(const ParameterSet &image, int index)
 {
@@ -97,8 +97,8 @@ void RideMap::fitAxes()
 
 QRectF RideMap::plotArea() const
 {
-    return QRectF(kLeft, kTop, std::max(1.0, width() - kLeft - kRight),
-                  std::max(1.0, height() - kTop - kBottom));
+    return QRectF(kMapLeft, kMapTop, std::max(1.0, width() - kMapLeft - kMapRight),
+                  std::max(1.0, height() - kMapTop - kMapBottom));
 }
 
 QPointF RideMap::toWidget(double rpm, double advance) const
@@ -113,11 +113,11 @@ void RideMap::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     const QRectF area = plotArea();
-    painter.setPen(kGrid);
+    painter.setPen(kMapGrid);
     const double speedStep = m_speedMax > 10000 ? 2000 : 1000;
     for (double rpm = 0; rpm <= m_speedMax; rpm += speedStep) {
         const QPointF at = toWidget(rpm, m_advanceLow);
-        painter.setPen(kGrid);
+        painter.setPen(kMapGrid);
         painter.drawLine(QPointF(at.x(), area.top()), at);
         painter.setPen(palette().color(QPalette::WindowText));
         painter.drawText(QRectF(at.x() - 30, area.bottom() + 2, 60, 16), Qt::AlignCenter,
@@ -125,18 +125,18 @@ void RideMap::paintEvent(QPaintEvent *)
     }
     for (double advance = m_advanceLow; advance <= m_advanceHigh; advance += 5) {
         const QPointF at = toWidget(0, advance);
-        painter.setPen(kGrid);
+        painter.setPen(kMapGrid);
         painter.drawLine(at, QPointF(area.right(), at.y()));
         painter.setPen(palette().color(QPalette::WindowText));
-        painter.drawText(QRectF(0, at.y() - 8, kLeft - 6, 16), Qt::AlignRight | Qt::AlignVCenter,
+        painter.drawText(QRectF(0, at.y() - 8, kMapLeft - 6, 16), Qt::AlignRight | Qt::AlignVCenter,
                          QString::number(advance, 'f', 0));
     }
     painter.drawText(QRectF(area.left(), area.bottom() + 18, area.width(), 20), Qt::AlignCenter,
                      m_speedAxis);
-    painter.drawText(QRectF(area.left(), 0, area.width(), kTop), Qt::AlignLeft | Qt::AlignVCenter,
+    painter.drawText(QRectF(area.left(), 0, area.width(), kMapTop), Qt::AlignLeft | Qt::AlignVCenter,
                      m_advanceAxis);
     painter.setPen(kBar.darker(200));
-    painter.drawText(QRectF(area.left(), 0, area.width(), kTop), Qt::AlignRight | Qt::AlignVCenter,
+    painter.drawText(QRectF(area.left(), 0, area.width(), kMapTop), Qt::AlignRight | Qt::AlignVCenter,
                      m_timeAtPoint);
     paintRecorded(painter);
     paintCurve(painter);
@@ -173,7 +173,7 @@ void RideMap::paintRecorded(QPainter &painter)
     painter.restore();
     if (m_cursor && *m_cursor < m_log->samples.size()) {
         const RideSample &sample = m_log->samples[*m_cursor];
-        painter.setPen(QPen(kCursor, 2));
+        painter.setPen(QPen(kMapCursor, 2));
         painter.setBrush(Qt::NoBrush);
         painter.drawEllipse(toWidget(sample.rpm, sample.advance), 6, 6);
     }
