@@ -70,7 +70,8 @@ QString parameterName(quint8 language, const QString &key, int number)
         return toolText(Tool::CurvePointAdvance, language).arg(number);
     if (key == QLatin1String("CLUTCH") && number >= 1 && number <= 2)
         return QLatin1String(kClutch[number - 1]);
-    const char *control = controlOf(kParameterCaptions, int(std::size(kParameterCaptions)), key, number);
+    const char *control =
+        controlOf(kParameterCaptions, int(std::size(kParameterCaptions)), key, number);
     if (!control)
         return QString();
     return withoutUnit(ControlTexts(language).caption(QLatin1String(control)));

@@ -60,8 +60,7 @@ HistoryDialog::HistoryDialog(const HistoryFolder &folder, quint8 language, QWidg
         const QDateTime local = entry.when.toLocalTime();
         auto *row = new QTreeWidgetItem(m_list);
         row->setText(kWhen, locale.toString(local.date(), QLocale::ShortFormat) +
-                                QStringLiteral("  ") +
-                                locale.toString(local.time(), timeFormat));
+                                QStringLiteral("  ") + locale.toString(local.time(), timeFormat));
         row->setText(kUnit, entry.unit);
         row->setText(kEvent, eventText(entry, language));
         row->setText(kNote, entry.note);

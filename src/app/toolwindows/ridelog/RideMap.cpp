@@ -133,11 +133,11 @@ void RideMap::paintEvent(QPaintEvent *)
     }
     painter.drawText(QRectF(area.left(), area.bottom() + 18, area.width(), 20), Qt::AlignCenter,
                      m_speedAxis);
-    painter.drawText(QRectF(area.left(), 0, area.width(), kMapTop), Qt::AlignLeft | Qt::AlignVCenter,
-                     m_advanceAxis);
+    painter.drawText(QRectF(area.left(), 0, area.width(), kMapTop),
+                     Qt::AlignLeft | Qt::AlignVCenter, m_advanceAxis);
     painter.setPen(kBar.darker(200));
-    painter.drawText(QRectF(area.left(), 0, area.width(), kMapTop), Qt::AlignRight | Qt::AlignVCenter,
-                     m_timeAtPoint);
+    painter.drawText(QRectF(area.left(), 0, area.width(), kMapTop),
+                     Qt::AlignRight | Qt::AlignVCenter, m_timeAtPoint);
     paintRecorded(painter);
     paintCurve(painter);
 }
