@@ -32,8 +32,7 @@ QByteArray readCapped(QIODevice &device)
                 data.chop(1);
         }
     }
-    // The pieces leave room for more: what is kept, the settings' text among it, keeps only its own
-    // size.
+    // Read in pieces, the text has room to spare; what is kept holds only its own size.
     data.squeeze();
     return data;
 }
