@@ -31,6 +31,8 @@ private slots:
     void failures();
     void destinationFromEnvironment_data();
     void destinationFromEnvironment();
+    void moduleReports_data();
+    void moduleReports();
 };
 
 void TestSheetPrinter::sheetTarget_data()
@@ -189,6 +191,38 @@ void TestSheetPrinter::destinationFromEnvironment()
         QVERIFY(destination.printer.isNull());
     else
         QCOMPARE(destination.printer.printerName(), QPrinterInfo::defaultPrinter().printerName());
+}
+
+// Through the printing module, loaded as the window loads it: the outcome
+// comes back with the file the window's message names.
+void TestSheetPrinter::moduleReports_data()
+{
+    QTest::addColumn<QString>("pdfFile");
+    QTest::addColumn<print::PrintOutcome>("outcome");
+
+    QTest::newRow("printed") << m_dir.filePath("module.pdf") << print::PrintOutcome::Printed;
+    QTest::newRow("not written") << m_dir.filePath("missing/module.pdf")
+                                 << print::PrintOutcome::PdfNotWritten;
+}
+
+void TestSheetPrinter::moduleReports()
+{
+    QFETCH(QString, pdfFile);
+    QFETCH(print::PrintOutcome, outcome);
+
+    print::SheetPrinting *printing = print::sheetPrinting();
+    QVERIFY2(printing, "the printing module zevras-print was not found or did not load");
+    QCOMPARE(print::sheetPrinting(), printing); // loaded once
+
+    QWidget sheet;
+    sheet.resize(300, 200);
+    qputenv(print::kPdfVariable, QFile::encodeName(pdfFile));
+    const print::PrintReport report = printing->printToDefault(sheet);
+    qunsetenv(print::kPdfVariable);
+
+    QCOMPARE(report.outcome, outcome);
+    QCOMPARE(report.pdfFile, pdfFile);
+    QCOMPARE(pdffile::pageCount(pdfFile), outcome == print::PrintOutcome::Printed ? 1 : -1);
 }
 
 #include "TestMain.h"
