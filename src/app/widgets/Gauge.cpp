@@ -19,8 +19,13 @@ void Gauge::setBarColor(const QColor &color)
 // edges are drawn smoothed, each one pixel of the widget wide, so that at a
 // scale such as 1.5 they blend into their neighbours as a style sheet's
 // border does.
-void Gauge::paintEvent(QPaintEvent *)
+void Gauge::paintEvent(QPaintEvent *event)
 {
+    // Without a colour of its own it is the style's bar, as it always was.
+    if (!m_barColor.isValid()) {
+        QProgressBar::paintEvent(event);
+        return;
+    }
     QPainter painter(this);
     painter.fillRect(rect(), palette().color(QPalette::Base));
     const QRectF outline(rect());
@@ -35,7 +40,7 @@ void Gauge::paintEvent(QPaintEvent *)
     painter.restore();
 
     const qint64 span = qint64(maximum()) - minimum();
-    if (span <= 0 || value() < minimum() || !m_barColor.isValid())
+    if (span <= 0 || value() < minimum())
         return;
     const QRect inside = rect().adjusted(1, 1, -1, -1);
     const int filled = int(inside.width() * (double(value() - minimum()) / double(span)));

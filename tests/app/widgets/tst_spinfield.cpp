@@ -44,6 +44,7 @@ private slots:
     void gaugeClampsValues();
     void gaugeShowsItsShare_data();
     void gaugeShowsItsShare();
+    void gaugeWithoutColourIsTheStylesBar();
 };
 
 void TestSpinField::position_data()
@@ -387,6 +388,18 @@ void TestSpinField::gaugeShowsItsShare()
          {QPoint(0, middle), QPoint(shown.width() - 1, middle), QPoint(shown.width() / 2, 0),
           QPoint(shown.width() / 2, shown.height() - 1)})
         QCOMPARE(shown.pixel(edge), palette.color(QPalette::Mid).rgb());
+}
+
+void TestSpinField::gaugeWithoutColourIsTheStylesBar()
+{
+    Gauge gauge;
+    QProgressBar bar;
+    bar.setTextVisible(false);
+    for (QProgressBar *shown : {static_cast<QProgressBar *>(&gauge), &bar}) {
+        shown->resize(241, 16);
+        shown->setValue(40);
+    }
+    QCOMPARE(gauge.grab().toImage(), bar.grab().toImage());
 }
 
 #include "TestMain.h"
