@@ -35,6 +35,9 @@
 TFormHlav::TFormHlav(const QStringList &arguments, QWidget *parent)
     : QMainWindow(parent), ui(std::make_unique<Ui::TFormHlav>())
 {
+    // Before the form: reading the theme takes memory for a moment, which the
+    // form then reuses rather than adding to the program's peak.
+    readIconTheme();
     {
         // The texts fit once the form is whole, not after each control made.
         const TextFitLayout::Batch fitOnce;

@@ -1,11 +1,13 @@
 #include "DesignExtras.h"
 
 #include "Background.h"
+#include "DrawnIcon.h"
 #include "LanguageTexts.h"
 #include "TextFit.h"
 #include "UpDown.h"
 #include "WheelNeedsFocus.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QWidget>
 
@@ -13,6 +15,7 @@ namespace {
 constexpr int kWindowFontPixels = 11;
 constexpr char kPixelSizeProperty[] = "fontPixelSize";
 constexpr char kHintProperty[] = "hint";
+constexpr char kIconNameProperty[] = "iconName";
 
 void applyPixelFonts(QWidget *window)
 {
@@ -38,6 +41,17 @@ void applyDesignHints(QWidget *window)
             lang::setHint(object, hint.toString());
     }
 }
+
+// A button's icon by name: the desktop icon theme's where it has one, else
+// the program's own drawing.
+void applyIconNames(QWidget *window)
+{
+    for (QAbstractButton *button : window->findChildren<QAbstractButton *>()) {
+        const QString name = button->property(kIconNameProperty).toString();
+        if (!name.isEmpty())
+            button->setIcon(QIcon::hasThemeIcon(name) ? QIcon::fromTheme(name) : drawnIcon(name));
+    }
+}
 } // namespace
 
 namespace {
@@ -56,7 +70,14 @@ void applyDesignExtras(QWidget *window)
     keepLogoReadable(window);
     applyPixelFonts(window);
     applyDesignHints(window);
+    applyIconNames(window);
     UpDown::pairWithEdits(window);
     TextFitLayout::installBelow(window);
     WheelNeedsFocus::installBelow(window);
+}
+
+void readIconTheme()
+{
+    // Any lookup reads the theme; this is the first button's icon.
+    QIcon::hasThemeIcon(QStringLiteral("document-new"));
 }

@@ -6,10 +6,12 @@
 #include "WidgetOverlap.h"
 
 #include <QApplication>
+#include <QImageReader>
 #include <QLineEdit>
 #include <QStatusBar>
 #include <QStyle>
 #include <QStyleFactory>
+#include <QToolButton>
 
 class TestFormVisibility : public QObject
 {
@@ -29,6 +31,9 @@ private slots:
     void redWhileTicked();
     void designValues();
     void designHints();
+    void buttonsShowTheirDrawings_data();
+    void buttonsShowTheirDrawings();
+    void logoIsItsDrawing();
     void nothingClippedOrOverlapping_data();
     void nothingClippedOrOverlapping();
 };
@@ -253,8 +258,54 @@ void TestFormVisibility::designValues()
     QCOMPARE(ui.MenuZnovu->shortcut(), QKeySequence("Ctrl+Alt+Z"));
     QCOMPARE(ui.MenuContens->shortcut(), QKeySequence(Qt::Key_F1));
     QVERIFY(ui.N1->isSeparator() && ui.N4->isSeparator());
-    QVERIFY(!ui.SpeedButton6->icon().isNull());
-    QVERIFY(!ui.ImageLogo->pixmap().isNull());
+}
+
+Q_DECLARE_METATYPE(QIcon::Mode)
+
+void TestFormVisibility::buttonsShowTheirDrawings_data()
+{
+    QTest::addColumn<qreal>("scale");
+    QTest::addColumn<QIcon::Mode>("mode");
+    for (const qreal scale : {1.0, 1.25, 1.5, 2.0, 3.0, 1.1}) {
+        QTest::addRow("scale %g", scale) << scale << QIcon::Normal;
+        QTest::addRow("scale %g, disabled", scale) << scale << QIcon::Disabled;
+    }
+}
+
+// Each button with an icon name shows the drawing of that name as Qt's SVG
+// renderer draws it, at display scales rendered in advance and at one (1.1)
+// that is not.
+void TestFormVisibility::buttonsShowTheirDrawings()
+{
+    QFETCH(qreal, scale);
+    QFETCH(QIcon::Mode, mode);
+    FormFixture form;
+    int buttons = 0;
+    for (const QToolButton *button : form.window.findChildren<QToolButton *>()) {
+        const QString name = button->property("iconName").toString();
+        if (name.isEmpty())
+            continue;
+        ++buttons;
+        const QIcon drawing(QStringLiteral(":/icons/%1.svg").arg(name));
+        const QSize size = button->iconSize();
+        const QPixmap shown = button->icon().pixmap(size, scale, mode);
+        QCOMPARE(shown.devicePixelRatio(), scale);
+        QVERIFY2(
+            shown.toImage().convertToFormat(QImage::Format_ARGB32) ==
+                drawing.pixmap(size, scale, mode).toImage().convertToFormat(QImage::Format_ARGB32),
+            qPrintable(name));
+    }
+    QVERIFY(buttons > 0);
+}
+
+void TestFormVisibility::logoIsItsDrawing()
+{
+    FormFixture form;
+    QImageReader drawing(QStringLiteral(ZEVRAS_FORM_DRAWINGS "/logo/zevras-logo.svg"));
+    const QImage expected = drawing.read();
+    QVERIFY2(!expected.isNull(), qPrintable(drawing.errorString()));
+    QCOMPARE(form.ui.ImageLogo->pixmap().toImage().convertToFormat(QImage::Format_ARGB32),
+             expected.convertToFormat(QImage::Format_ARGB32));
 }
 
 void TestFormVisibility::designHints()
