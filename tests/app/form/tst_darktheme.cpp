@@ -44,6 +44,49 @@ private slots:
         QApplication::setPalette(dark);
     }
 
+    // Ratios as the web's contrast rules publish them, to two places.
+    void contrastOfKnownPairs_data()
+    {
+        QTest::addColumn<QColor>("a");
+        QTest::addColumn<QColor>("b");
+        QTest::addColumn<int>("hundredths");
+        const QColor white(255, 255, 255);
+        const QColor black(0, 0, 0);
+        QTest::newRow("black on white") << black << white << 2100;
+        QTest::newRow("white on white") << white << white << 100;
+        QTest::newRow("#777777 on white") << QColor(0x777777) << white << 448;
+        QTest::newRow("#767676 on white") << QColor(0x767676) << white << 454;
+        QTest::newRow("#595959 on white") << QColor(0x595959) << white << 700;
+        QTest::newRow("blue on white") << QColor(0x0000ff) << white << 859;
+        QTest::newRow("red on white") << QColor(0xff0000) << white << 400;
+        QTest::newRow("lime on black") << QColor(0x00ff00) << black << 1530;
+    }
+
+    void contrastOfKnownPairs()
+    {
+        QFETCH(QColor, a);
+        QFETCH(QColor, b);
+        QFETCH(int, hundredths);
+        QCOMPARE(qRound(contrastRatio(a, b) * 100), hundredths);
+        QCOMPARE(qRound(contrastRatio(b, a) * 100), hundredths);
+    }
+
+    // Between #757575 and #767676 black starts to stand off more than white.
+    void readableTextTurnsAtMidGrey_data()
+    {
+        QTest::addColumn<QColor>("background");
+        QTest::addColumn<QColor>("text");
+        QTest::newRow("#757575") << QColor(0x757575) << QColor(255, 255, 255);
+        QTest::newRow("#767676") << QColor(0x767676) << QColor(0, 0, 0);
+    }
+
+    void readableTextTurnsAtMidGrey()
+    {
+        QFETCH(QColor, background);
+        QFETCH(QColor, text);
+        QCOMPARE(readableTextOn(background), text);
+    }
+
     void colouredControlsRead_data()
     {
         QTest::addColumn<LabelColour>("colour");
