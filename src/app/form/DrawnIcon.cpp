@@ -25,13 +25,15 @@ public:
 
     QPixmap pixmap(const QSize &size, QIcon::Mode mode, QIcon::State state) override
     {
-        const QString rendered = QStringLiteral(":/icons/%1-%2.png").arg(m_name).arg(size.width());
-        if (size.width() != size.height() || !QFile::exists(rendered))
+        if (size.width() != size.height())
             return svgIcon().pixmap(size, 1.0, mode, state);
+        const QString rendered = QStringLiteral(":/icons/%1-%2.png").arg(m_name).arg(size.width());
         const QString key = rendered + QLatin1Char('/') + QString::number(mode);
         QPixmap pixmap;
         if (QPixmapCache::find(key, &pixmap))
             return pixmap;
+        if (!QFile::exists(rendered))
+            return svgIcon().pixmap(size, 1.0, mode, state);
         pixmap.load(rendered);
         if (mode != QIcon::Normal) {
             // The disabled and active looks come from the style, as they do
